@@ -1,0 +1,198 @@
+#include "app/WendleDlg.h"
+
+#include "res/AppIcon.h"
+#include "res/DialogTemplate.h"
+#include "res/resource.h"
+#include "services/Errors.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+
+#include <new>
+
+namespace {
+
+constexpr char kProfileSection[] = "Template File";
+constexpr char kProfileEntry[] = "FileName";
+constexpr char kNoTemplate[] = "notfound";
+const QString kTemplateExtension = QStringLiteral("html");
+const QString kTemplateFilter = QStringLiteral("HTML Template files(*.html)|*.html||");
+
+constexpr Qt::WindowFlags kWindowFlags = Qt::Dialog | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+    | Qt::WindowCloseButtonHint;
+
+QWidget* CreateControl(const ControlTemplate& control, QWidget* parent)
+{
+    const QString text = QString::fromUtf8(control.text);
+    switch (control.kind) {
+    case ControlKind::Label:
+        return new QLabel(text, parent);
+    case ControlKind::SingleLineEdit:
+        return new QLineEdit(text, parent);
+    case ControlKind::MultiLineEdit: {
+        auto* edit = new QPlainTextEdit(text, parent);
+        edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setTabChangesFocus(true);
+        return edit;
+    }
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(text, parent);
+        // No button is a default button, so Enter never clicks one.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    }
+    case ControlKind::EtchedVerticalLine: {
+        auto* line = new QFrame(parent);
+        line->setFrameShape(QFrame::VLine);
+        line->setFrameShadow(QFrame::Sunken);
+        return line;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+const CWendleDlg::RouteEntry CWendleDlg::kRoutes[] = {
+    {IDC_OPEN, &CWendleDlg::OnOpen},
+    {IDC_SAVEAS, &CWendleDlg::OnSaveAs},
+    {IDC_BUILD, &CWendleDlg::OnBuild},
+    {IDC_TEMPLATE, &CWendleDlg::OnTemplate},
+    {IDC_NEW, &CWendleDlg::OnNew},
+    {IDC_SAVE, &CWendleDlg::OnSave},
+    {IDC_BUILDAS, &CWendleDlg::OnBuildAs},
+};
+
+CWendleDlg::CWendleDlg(Services& services, QWidget* pParent)
+    : QDialog(pParent, kWindowFlags), m_services(services)
+{
+    m_hIcon = LoadAppIcon();
+    m_strTemplateName = m_services.profile.Read(kProfileSection, kProfileEntry, kNoTemplate);
+    if (m_strTemplateName == kNoTemplate) {
+        // The first run: the window does not exist yet, so the prompt has no owner.
+        const PromptResult chosen = m_services.prompt.Ask(FilePrompt::Kind::Open, kTemplateExtension,
+                                                          kTemplateFilter, nullptr);
+        m_strTemplateName = chosen.name;
+        m_services.profile.Write(kProfileSection, kProfileEntry, m_strTemplateName);
+    }
+
+    CreateControls();
+    DoDataExchange();
+    OnInitDialog();
+}
+
+void CWendleDlg::CreateControls()
+{
+    const DialogTemplate& dialog = WendleDialogTemplate();
+    const DialogBaseUnits base = BaseUnitsOf(font());
+    setWindowTitle(QString::fromUtf8(dialog.caption));
+    setFixedSize(MapDialogSize(dialog.size, base));
+
+    // Created in template order, which Qt also takes as the tab order.
+    QLabel* pendingLabel = nullptr;
+    for (const ControlTemplate& control : dialog.controls) {
+        QWidget* widget = CreateControl(control, this);
+        widget->setGeometry(MapDialogRect(control.rect, base));
+        if (!control.tabStop)
+            widget->setFocusPolicy(Qt::NoFocus);
+        if (control.id != IDC_STATIC)
+            m_controls.insert(control.id, widget);
+        // A label names the field that follows it, for screen readers too.
+        if (pendingLabel && control.kind != ControlKind::Label)
+            pendingLabel->setBuddy(widget);
+        pendingLabel = qobject_cast<QLabel*>(widget);
+    }
+
+    for (const RouteEntry& route : kRoutes) {
+        auto* button = qobject_cast<QPushButton*>(GetDlgItem(route.id));
+        connect(button, &QPushButton::clicked, this,
+                [this, handler = route.handler] { RunCommand(handler); });
+    }
+}
+
+void CWendleDlg::DoDataExchange()
+{
+    m_editTitle = qobject_cast<QLineEdit*>(GetDlgItem(IDC_TITLE));
+    m_editText = qobject_cast<QPlainTextEdit*>(GetDlgItem(IDC_TEXT));
+}
+
+bool CWendleDlg::OnInitDialog()
+{
+    setWindowIcon(m_hIcon);
+    // Enter in the title field ends the run, as in a dialog whose OK takes Enter; the text
+    // field takes Enter as a line break.
+    connect(m_editTitle, &QLineEdit::returnPressed, this, &QDialog::accept);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &CWendleDlg::OnHelp);
+    m_editTitle->setFocus();
+    return true;
+}
+
+void CWendleDlg::RunCommand(Handler handler)
+{
+    // A command's error ends the command, never the program: it is reported here and the
+    // window waits for the next click. Nothing may escape into Qt's event loop.
+    QString message;
+    try {
+        (this->*handler)();
+        return;
+    } catch (const CommandError& error) {
+        message = error.message();
+    } catch (const std::bad_alloc&) {
+        message = QStringLiteral("There is not enough memory to finish this command.");
+    } catch (const std::exception& error) {
+        message = QStringLiteral("The command failed: %1").arg(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        message = QStringLiteral("The command failed for an unknown reason.");
+    }
+    m_services.messages.ReportError(this, message);
+}
+
+QPoint CWendleDlg::IconPosition(QSize client, QSize icon)
+{
+    return {(client.width() - icon.width() + 1) / 2, (client.height() - icon.height() + 1) / 2};
+}
+
+void CWendleDlg::paintEvent(QPaintEvent* event)
+{
+    OnPaint(event);
+}
+
+void CWendleDlg::OnPaint(QPaintEvent* event)
+{
+    if (!isMinimized()) {
+        QDialog::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.eraseRect(rect());
+    const int extent = style()->pixelMetric(QStyle::PM_LargeIconSize);
+    const QSize iconSize(extent, extent);
+    m_hIcon.paint(&painter, QRect(IconPosition(size(), iconSize), iconSize));
+}
+
+void CWendleDlg::OnHelp()
+{
+    m_services.messages.Inform(
+        this, QStringLiteral("%1 v%2").arg(QString::fromUtf8(kAppCaption),
+                                           QCoreApplication::applicationVersion()));
+}
+
+void CWendleDlg::OnTemplate()
+{
+    const PromptResult chosen =
+        m_services.prompt.Ask(FilePrompt::Kind::Open, kTemplateExtension, kTemplateFilter, this);
+    m_strTemplateName = chosen.name;
+    m_services.profile.Write(kProfileSection, kProfileEntry, m_strTemplateName);
+}

@@ -1,0 +1,32 @@
+// The Build and Build As commands of the main window.
+#include "app/WendleDlg.h"
+
+#include "build/PageBuild.h"
+#include "services/FileAccess.h"
+#include "services/WindowText.h"
+
+namespace {
+const QString kHtmlExtension = QStringLiteral("html");
+const QString kPageFilter = QStringLiteral("HTML files(*.html)|*.html||");
+}
+
+void CWendleDlg::OnBuild()
+{
+    if (m_strOutputName.isEmpty()) {
+        const PromptResult chosen =
+            m_services.prompt.Ask(FilePrompt::Kind::Save, kHtmlExtension, kPageFilter, this);
+        m_strOutputName = chosen.name;
+        m_strOutputFolder = chosen.folder;
+    }
+    // The template is looked up in the current directory of the moment; the page goes to the
+    // folder its name was chosen in, even when a later prompt has moved the current directory.
+    BuildPage(ResolveFileName(m_strTemplateName), ResolveFileName(m_strOutputName, m_strOutputFolder),
+              GetWindowText(*m_editTitle), GetWindowText(*m_editText));
+}
+
+void CWendleDlg::OnBuildAs()
+{
+    m_strOutputName.clear();
+    m_strOutputFolder.clear();
+    OnBuild();
+}

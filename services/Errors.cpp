@@ -1,0 +1,26 @@
+#include "services/Errors.h"
+
+#include <QDir>
+
+CommandError::CommandError(QString message)
+    : m_message(std::move(message)), m_what(m_message.toUtf8())
+{
+}
+
+FileError::FileError(const QString& message, const QString& path)
+    : CommandError(message), m_path(path)
+{
+}
+
+FileError::FileError(Action action, const QString& path, const QString& reason)
+    : FileError((action == Action::Read ? QStringLiteral("Cannot read file %1:\n%2.")
+                                        : QStringLiteral("Cannot write file %1:\n%2."))
+                    .arg(QDir::toNativeSeparators(path), reason),
+                path)
+{
+}
+
+FileError FileError::NoFileChosen()
+{
+    return FileError(QStringLiteral("No file was chosen."), QString());
+}

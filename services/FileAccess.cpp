@@ -1,0 +1,97 @@
+#include "services/FileAccess.h"
+
+#include "services/Errors.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+QString ResolveFileName(const QByteArray& name, const QString& folder)
+{
+    if (name.isEmpty())
+        return {};
+    const QString decoded = QFile::decodeName(name);
+    if (QDir::isAbsolutePath(decoded))
+        return decoded;
+    const QDir base = folder.isEmpty() ? QDir::current() : QDir(folder);
+    return base.absoluteFilePath(decoded);
+}
+
+bool IsSameFile(const QString& a, const QString& b)
+{
+    // Device and inode identify a file whatever links or spellings lead to it.
+    struct stat sa {}, sb {};
+    if (::stat(QFile::encodeName(a).constData(), &sa) != 0
+        || ::stat(QFile::encodeName(b).constData(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+InputFile::InputFile(const QString& path) : m_file(path)
+{
+    if (path.isEmpty())
+        throw FileError::NoFileChosen();
+    if (QFileInfo(path).isDir())
+        throw FileError(FileError::Action::Read, path, QStringLiteral("It is a folder, not a file"));
+    if (!m_file.open(QIODevice::ReadOnly))
+        throw FileError(FileError::Action::Read, path, m_file.errorString());
+}
+
+QByteArray InputFile::ReadAll(qsizetype extraCapacity)
+{
+    const qint64 length = m_file.size();
+    if (length < 0 || length > std::numeric_limits<qsizetype>::max() - extraCapacity - 1)
+        throw FileError(FileError::Action::Read, m_file.fileName(), QStringLiteral("The file is too large"));
+
+    QByteArray bytes;
+    bytes.reserve(qsizetype(length) + extraCapacity);
+    bytes.resize(qsizetype(length));
+    qsizetype filled = 0;
+    while (filled < bytes.size()) {
+        const qint64 got = m_file.read(bytes.data() + filled, bytes.size() - filled);
+        if (got < 0)
+            throw FileError(FileError::Action::Read, m_file.fileName(), m_file.errorString());
+        if (got == 0)
+            break;
+        filled += qsizetype(got);
+    }
+    bytes.truncate(filled);
+    return bytes;
+}
+
+OutputFile::OutputFile(const QString& path) : m_file(path)
+{
+    if (path.isEmpty())
+        throw FileError::NoFileChosen();
+    if (QFileInfo(path).isDir())
+        Fail(QStringLiteral("A folder of that name is in the way"));
+    if (!m_file.open(QIODevice::WriteOnly))
+        Fail(m_file.errorString());
+}
+
+void OutputFile::Write(QByteArrayView bytes)
+{
+    // QSaveFile reports a write cut short by a full disk or a size limit only through the
+    // returned count, and would then commit the truncated file, so the count is checked here.
+    const qint64 written = m_file.write(bytes.data(), bytes.size());
+    if (written == bytes.size())
+        return;
+    QString reason = m_file.errorString();
+    if (written >= 0 || reason.isEmpty())
+        reason = QStringLiteral("Only %1 of %2 bytes could be written; the disk may be full")
+                     .arg(qMax<qint64>(written, 0)).arg(bytes.size());
+    Fail(reason);
+}
+
+void OutputFile::Commit()
+{
+    if (!m_file.commit())
+        throw FileError(FileError::Action::Write, m_file.fileName(), m_file.errorString());
+}
+
+void OutputFile::Fail(const QString& reason)
+{
+    m_file.cancelWriting();
+    throw FileError(FileError::Action::Write, m_file.fileName(), reason);
+}

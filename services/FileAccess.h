@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+
+// File names are held as bytes without a folder, as the file prompt gives them. This turns
+// one into a path: an absolute name stays as it is, any other is taken relative to `folder`,
+// or to the current directory when `folder` is empty. The empty name gives the empty path.
+QString ResolveFileName(const QByteArray& name, const QString& folder = {});
+
+// True when both paths reach the same existing file, through links too.
+bool IsSameFile(const QString& a, const QString& b);
+
+// A file opened for reading. Throws FileError when it cannot be opened.
+class InputFile {
+public:
+    explicit InputFile(const QString& path);
+
+    qint64 Length() const { return m_file.size(); }
+
+    // The whole file. Only bytes the system actually delivered are in the result, so a file
+    // that shrinks while it is read gives a shorter result, never unfilled bytes.
+    // `extraCapacity` reserves room the caller is about to append.
+    QByteArray ReadAll(qsizetype extraCapacity = 0);
+
+private:
+    QFile m_file;
+};
+
+// A file created (or replaced) for writing. Nothing reaches the target until Commit():
+// the bytes go to a temporary file beside it, which is renamed over the target when complete.
+// An object destroyed without Commit() leaves the earlier file untouched.
+class OutputFile {
+public:
+    explicit OutputFile(const QString& path);
+
+    // Throws FileError unless every byte was written.
+    void Write(QByteArrayView bytes);
+    void Commit();
+
+private:
+    [[noreturn]] void Fail(const QString& reason);
+
+    QSaveFile m_file;
+};

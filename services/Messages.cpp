@@ -1,0 +1,22 @@
+#include "services/Messages.h"
+
+#include "res/DialogTemplate.h"
+
+#include <QMessageBox>
+
+void QtMessages::ReportError(QWidget* owner, const QString& text)
+{
+    QMessageBox::warning(owner, QString::fromUtf8(kAppCaption), text);
+}
+
+bool QtMessages::Confirm(QWidget* owner, const QString& question)
+{
+    return QMessageBox::question(owner, QString::fromUtf8(kAppCaption), question,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+void QtMessages::Inform(QWidget* owner, const QString& text)
+{
+    QMessageBox::about(owner, QString::fromUtf8(kAppCaption), text);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Message boxes, behind one seam so that tests can read and answer them.
+class Messages {
+public:
+    virtual ~Messages() = default;
+
+    virtual void ReportError(QWidget* owner, const QString& text) = 0;
+    // True when the user answers Yes.
+    virtual bool Confirm(QWidget* owner, const QString& question) = 0;
+    virtual void Inform(QWidget* owner, const QString& text) = 0;
+};
+
+class QtMessages final : public Messages {
+public:
+    void ReportError(QWidget* owner, const QString& text) override;
+    bool Confirm(QWidget* owner, const QString& question) override;
+    void Inform(QWidget* owner, const QString& text) override;
+};

@@ -1,0 +1,49 @@
+#include "services/WindowText.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+#include <cstring>
+
+QString FieldTextFromBytes(QByteArrayView bytes)
+{
+    if (const void* nul = std::memchr(bytes.data(), '\0', size_t(bytes.size())))
+        bytes.truncate(static_cast<const char*>(nul) - bytes.data());
+    QString text = QString::fromUtf8(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+QByteArray BytesFromFieldText(const QString& text)
+{
+    QString crlf = text;
+    crlf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return crlf.toUtf8();
+}
+
+QByteArray GetWindowText(const QLineEdit& field)
+{
+    return field.text().toUtf8();
+}
+
+QByteArray GetWindowText(const QPlainTextEdit& field)
+{
+    // toPlainText() would turn no-break spaces into plain spaces; the raw text keeps them and
+    // separates lines with U+2029 (paragraphs) or U+2028 (line breaks within one).
+    QString text = field.document()->toRawText();
+    for (QChar& c : text)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = QLatin1Char('\n');
+    return BytesFromFieldText(text);
+}
+
+void SetWindowText(QLineEdit& field, QByteArrayView bytes)
+{
+    field.setText(FieldTextFromBytes(bytes));
+}
+
+void SetWindowText(QPlainTextEdit& field, QByteArrayView bytes)
+{
+    field.setPlainText(FieldTextFromBytes(bytes));
+}
