@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QString>
 
+class OutputFile;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -63,6 +64,7 @@ private:
     void OnOpen();
     void OnSave();
     void OnSaveAs();
+    void WriteWindowProject(OutputFile& file);
 
     Services& m_services;
     QHash<int, QWidget*> m_controls;

@@ -5,6 +5,8 @@
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
+#include <QDir>
+
 namespace {
 const QString kHtmlExtension = QStringLiteral("html");
 const QString kPageFilter = QStringLiteral("HTML files(*.html)|*.html||");
@@ -20,8 +22,17 @@ void CWendleDlg::OnBuild()
     }
     // The template is looked up in the current directory of the moment; the page goes to the
     // folder its name was chosen in, even when a later prompt has moved the current directory.
-    BuildPage(ResolveFileName(m_strTemplateName), ResolveFileName(m_strOutputName, m_strOutputFolder),
-              GetWindowText(*m_editTitle), GetWindowText(*m_editText));
+    const QString pagePath = ResolveFileName(m_strOutputName, m_strOutputFolder);
+    // Only a project file written by other means can name a page elsewhere; the user sees
+    // where before anything is written there.
+    if (HasFolderPart(m_strOutputName)
+        && !m_services.messages.Confirm(
+            this, QStringLiteral("This project writes its page outside the project's folder, to\n"
+                                 "%1\n\nBuild the page there?")
+                      .arg(QDir::toNativeSeparators(pagePath))))
+        return;
+    BuildPage(ResolveFileName(m_strTemplateName), pagePath, GetWindowText(*m_editTitle),
+              GetWindowText(*m_editText));
 }
 
 void CWendleDlg::OnBuildAs()

@@ -1,7 +1,68 @@
 // The project commands of the main window: New, Open, Save and Save As.
 #include "app/WendleDlg.h"
 
-void CWendleDlg::OnNew() {}
-void CWendleDlg::OnOpen() {}
-void CWendleDlg::OnSave() {}
-void CWendleDlg::OnSaveAs() {}
+#include "project/ProjectFile.h"
+#include "services/FileAccess.h"
+#include "services/WindowText.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+const QString kProjectExtension = QStringLiteral("wendle");
+const QString kProjectFilter = QStringLiteral("Wendle files(*.wendle)|*.wendle||");
+}
+
+void CWendleDlg::OnNew()
+{
+    SetWindowText(*m_editTitle, "");
+    SetWindowText(*m_editText, "");
+    m_strProjectName.clear();
+    m_strProjectFolder.clear();
+    DoDataExchange();
+    // The page name stays: the next Build writes to the same page as before.
+}
+
+void CWendleDlg::OnOpen()
+{
+    const PromptResult chosen =
+        m_services.prompt.Ask(FilePrompt::Kind::Open, kProjectExtension, kProjectFilter, this);
+    InputFile file(ResolveFileName(chosen.name, chosen.folder));
+    // Read and checked before anything changes: a file that is refused leaves the window as
+    // it was, so a later Save cannot replace the file that could not be read.
+    const ProjectContent content = ReadProject(file);
+
+    m_strProjectName = chosen.name;
+    m_strProjectFolder = chosen.folder;
+    SetWindowText(*m_editTitle, content.title);
+    SetWindowText(*m_editText, content.text);
+    // The page name is the project's: its page lies in the project's folder.
+    m_strOutputName = content.outputName;
+    m_strOutputFolder = content.outputName.isEmpty() ? QString() : chosen.folder;
+    DoDataExchange();
+}
+
+void CWendleDlg::OnSaveAs()
+{
+    const PromptResult chosen =
+        m_services.prompt.Ask(FilePrompt::Kind::Save, kProjectExtension, kProjectFilter, this);
+    OutputFile file(ResolveFileName(chosen.name, chosen.folder));
+    m_strProjectName = chosen.name;
+    m_strProjectFolder = chosen.folder;
+    WriteWindowProject(file);
+}
+
+void CWendleDlg::OnSave()
+{
+    if (m_strProjectName.isEmpty())
+        return;
+    // Into the project's own folder, wherever a later prompt has moved the current directory.
+    OutputFile file(ResolveFileName(m_strProjectName, m_strProjectFolder));
+    WriteWindowProject(file);
+}
+
+void CWendleDlg::WriteWindowProject(OutputFile& file)
+{
+    WriteProject(file, {GetWindowText(*m_editTitle), GetWindowText(*m_editText), m_strOutputName});
+    file.Commit();
+}

@@ -15,7 +15,13 @@ QString ResolveFileName(const QByteArray& name, const QString& folder)
     if (QDir::isAbsolutePath(decoded))
         return decoded;
     const QDir base = folder.isEmpty() ? QDir::current() : QDir(folder);
-    return base.absoluteFilePath(decoded);
+    return QDir::cleanPath(base.absoluteFilePath(decoded));
+}
+
+bool HasFolderPart(const QByteArray& name)
+{
+    // A backslash counts too: a project written on Windows separates folders with it.
+    return name.contains('/') || name.contains('\\') || name == "." || name == "..";
 }
 
 bool IsSameFile(const QString& a, const QString& b)

@@ -8,8 +8,13 @@
 
 // File names are held as bytes without a folder, as the file prompt gives them. This turns
 // one into a path: an absolute name stays as it is, any other is taken relative to `folder`,
-// or to the current directory when `folder` is empty. The empty name gives the empty path.
+// or to the current directory when `folder` is empty; ".." steps are folded away. The empty
+// name gives the empty path.
 QString ResolveFileName(const QByteArray& name, const QString& folder = {});
+
+// True when a name reaches outside the folder it is resolved against: it is absolute, or
+// holds a folder separator, or is "." or "..". File prompts never give such names.
+bool HasFolderPart(const QByteArray& name);
 
 // True when both paths reach the same existing file, through links too.
 bool IsSameFile(const QString& a, const QString& b);
@@ -19,6 +24,7 @@ class InputFile {
 public:
     explicit InputFile(const QString& path);
 
+    QString path() const { return m_file.fileName(); }
     qint64 Length() const { return m_file.size(); }
 
     // The whole file. Only bytes the system actually delivered are in the result, so a file

@@ -4,13 +4,32 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+#include <QStringDecoder>
+
 #include <cstring>
+
+namespace {
+
+// Bytes that are not UTF-8 most likely come from a project saved on a Windows system whose
+// code page is Windows-1252. Decoded as that, every character survives into the field and is
+// saved again as UTF-8, where UTF-8 decoding would put replacement characters in its place.
+QString DecodeBytes(QByteArrayView bytes)
+{
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
+    QStringDecoder windows1252("windows-1252");
+    if (windows1252.isValid())
+        return windows1252.decode(bytes);
+    return QString::fromLatin1(bytes);
+}
+
+} // namespace
 
 QString FieldTextFromBytes(QByteArrayView bytes)
 {
     if (const void* nul = std::memchr(bytes.data(), '\0', size_t(bytes.size())))
         bytes.truncate(static_cast<const char*>(nul) - bytes.data());
-    QString text = QString::fromUtf8(bytes);
+    QString text = DecodeBytes(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }

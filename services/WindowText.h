@@ -8,7 +8,8 @@ class QLineEdit;
 class QPlainTextEdit;
 
 // The fields' text as byte strings in the program's code page, UTF-8. In the bytes a line
-// break is carriage return + line feed; setting a field stops at the first NUL byte.
+// break is carriage return + line feed; setting a field stops at the first NUL byte, and
+// bytes that are not valid UTF-8 are read as Windows-1252.
 QByteArray GetWindowText(const QLineEdit& field);
 QByteArray GetWindowText(const QPlainTextEdit& field);
 void SetWindowText(QLineEdit& field, QByteArrayView bytes);

@@ -1,0 +1,93 @@
+#include "project/ProjectFile.h"
+
+#include "services/Errors.h"
+#include "services/FileAccess.h"
+
+#include <QtEndian>
+
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr quint64 kMaxField = std::numeric_limits<quint32>::max();
+
+void PutField(char* at, quint64 value)
+{
+    qToLittleEndian(static_cast<quint32>(value), at);
+}
+
+quint64 FieldAt(QByteArrayView bytes, qsizetype offset)
+{
+    return qFromLittleEndian<quint32>(bytes.data() + offset);
+}
+
+// The string of `length` bytes at `offset`, ended early at a NUL byte.
+QByteArray StringAt(QByteArrayView bytes, quint64 offset, quint64 length)
+{
+    QByteArrayView view = bytes.sliced(qsizetype(offset), qsizetype(length));
+    if (const void* nul = std::memchr(view.data(), '\0', size_t(view.size())))
+        view.truncate(static_cast<const char*>(nul) - view.data());
+    return view.toByteArray();
+}
+
+} // namespace
+
+QByteArray EncodeProject(const ProjectContent& content)
+{
+    const quint64 nameLength = quint64(content.outputName.size());
+    const quint64 titleLength = quint64(content.title.size());
+    const quint64 textLength = quint64(content.text.size());
+    const quint64 textOffset = kProjectHeaderSize + nameLength + titleLength;
+    if (textOffset > kMaxField || textLength > kMaxField)
+        throw CommandError(QStringLiteral(
+            "The title and text are too long for a project file, which holds at most 4 GiB."));
+
+    QByteArray bytes(qsizetype(textOffset + textLength), Qt::Uninitialized);
+    char* const out = bytes.data();
+    PutField(out + 0, titleLength);
+    PutField(out + 4, textOffset);
+    PutField(out + 8, textLength);
+    PutField(out + 12, nameLength);
+    char* at = out + kProjectHeaderSize;
+    for (const QByteArray* part : {&content.outputName, &content.title, &content.text}) {
+        if (!part->isEmpty())
+            std::memcpy(at, part->constData(), size_t(part->size()));
+        at += part->size();
+    }
+    return bytes;
+}
+
+std::optional<ProjectContent> DecodeProject(QByteArrayView bytes)
+{
+    const quint64 length = quint64(bytes.size());
+    if (length < quint64(kProjectHeaderSize))
+        return std::nullopt;
+    const quint64 titleLength = FieldAt(bytes, 0);
+    const quint64 textOffset = FieldAt(bytes, 4);
+    const quint64 textLength = FieldAt(bytes, 8);
+    const quint64 nameLength = FieldAt(bytes, 12);
+    // Each field is below 2^32, so these sums cannot wrap in 64 bits.
+    if (kProjectHeaderSize + nameLength + titleLength > length || textOffset + textLength > length)
+        return std::nullopt;
+    return ProjectContent{StringAt(bytes, kProjectHeaderSize + nameLength, titleLength),
+                          StringAt(bytes, textOffset, textLength),
+                          StringAt(bytes, kProjectHeaderSize, nameLength)};
+}
+
+void WriteProject(OutputFile& file, const ProjectContent& content)
+{
+    file.Write(EncodeProject(content));
+}
+
+ProjectContent ReadProject(InputFile& file)
+{
+    if (quint64(file.Length()) > kMaxField)
+        throw FileError(FileError::Action::Read, file.path(),
+                        QStringLiteral("It is too large to be a Wendle project"));
+    const std::optional<ProjectContent> content = DecodeProject(file.ReadAll());
+    if (!content)
+        throw FileError(FileError::Action::Read, file.path(),
+                        QStringLiteral("It is not a Wendle project, or it is damaged"));
+    return *content;
+}

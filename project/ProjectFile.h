@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <optional>
+
+class InputFile;
+class OutputFile;
+
+// What a project file keeps: the title, the text (CR LF line breaks) and the bare file name
+// of the page that Build writes (may be empty).
+struct ProjectContent {
+    QByteArray title;
+    QByteArray text;
+    QByteArray outputName;
+
+    bool operator==(const ProjectContent&) const = default;
+};
+
+// The layout: four unsigned 32-bit little-endian fields, then the strings with no terminator.
+//   0  title length      4  text offset      8  text length      12  output name length
+//   16 output name, then the title; the text at the text offset (written right after the title).
+inline constexpr qsizetype kProjectHeaderSize = 16;
+
+// The file's bytes. Throws CommandError when a length or offset would not fit in 32 bits.
+QByteArray EncodeProject(const ProjectContent& content);
+
+// The content of a project file's bytes, or nullopt when they are not a well-formed project:
+// shorter than the header, or with a string reaching past the end. The text is taken from the
+// stored offset; each string ends early at its first NUL byte. Reads only inside `bytes`.
+std::optional<ProjectContent> DecodeProject(QByteArrayView bytes);
+
+// Writes the content with one write. Throws FileError or CommandError.
+void WriteProject(OutputFile& file, const ProjectContent& content);
+
+// Reads a whole project file. Throws FileError when it cannot be read or is not well formed.
+ProjectContent ReadProject(InputFile& file);
