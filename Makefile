@@ -1,5 +1,5 @@
 # Front door for people and CI. The build itself is CMake with presets.
-.PHONY: run test deps build clean
+.PHONY: run test deps build package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -19,6 +19,12 @@ test: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+
+# A Debian package of an optimised build: out/release/wendle_*.deb
+package: deps
+	cmake --preset release
+	cmake --build --preset release
+	cd out/release && cpack
 
 clean:
 	rm -rf out

@@ -9,7 +9,9 @@ packages=(
   qt6-base-dev            # Qt 6 Widgets, with Qt Test
   libgtest-dev            # GoogleTest
   fonts-dejavu-core       # text metrics for the offscreen widget tests
-  xvfb xauth xdotool      # the real-window smoke test
+  xvfb xauth xdotool imagemagick            # the real-window smoke test and its screenshot
+  dpkg-dev file lintian man-db              # the Debian package and its checks
+  desktop-file-utils appstream libxml2-utils
 )
 
 missing=()
