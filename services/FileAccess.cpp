@@ -14,6 +14,11 @@ QString ResolveFileName(const QByteArray& name, const QString& folder)
     const QString decoded = QFile::decodeName(name);
     if (QDir::isAbsolutePath(decoded))
         return decoded;
+    if (folder.isEmpty() && QDir::currentPath().isEmpty()) {
+        // The current folder has been removed, so it has no path; the bare name then fails
+        // to open with the system's reason, where "/" would wrongly be taken as the folder.
+        return decoded;
+    }
     const QDir base = folder.isEmpty() ? QDir::current() : QDir(folder);
     return QDir::cleanPath(base.absoluteFilePath(decoded));
 }
@@ -72,7 +77,10 @@ OutputFile::OutputFile(const QString& path) : m_file(path)
         throw FileError::NoFileChosen();
     if (QFileInfo(path).isDir())
         Fail(QStringLiteral("A folder of that name is in the way"));
-    if (!m_file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that every write reaches the system at once and its count is checked
+    // below: a buffered QSaveFile flushes at commit(), and a flush cut short by a full disk
+    // still lets commit() succeed and replace the earlier file with a truncated one.
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         Fail(m_file.errorString());
 }
 

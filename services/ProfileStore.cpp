@@ -1,9 +1,11 @@
 #include "services/ProfileStore.h"
 
+#include "services/Errors.h"
+#include "services/FileAccess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <optional>
@@ -119,13 +121,12 @@ bool ProfileStore::Write(QByteArrayView section, QByteArrayView entry, QByteArra
     }
 
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray content = lines.join('\n') + '\n';
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
+    try {
+        OutputFile file(m_path);
+        file.Write(lines.join('\n') + '\n');
+        file.Commit();
+        return true;
+    } catch (const FileError&) {
         return false;
     }
-    return file.commit();
 }

@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QPlainTextEdit>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -200,32 +198,6 @@ TEST_F(BuildCommand, pageStaysInTheFolderItWasChosenIn)
     EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
     EXPECT_EQ(ws.Read(QStringLiteral("out/p.html")), "<title>T</title><body></body>");
     EXPECT_FALSE(ws.Exists(QStringLiteral("site/p.html")));
-}
-
-TEST_F(BuildCommand, failedWriteKeepsTheEarlierPageAndLeavesNoTemporaryFile)
-{
-    prompt.Choose(site + QStringLiteral("/p.html"));
-    Click(IDC_BUILD);
-    const QByteArray earlier = ws.Read(QStringLiteral("site/p.html"));
-
-    // Typing this much key by key would take half a minute; the field takes it as pasted.
-    qobject_cast<QPlainTextEdit*>(dlg->GetDlgItem(IDC_TEXT))->setPlainText(QString(20000, 'x'));
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 8192;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    Click(IDC_BUILD);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, savedHandler);
-
-    ASSERT_EQ(messages.errors.size(), 1);
-    EXPECT_TRUE(messages.errors[0].startsWith(QStringLiteral("Cannot write file ") + site + "/p.html:\n"))
-        << messages.errors[0].toStdString();
-    EXPECT_EQ(ws.Read(QStringLiteral("site/p.html")), earlier);
-    EXPECT_EQ(ws.Entries(QStringLiteral("site")),
-              (QStringList{QStringLiteral("p.html"), QStringLiteral("t.html")}));
 }
 
 TEST(BuildPage, buildsALargeTemplate)

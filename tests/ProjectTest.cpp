@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -237,34 +235,6 @@ TEST_F(ProjectCommand, windows1252TextIsShownAndSavedAsUtf8)
     Click(IDC_SAVE);
     EXPECT_EQ(ws.Read(QStringLiteral("work/a.wendle")),
               EncodeProject({"Caf\xc3\xa9", "\xe2\x80\x9cquoted\xe2\x80\x9d \xe2\x82\xac 5", "p.html"}));
-}
-
-TEST_F(ProjectCommand, failedSaveKeepsTheEarlierProject)
-{
-    const QByteArray original = EncodeProject({"T", "X", "p.html"});
-    ws.Write(QStringLiteral("work/a.wendle"), original);
-    OpenProject(QStringLiteral("work/a.wendle"));
-    qobject_cast<QPlainTextEdit*>(dlg->GetDlgItem(IDC_TEXT))->setPlainText(QString(20000, 'x'));
-
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 8192;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    Click(IDC_SAVE);
-    prompt.Choose(work + QStringLiteral("/a.wendle"));
-    Click(IDC_SAVEAS);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, savedHandler);
-
-    ASSERT_EQ(messages.errors.size(), 2);
-    for (const QString& error : messages.errors)
-        EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot write file ") + work + "/a.wendle:\n"))
-            << error.toStdString();
-    EXPECT_EQ(ws.Read(QStringLiteral("work/a.wendle")), original);
-    EXPECT_EQ(ws.Entries(QStringLiteral("work")),
-              (QStringList{QStringLiteral("a.wendle"), QStringLiteral("t.html")}));
 }
 
 } // namespace

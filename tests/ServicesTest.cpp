@@ -12,8 +12,6 @@
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -203,23 +201,15 @@ TEST(OutputFile, shortWriteFailsAndKeepsTheEarlierFile)
     Workspace ws;
     const QString path = ws.Write(QStringLiteral("page.html"), "earlier page");
 
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-
     QString message;
     try {
+        const FileSizeLimit limit(4096);
         OutputFile file(path);
         file.Write(QByteArray(64 * 1024, 'x'));
         file.Commit();
     } catch (const FileError& e) {
         message = e.message();
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, savedHandler);
 
     EXPECT_TRUE(message.startsWith(QStringLiteral("Cannot write file ") + path)) << message.toStdString();
     EXPECT_EQ(ws.Read(QStringLiteral("page.html")), "earlier page");

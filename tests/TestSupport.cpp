@@ -11,6 +11,12 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
 PromptResult ScriptedPrompt::Ask(Kind kind, const QString& defaultExtension, const QString& filter,
                                  QWidget* owner)
 {
@@ -19,9 +25,14 @@ PromptResult ScriptedPrompt::Ask(Kind kind, const QString& defaultExtension, con
         ADD_FAILURE() << "unexpected file prompt";
         return {};
     }
-    const std::optional<QString> answer = m_answers.front();
+    const Answer answer = m_answers.front();
     m_answers.pop_front();
-    return answer ? AcceptChosenFile(*answer) : PromptResult{};
+    if (!answer.path)
+        return {};
+    const PromptResult result = AcceptChosenFile(*answer.path);
+    if (answer.afterChoice)
+        answer.afterChoice();
+    return result;
 }
 
 bool RecordingMessages::Confirm(QWidget*, const QString& question)
@@ -134,4 +145,46 @@ void TypeInto(QWidget* widget, const QString& text)
         QApplication::sendEvent(widget, &press);
         QApplication::sendEvent(widget, &release);
     }
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    rlimit limit{};
+    EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    m_savedCurrent = static_cast<long long>(limit.rlim_cur);
+    m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = rlim_t(bytes);
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(m_savedCurrent);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_savedHandler);
+}
+
+TmpfsMount::TmpfsMount(const QString& folder, qint64 sizeBytes)
+    : m_folder(QFile::encodeName(folder)), m_size(sizeBytes)
+{
+    QDir().mkpath(folder);
+    const QByteArray options = "size=" + QByteArray::number(sizeBytes);
+    m_mounted = ::mount("tmpfs", m_folder.constData(), "tmpfs", 0, options.constData()) == 0;
+    if (!m_mounted)
+        m_error = QString::fromLocal8Bit(std::strerror(errno));
+}
+
+TmpfsMount::~TmpfsMount()
+{
+    if (m_mounted)
+        ::umount2(m_folder.constData(), MNT_DETACH);
+}
+
+bool TmpfsMount::SetReadOnly(bool readOnly)
+{
+    const QByteArray options = "size=" + QByteArray::number(m_size);
+    return ::mount("tmpfs", m_folder.constData(), "tmpfs",
+                   MS_REMOUNT | (readOnly ? MS_RDONLY : 0), options.constData()) == 0;
 }

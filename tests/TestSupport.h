@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -25,8 +26,14 @@ public:
         QWidget* owner;
     };
 
-    void Choose(const QString& absolutePath) { m_answers.push_back(absolutePath); }
-    void Cancel() { m_answers.push_back(std::nullopt); }
+    void Choose(const QString& absolutePath) { m_answers.push_back({absolutePath, {}}); }
+    // Chooses, then runs `afterChoice` before the command goes on: the world changing
+    // between the prompt and the open.
+    void ChooseThen(const QString& absolutePath, std::function<void()> afterChoice)
+    {
+        m_answers.push_back({absolutePath, std::move(afterChoice)});
+    }
+    void Cancel() { m_answers.push_back({std::nullopt, {}}); }
 
     PromptResult Ask(Kind kind, const QString& defaultExtension, const QString& filter,
                      QWidget* owner) override;
@@ -35,7 +42,11 @@ public:
     bool exhausted() const { return m_answers.empty(); }
 
 private:
-    std::deque<std::optional<QString>> m_answers;
+    struct Answer {
+        std::optional<QString> path;
+        std::function<void()> afterChoice;
+    };
+    std::deque<Answer> m_answers;
     std::vector<Request> m_requests;
 };
 
@@ -100,6 +111,41 @@ protected:
     ProfileStore profile;
     Services services{prompt, messages, profile};
     std::unique_ptr<CWendleDlg> dlg;
+};
+
+// Limits the size of files this process writes, as a full disk limits it; a write past the
+// limit fails with EFBIG instead of raising SIGXFSZ. The limit is lifted on destruction.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    long long m_savedCurrent = 0;
+    void (*m_savedHandler)(int) = nullptr;
+};
+
+// A small tmpfs mounted on a folder for one test, to fill a disk or make a folder read-only
+// for real, which file permissions cannot do for root. Needs root; mounted() says whether it
+// worked.
+class TmpfsMount {
+public:
+    TmpfsMount(const QString& folder, qint64 sizeBytes);
+    ~TmpfsMount();
+    TmpfsMount(const TmpfsMount&) = delete;
+    TmpfsMount& operator=(const TmpfsMount&) = delete;
+
+    bool mounted() const { return m_mounted; }
+    QString error() const { return m_error; }
+    bool SetReadOnly(bool readOnly);
+
+private:
+    QByteArray m_folder;
+    qint64 m_size;
+    bool m_mounted = false;
+    QString m_error;
 };
 
 // Sends text as key events carrying it, which QTest::keyClicks cannot do beyond ASCII.
