@@ -1,5 +1,5 @@
 # Front door for people and CI. The build itself is CMake with presets.
-.PHONY: run test deps build package clean
+.PHONY: run test deps build package fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -25,6 +25,14 @@ package: deps
 	cmake --preset release
 	cmake --build --preset release
 	cd out/release && cpack
+
+# Every fuzz target for FUZZ_SECONDS (default 60) each, with clang's libFuzzer.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@scripts/install-deps.sh fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz.sh
 
 clean:
 	rm -rf out

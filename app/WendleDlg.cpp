@@ -15,6 +15,7 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include <limits>
 #include <new>
 
 namespace {
@@ -35,8 +36,13 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget* parent)
     switch (control.kind) {
     case ControlKind::Label:
         return new QLabel(text, parent);
-    case ControlKind::SingleLineEdit:
-        return new QLineEdit(text, parent);
+    case ControlKind::SingleLineEdit: {
+        auto* edit = new QLineEdit(text, parent);
+        // QLineEdit cuts text at 32767 characters by default; a longer title from a project
+        // file would then be lost at the next Save.
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        return edit;
+    }
     case ControlKind::MultiLineEdit: {
         auto* edit = new QPlainTextEdit(text, parent);
         edit->setLineWrapMode(QPlainTextEdit::NoWrap);

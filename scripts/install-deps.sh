@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Wendle need,
 # and only those that are missing, so a second run costs nothing.
-# The one list of packages; `make run` and `make test` both call this script.
+# The one list of packages; `make run` and `make test` both call this script, and
+# `make fuzz` and `make bench` add their own group:  install-deps.sh [fuzz] [bench]
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,13 @@ packages=(
   dpkg-dev file lintian man-db              # the Debian package and its checks
   desktop-file-utils appstream libxml2-utils
 )
+for group in "$@"; do
+  case $group in
+    fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;          # libFuzzer and its sanitizers
+    bench) packages+=(libbenchmark-dev valgrind) ;;             # Google Benchmark, callgrind
+    *) echo "unknown package group: $group" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -83,6 +83,15 @@ TEST_F(BuildCommand, templateEndsAtItsFirstNul)
     EXPECT_EQ(ws.Read(QStringLiteral("site/p.html")), "A1BC");
 }
 
+TEST_F(BuildCommand, templateBytesThatAreNotUtf8PassThrough)
+{
+    ws.Write(QStringLiteral("site/t.html"), "\xff\xfe<%s>\x80\x81%s\xe9");
+    TypeTitle(QStringLiteral("\u00e9"));
+    prompt.Choose(site + QStringLiteral("/p.html"));
+    Click(IDC_BUILD);
+    EXPECT_EQ(ws.Read(QStringLiteral("site/p.html")), "\xff\xfe<\xc3\xa9>\x80\x81\xe9");
+}
+
 TEST_F(BuildCommand, cancelledPromptWritesNothingAndAsksAgain)
 {
     prompt.Cancel();

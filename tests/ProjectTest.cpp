@@ -237,4 +237,23 @@ TEST_F(ProjectCommand, windows1252TextIsShownAndSavedAsUtf8)
               EncodeProject({"Caf\xc3\xa9", "\xe2\x80\x9cquoted\xe2\x80\x9d \xe2\x82\xac 5", "p.html"}));
 }
 
+TEST_F(ProjectCommand, fieldsOfSeveralMegabytesSurviveBuildSaveAndOpen)
+{
+    QByteArray text;
+    while (text.size() < 4 << 20)
+        text += QByteArray(98, 'a' + char(text.size() % 26)) + "\r\n";
+    const QByteArray title = QByteArray(1 << 20, 't') + "%s";
+    WriteProjectFile(QStringLiteral("work/big.wendle"), {title, text, "big.html"});
+    OpenProject(QStringLiteral("work/big.wendle"));
+    EXPECT_EQ(Title().size(), title.size());
+
+    Click(IDC_BUILD);
+    // The title's own "%s" takes the text; the template's second marker stays.
+    EXPECT_TRUE(ws.Read(QStringLiteral("work/big.html")) == "<h1>" + title.chopped(2) + text + "</h1>%s");
+    prompt.Choose(work + QStringLiteral("/copy.wendle"));
+    Click(IDC_SAVEAS);
+    EXPECT_TRUE(ws.Read(QStringLiteral("work/copy.wendle")) == ws.Read(QStringLiteral("work/big.wendle")));
+    EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
+}
+
 } // namespace
