@@ -1,5 +1,5 @@
 # Front door for people and CI. The build itself is CMake with presets.
-.PHONY: run test deps build package fuzz clean
+.PHONY: run test deps build package fuzz bench clean
 
 deps:
 	@scripts/install-deps.sh
@@ -33,6 +33,15 @@ fuzz:
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz.sh
+
+# Benchmarks of an optimised build; prints the figures and their ratios. Not part of `make test`.
+bench:
+	@scripts/install-deps.sh bench
+	cmake --preset bench
+	cmake --build --preset bench
+	cd out/bench && ./bench/wendle_bench
+	cd out/bench && ./bench/wendle_bench --peak-memory
+	scripts/startup_bench.sh out/bench/wendle out/bench/bench/minimal_dialog
 
 clean:
 	rm -rf out

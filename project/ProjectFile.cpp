@@ -58,21 +58,37 @@ QByteArray EncodeProject(const ProjectContent& content)
     return bytes;
 }
 
-std::optional<ProjectContent> DecodeProject(QByteArrayView bytes)
+namespace {
+
+// Where the strings of a well-formed project lie; nullopt when one reaches past the end.
+struct Layout {
+    quint64 titleOffset, titleLength, textOffset, textLength, nameLength;
+};
+
+std::optional<Layout> LayoutOf(QByteArrayView bytes)
 {
     const quint64 length = quint64(bytes.size());
     if (length < quint64(kProjectHeaderSize))
         return std::nullopt;
-    const quint64 titleLength = FieldAt(bytes, 0);
-    const quint64 textOffset = FieldAt(bytes, 4);
-    const quint64 textLength = FieldAt(bytes, 8);
-    const quint64 nameLength = FieldAt(bytes, 12);
+    const Layout layout{kProjectHeaderSize + FieldAt(bytes, 12), FieldAt(bytes, 0), FieldAt(bytes, 4),
+                        FieldAt(bytes, 8), FieldAt(bytes, 12)};
     // Each field is below 2^32, so these sums cannot wrap in 64 bits.
-    if (kProjectHeaderSize + nameLength + titleLength > length || textOffset + textLength > length)
+    if (layout.titleOffset + layout.titleLength > length
+        || layout.textOffset + layout.textLength > length)
         return std::nullopt;
-    return ProjectContent{StringAt(bytes, kProjectHeaderSize + nameLength, titleLength),
-                          StringAt(bytes, textOffset, textLength),
-                          StringAt(bytes, kProjectHeaderSize, nameLength)};
+    return layout;
+}
+
+} // namespace
+
+std::optional<ProjectContent> DecodeProject(QByteArrayView bytes)
+{
+    const std::optional<Layout> at = LayoutOf(bytes);
+    if (!at)
+        return std::nullopt;
+    return ProjectContent{StringAt(bytes, at->titleOffset, at->titleLength),
+                          StringAt(bytes, at->textOffset, at->textLength),
+                          StringAt(bytes, kProjectHeaderSize, at->nameLength)};
 }
 
 void WriteProject(OutputFile& file, const ProjectContent& content)
@@ -85,9 +101,19 @@ ProjectContent ReadProject(InputFile& file)
     if (quint64(file.Length()) > kMaxField)
         throw FileError(FileError::Action::Read, file.path(),
                         QStringLiteral("It is too large to be a Wendle project"));
-    const std::optional<ProjectContent> content = DecodeProject(file.ReadAll());
-    if (!content)
+    QByteArray bytes = file.ReadAll();
+    const std::optional<Layout> at = LayoutOf(bytes);
+    if (!at)
         throw FileError(FileError::Action::Read, file.path(),
                         QStringLiteral("It is not a Wendle project, or it is damaged"));
-    return *content;
+    ProjectContent content{StringAt(bytes, at->titleOffset, at->titleLength), {},
+                           StringAt(bytes, kProjectHeaderSize, at->nameLength)};
+    // The text, the bulk of the file, keeps the buffer it was read into: dropping bytes from
+    // the front of a QByteArray moves no data, where a copy would cost as much as the read.
+    content.text = std::move(bytes);
+    content.text.remove(0, qsizetype(at->textOffset));
+    content.text.truncate(qsizetype(at->textLength));
+    if (const qsizetype nul = content.text.indexOf('\0'); nul >= 0)
+        content.text.truncate(nul);
+    return content;
 }

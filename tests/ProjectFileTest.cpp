@@ -17,6 +17,18 @@ QByteArray Header(quint32 titleLength, quint32 textOffset, quint32 textLength, q
     return bytes;
 }
 
+// ReadProject on a file of these bytes: the content, or nullopt when it refuses them.
+std::optional<ProjectContent> ReadFromFile(const QByteArray& bytes)
+{
+    Workspace ws;
+    InputFile file(ws.Write(QStringLiteral("p.wendle"), bytes));
+    try {
+        return ReadProject(file);
+    } catch (const FileError&) {
+        return std::nullopt;
+    }
+}
+
 TEST(ProjectFormat, writesTheKnownLayouts)
 {
     const struct {
@@ -44,6 +56,7 @@ TEST(ProjectFormat, textComesFromItsStoredOffset)
     const QByteArray bytes = Header(5, 24, 3, 0) + "title...txt";
     const auto content = DecodeProject(bytes);
     ASSERT_TRUE(content);
+    EXPECT_EQ(ReadFromFile(bytes), content);
     EXPECT_EQ(content->title, "title");
     EXPECT_EQ(content->text, "txt");
     EXPECT_EQ(content->outputName, "");
@@ -53,6 +66,7 @@ TEST(ProjectFormat, stringsEndAtTheirFirstNul)
 {
     const QByteArray bytes = Header(3, 22, 3, 3) + QByteArray("a\0bc\0dx\0z", 9);
     EXPECT_EQ(DecodeProject(bytes), (ProjectContent{"c", "x", "a"}));
+    EXPECT_EQ(ReadFromFile(bytes), (ProjectContent{"c", "x", "a"}));
 }
 
 TEST(ProjectFormat, roundTripsContentWithoutNul)
@@ -93,6 +107,7 @@ TEST(ProjectFormat, headerFieldsAtTheirExtremesNeverReachOutside)
             const bool wellFormed = 16ull + f[3] + f[0] <= length && quint64(f[1]) + f[2] <= length;
             const auto content = DecodeProject(bytes);
             EXPECT_EQ(content.has_value(), wellFormed) << "field " << field << " = " << value;
+            EXPECT_EQ(ReadFromFile(bytes), content) << "field " << field << " = " << value;
             if (content) {
                 EXPECT_TRUE(bytes.contains(content->title));
                 EXPECT_TRUE(bytes.contains(content->text));

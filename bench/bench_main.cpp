@@ -1,0 +1,331 @@
+// Speed of the page build and the project files, each beside its floor in the same run:
+//   make bench             all benchmarks, then the ratios they give
+//   wendle_bench --peak-memory    peak memory of a 512 MiB build, in a child process
+#include "build/PageBuild.h"
+#include "build/SubstituteMarkers.h"
+#include "project/ProjectFile.h"
+#include "services/FileAccess.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr qint64 kMiB = 1 << 20;
+enum MarkerPlace { NearStart = 0, NearEnd = 1 };
+
+QString DataFolder()
+{
+    static const QString folder = [] {
+        const QByteArray env = qgetenv("WENDLE_BENCH_DATA");
+        const QString path = env.isEmpty() ? QDir::current().filePath(QStringLiteral("bench-data"))
+                                           : QString::fromLocal8Bit(env);
+        QDir().mkpath(path);
+        return path;
+    }();
+    return folder;
+}
+
+// A template of `size` bytes of HTML-like text with its two markers near the start or the end;
+// written once and reused.
+QString TemplateFile(qint64 size, MarkerPlace place)
+{
+    const QString path = QDir(DataFolder()).filePath(
+        QStringLiteral("template-%1-%2.html").arg(size).arg(place == NearStart ? "start" : "end"));
+    if (QFileInfo(path).size() == size)
+        return path;
+    QByteArray bytes;
+    bytes.reserve(size);
+    const QByteArray line = "<p>Lorem ipsum dolor sit amet, consectetur adipiscing elit.</p>\n";
+    while (bytes.size() < size)
+        bytes += line;
+    bytes.truncate(size);
+    const qint64 first = place == NearStart ? 100 : size - 200;
+    bytes.replace(first, 2, "%s");
+    bytes.replace(first + 100, 2, "%s");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != size)
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+QString OutputPath(const char* name)
+{
+    return QDir(DataFolder()).filePath(QString::fromLatin1(name));
+}
+
+QByteArray ReadWhole(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return file.readAll();
+}
+
+// The floor: the template's bytes read and written to another file with plain system calls;
+// with `durable`, flushed to the disk as a safe save must be.
+void CopyFile(const QString& from, const QString& to, bool durable)
+{
+    const QByteArray bytes = ReadWhole(from);
+    const int fd = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n <= 0)
+            qFatal("write failed");
+        done += n;
+    }
+    if (durable)
+        ::fdatasync(fd);
+    ::close(fd);
+}
+
+// Each timed run starts with no dirty pages left by the one before, whose write-back would
+// otherwise be charged to whichever benchmark happens to run next.
+void Settle(benchmark::State& state)
+{
+    state.PauseTiming();
+    ::sync();
+    state.ResumeTiming();
+}
+
+const QByteArray kTitle = "A page title";
+const QByteArray kText = "Some body text,\r\nover two lines.";
+
+void BM_BuildPage(benchmark::State& state)
+{
+    const QString tpl = TemplateFile(state.range(0) * kMiB, MarkerPlace(state.range(1)));
+    const QString page = OutputPath("page.html");
+    for (auto _ : state) {
+        Settle(state);
+        BuildPage(tpl, page, kTitle, kText);
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0) * kMiB);
+}
+
+void BM_PlainCopy(benchmark::State& state)
+{
+    const QString tpl = TemplateFile(state.range(0) * kMiB, NearEnd);
+    for (auto _ : state) {
+        Settle(state);
+        CopyFile(tpl, OutputPath("copy.html"), state.range(1) != 0);
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0) * kMiB);
+}
+
+// What a user would write instead: the whole file in a string, find and replace, write it out.
+void BM_ObviousBuild(benchmark::State& state)
+{
+    const QString tpl = TemplateFile(state.range(0) * kMiB, MarkerPlace(state.range(1)));
+    const std::string page = OutputPath("obvious.html").toStdString();
+    for (auto _ : state) {
+        Settle(state);
+        std::ifstream in(tpl.toStdString(), std::ios::binary);
+        std::stringstream buffer;
+        buffer << in.rdbuf();
+        std::string content = buffer.str();
+        const auto p1 = content.find("%s");
+        content.replace(p1, 2, kTitle.toStdString());
+        const auto p2 = content.find("%s", p1);
+        content.replace(p2, 2, kText.toStdString());
+        std::ofstream(page, std::ios::binary) << content;
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0) * kMiB);
+}
+
+QByteArray& MemoryPage()
+{
+    static QByteArray page = ReadWhole(TemplateFile(64 * kMiB, NearEnd));
+    return page;
+}
+
+void BM_FindMarkers(benchmark::State& state)
+{
+    const QByteArray& page = MemoryPage();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlanSubstitution(page, kTitle, kText));
+    state.SetBytesProcessed(state.iterations() * page.size());
+}
+
+void BM_SubstituteMarkersInPlace(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        QByteArray page = MemoryPage();
+        page.detach();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(SubstituteMarkers(page, kTitle, kText));
+    }
+    state.SetBytesProcessed(state.iterations() * MemoryPage().size());
+}
+
+// The floor for the search: memchr over the same bytes for a byte the page lacks.
+void BM_MemchrScan(benchmark::State& state)
+{
+    const QByteArray& page = MemoryPage();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(std::memchr(page.constData(), '\x01', size_t(page.size())));
+    state.SetBytesProcessed(state.iterations() * page.size());
+}
+
+ProjectContent BigProject()
+{
+    return {"Title", ReadWhole(TemplateFile(64 * kMiB, NearEnd)), "page.html"};
+}
+
+void BM_WriteProject(benchmark::State& state)
+{
+    const ProjectContent content = BigProject();
+    const QString path = OutputPath("big.wendle");
+    for (auto _ : state) {
+        Settle(state);
+        OutputFile file(path);
+        WriteProject(file, content);
+        file.Commit();
+    }
+    state.SetBytesProcessed(state.iterations() * content.text.size());
+}
+
+void BM_ReadProject(benchmark::State& state)
+{
+    const QString path = OutputPath("read.wendle");
+    {
+        OutputFile file(path);
+        WriteProject(file, BigProject());
+        file.Commit();
+    }
+    for (auto _ : state) {
+        Settle(state);
+        InputFile file(path);
+        benchmark::DoNotOptimize(ReadProject(file));
+    }
+    state.SetBytesProcessed(state.iterations() * 64 * kMiB);
+}
+
+void BM_PlainRead(benchmark::State& state)
+{
+    const QString tpl = TemplateFile(64 * kMiB, NearEnd);
+    for (auto _ : state) {
+        Settle(state);
+        benchmark::DoNotOptimize(ReadWhole(tpl));
+    }
+    state.SetBytesProcessed(state.iterations() * 64 * kMiB);
+}
+
+void FileArgs(benchmark::internal::Benchmark* b)
+{
+    b->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0)->ArgNames({"MiB", "end"});
+}
+
+BENCHMARK(BM_BuildPage)->ArgsProduct({{1, 64, 512}, {NearStart, NearEnd}})->Apply(FileArgs);
+BENCHMARK(BM_ObviousBuild)->ArgsProduct({{1, 64, 512}, {NearStart, NearEnd}})->Apply(FileArgs);
+BENCHMARK(BM_PlainCopy)->ArgsProduct({{1, 64, 512}, {0, 1}})->Apply(FileArgs)->ArgNames({"MiB", "sync"});
+BENCHMARK(BM_FindMarkers)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SubstituteMarkersInPlace)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MemchrScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteProject)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_ReadProject)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+
+// Keeps every result so the ratios can be printed after the usual table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            m_seconds[run.benchmark_name()] = run.GetAdjustedRealTime() / 1e3;  // ms to s
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void PrintRatios() const
+    {
+        std::printf("\nRatios (smaller is faster; each from this run):\n");
+        for (const char* end : {"0", "1"}) {
+            const char* place = *end == '0' ? "markers near start" : "markers near end";
+            for (int mib : {1, 64, 512}) {
+                const double build = Get("BM_BuildPage/MiB:%d/end:%s", mib, end);
+                std::printf("  build %3d MiB, %s: %.2fx plain copy, %.2fx durable copy, "
+                            "obvious way %.2fx plain copy\n",
+                            mib, place, build / Get("BM_PlainCopy/MiB:%d/sync:0", mib, ""),
+                            build / Get("BM_PlainCopy/MiB:%d/sync:1", mib, ""),
+                            Get("BM_ObviousBuild/MiB:%d/end:%s", mib, end)
+                                / Get("BM_PlainCopy/MiB:%d/sync:0", mib, ""));
+            }
+            const double perByte512 = Get("BM_BuildPage/MiB:%d/end:%s", 512, end) / 512;
+            const double perByte64 = Get("BM_BuildPage/MiB:%d/end:%s", 64, end) / 64;
+            std::printf("  time per byte at 512 MiB / at 64 MiB, %s: %.2f\n", place, perByte512 / perByte64);
+        }
+        std::printf("  find markers / memchr scan: %.2f;  substitute in place / memchr scan: %.2f\n",
+                    Get("BM_FindMarkers", 0, "") / Get("BM_MemchrScan", 0, ""),
+                    Get("BM_SubstituteMarkersInPlace", 0, "") / Get("BM_MemchrScan", 0, ""));
+        std::printf("  write project / durable copy: %.2f;  read project / plain read: %.2f\n",
+                    Get("BM_WriteProject/min_time:2.000/real_time", 0, "")
+                        / Get("BM_PlainCopy/MiB:%d/sync:1", 64, ""),
+                    Get("BM_ReadProject/min_time:2.000/real_time", 0, "")
+                        / Get("BM_PlainRead/min_time:2.000/real_time", 0, ""));
+    }
+
+private:
+    double Get(const char* pattern, int number, const char* text) const
+    {
+        char name[128];
+        std::snprintf(name, sizeof name, pattern, number, text);
+        std::string key = name;
+        if (key.rfind("BM_BuildPage", 0) == 0 || key.rfind("BM_ObviousBuild", 0) == 0
+            || key.rfind("BM_PlainCopy", 0) == 0)
+            key += "/min_time:2.000/real_time";
+        const auto it = m_seconds.find(key);
+        return it == m_seconds.end() ? std::nan("") : it->second;
+    }
+
+    std::map<std::string, double> m_seconds;
+};
+
+// Peak memory of a 512 MiB build, in a child whose accounting holds nothing else.
+int PeakMemory()
+{
+    const QString tpl = TemplateFile(512 * kMiB, NearEnd);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        BuildPage(tpl, OutputPath("peak.html"), kTitle, kText);
+        ::_exit(0);
+    }
+    int status = 0;
+    rusage usage{};
+    ::wait4(child, &status, 0, &usage);
+    const double peakMiB = double(usage.ru_maxrss) / 1024;
+    std::printf("peak memory of a 512 MiB build: %.0f MiB = %.2fx the template; "
+                "limit 2x + 64 MiB = %d MiB\n",
+                peakMiB, peakMiB / 512, 2 * 512 + 64);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--peak-memory") == 0)
+        return PeakMemory();
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Start-up time, from exec to the window shown, of wendle and of a minimal Qt dialog (the
+# floor), alternating runs under one virtual X server; prints the medians and their ratio.
+# Usage: startup_bench.sh WENDLE MINIMAL_DIALOG   (STARTUP_RUNS, default 21)
+set -euo pipefail
+if [[ -z ${WENDLE_BENCH_IN_X:-} ]]; then
+  WENDLE_BENCH_IN_X=1 exec timeout 600 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+unset QT_QPA_PLATFORM
+wendle=$1
+minimal=$2
+runs=${STARTUP_RUNS:-21}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work XDG_RUNTIME_DIR=$work/run
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+printf '[Template File]\nFileName=t.html\n' > "$work/wendle.ini"
+
+# Microseconds from exec until a visible window of that name exists.
+measure() {  # NAME PROGRAM
+  local name=$1 start end pid
+  start=$(date +%s%N)
+  "$2" & pid=$!
+  until xdotool search --onlyvisible --name "$name" > /dev/null 2>&1; do
+    kill -0 "$pid" 2> /dev/null || { echo "$2 ended before showing a window" >&2; exit 1; }
+  done
+  end=$(date +%s%N)
+  kill "$pid"; wait "$pid" 2> /dev/null || true
+  echo $(( (end - start) / 1000 ))
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+: > "$work/wendle.times"; : > "$work/minimal.times"
+measure "^Tasco's Wendle\$" "$wendle" > /dev/null  # warm the caches once for each
+measure '^Minimal Dialog$' "$minimal" > /dev/null
+for ((i = 0; i < runs; i++)); do
+  measure "^Tasco's Wendle\$" "$wendle" >> "$work/wendle.times"
+  measure '^Minimal Dialog$' "$minimal" >> "$work/minimal.times"
+done
+w=$(median < "$work/wendle.times")
+m=$(median < "$work/minimal.times")
+awk -v w="$w" -v m="$m" -v n="$runs" 'BEGIN {
+  printf "start-up to window shown, median of %d runs: wendle %.1f ms, minimal Qt dialog %.1f ms, ratio %.2f\n",
+         n, w / 1000, m / 1000, w / m }'
