@@ -7,6 +7,8 @@ if [[ -z ${WENDLE_BENCH_IN_X:-} ]]; then
   WENDLE_BENCH_IN_X=1 exec timeout 600 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
+# xvfb-run can return before the server takes connections; wait for it, up to 10 s.
+for ((i = 0; i < 100; i++)); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.1; done
 wendle=$1
 minimal=$2
 runs=${STARTUP_RUNS:-21}

@@ -1,12 +1,10 @@
 #include "res/DialogTemplate.h"
-#include "services/Errors.h"
 #include "services/FileAccess.h"
 #include "services/FilePrompt.h"
 #include "services/ProfileStore.h"
 #include "services/WindowText.h"
 #include "tests/TestSupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -28,16 +26,6 @@ TEST(QtNameFilters, translatesPairsForQt)
     };
     for (const auto& c : cases)
         EXPECT_EQ(QtNameFilters(QString::fromUtf8(c.in)), QString::fromUtf8(c.out)) << c.in;
-}
-
-TEST(AcceptChosenFile, givesTheBareNameAndMovesTheCurrentDirectory)
-{
-    Workspace ws;
-    const QString folder = ws.MakeDir(QStringLiteral("site/pages"));
-    const PromptResult chosen = AcceptChosenFile(folder + QStringLiteral("/caf\u00e9 page.html"));
-    EXPECT_EQ(chosen.name, QByteArray("caf\xc3\xa9 page.html"));
-    EXPECT_EQ(QDir(chosen.folder), QDir(folder));
-    EXPECT_EQ(QDir::current(), QDir(folder));
 }
 
 // ---- Profile
@@ -121,50 +109,6 @@ TEST(ProfileStoreDefault, followsXdgConfigHome)
 
 // ---- File access
 
-TEST(ResolveFileName, barePathsAndAbsoluteNames)
-{
-    Workspace ws;
-    const QString folder = ws.MakeDir(QStringLiteral("f"));
-    QDir::setCurrent(folder);
-    EXPECT_EQ(ResolveFileName(""), QString());
-    EXPECT_EQ(ResolveFileName("a.html"), folder + QStringLiteral("/a.html"));
-    EXPECT_EQ(ResolveFileName("a.html", QStringLiteral("/srv/site")), QStringLiteral("/srv/site/a.html"));
-    EXPECT_EQ(ResolveFileName("/abs/a.html", QStringLiteral("/srv/site")), QStringLiteral("/abs/a.html"));
-    EXPECT_EQ(ResolveFileName("sub/a.html"), folder + QStringLiteral("/sub/a.html"));
-}
-
-TEST(InputFile, readsWholeFilesAndNamesTheFileWhenItCannot)
-{
-    Workspace ws;
-    const QByteArray bytes("one\0two\r\n", 9);
-    EXPECT_EQ(InputFile(ws.Write(QStringLiteral("a.bin"), bytes)).ReadAll(), bytes);
-    EXPECT_EQ(InputFile(ws.Write(QStringLiteral("empty"), {})).ReadAll(), QByteArray());
-
-    const struct {
-        QString path;
-        const char* reason;
-    } failures[] = {
-        {ws.Path(QStringLiteral("missing.html")), "No such file"},
-        {ws.MakeDir(QStringLiteral("dir.html")), "folder"},
-    };
-    for (const auto& f : failures) {
-        try {
-            InputFile file(f.path);
-            ADD_FAILURE() << "opened " << f.path.toStdString();
-        } catch (const FileError& e) {
-            EXPECT_TRUE(e.message().startsWith(QStringLiteral("Cannot read file ") + f.path + ":\n"))
-                << e.message().toStdString();
-            EXPECT_TRUE(e.message().contains(QLatin1String(f.reason))) << e.message().toStdString();
-        }
-    }
-    try {
-        InputFile file{QString()};
-        ADD_FAILURE() << "opened the empty name";
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("No file was chosen."));
-    }
-}
-
 TEST(OutputFile, replacesTheFileOnlyOnCommit)
 {
     Workspace ws;
@@ -183,49 +127,6 @@ TEST(OutputFile, replacesTheFileOnlyOnCommit)
     file.Commit();
     EXPECT_EQ(ws.Read(QStringLiteral("out/page.html")), "new page");
     EXPECT_EQ(ws.Entries(QStringLiteral("out")), QStringList{QStringLiteral("page.html")});
-}
-
-TEST(OutputFile, refusesAFolderInTheWayAndAMissingFolder)
-{
-    Workspace ws;
-    for (const QString& path : {ws.MakeDir(QStringLiteral("page.html")),
-                                ws.Path(QStringLiteral("no/such/folder/page.html"))}) {
-        EXPECT_THROW(OutputFile{path}, FileError) << path.toStdString();
-    }
-}
-
-// A write cut short by the file-size limit, as a full disk cuts it: the earlier file must
-// survive, where QSaveFile alone would commit the truncated one.
-TEST(OutputFile, shortWriteFailsAndKeepsTheEarlierFile)
-{
-    Workspace ws;
-    const QString path = ws.Write(QStringLiteral("page.html"), "earlier page");
-
-    QString message;
-    try {
-        const FileSizeLimit limit(4096);
-        OutputFile file(path);
-        file.Write(QByteArray(64 * 1024, 'x'));
-        file.Commit();
-    } catch (const FileError& e) {
-        message = e.message();
-    }
-
-    EXPECT_TRUE(message.startsWith(QStringLiteral("Cannot write file ") + path)) << message.toStdString();
-    EXPECT_EQ(ws.Read(QStringLiteral("page.html")), "earlier page");
-    EXPECT_EQ(ws.Entries(QString()), QStringList{QStringLiteral("page.html")});
-}
-
-TEST(IsSameFile, seesThroughLinksAndSpellings)
-{
-    Workspace ws;
-    const QString a = ws.Write(QStringLiteral("d/a.html"), "a");
-    const QString b = ws.Write(QStringLiteral("d/b.html"), "a");
-    ASSERT_TRUE(QFile::link(a, ws.Path(QStringLiteral("link.html"))));
-    EXPECT_TRUE(IsSameFile(a, ws.Path(QStringLiteral("d/../d/a.html"))));
-    EXPECT_TRUE(IsSameFile(a, ws.Path(QStringLiteral("link.html"))));
-    EXPECT_FALSE(IsSameFile(a, b));
-    EXPECT_FALSE(IsSameFile(a, ws.Path(QStringLiteral("d/missing.html"))));
 }
 
 // ---- Field text

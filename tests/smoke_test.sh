@@ -9,7 +9,9 @@ if [[ -z ${WENDLE_SMOKE_IN_X:-} ]]; then
   # Bounded: a hung program fails the test instead of hanging it.
   WENDLE_SMOKE_IN_X=1 exec timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
-unset QT_QPA_PLATFORM  # the real window, on the virtual X server
+unset QT_QPA_PLATFORM
+# xvfb-run can return before the server takes connections; wait for it, up to 10 s.
+for ((i = 0; i < 100; i++)); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.1; done  # the real window, on the virtual X server
 
 wendle=$1
 shots=$2
