@@ -51,7 +51,6 @@ private:
     void RunCommand(Handler handler);
 
     void OnPaint(QPaintEvent* event);
-    QIcon OnQueryDragIcon() const { return m_hIcon; }
     void OnHelp();
 
     // Main window commands.
