@@ -7,7 +7,9 @@ set -euo pipefail
 
 if [[ -z ${WENDLE_SMOKE_IN_X:-} ]]; then
   # Bounded: a hung program fails the test instead of hanging it.
-  WENDLE_SMOKE_IN_X=1 exec timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  # -noreset: by default the server resets when its last client leaves, and a program that
+  # starts during the reset cannot connect.
+  WENDLE_SMOKE_IN_X=1 exec timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
 # xvfb-run can return before the server takes connections; wait for it, up to 10 s.
