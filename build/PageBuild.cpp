@@ -1,11 +1,10 @@
 #include "build/PageBuild.h"
 
+#include "services/ByteString.h"
 #include "services/Errors.h"
 #include "services/FileAccess.h"
 
 #include <QDir>
-
-#include <cstring>
 
 void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
                QByteArrayView text, const CodePage& codePage)
@@ -22,10 +21,7 @@ void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayV
                 .arg(QDir::toNativeSeparators(pagePath)));
 
     const QByteArray content = InputFile(templatePath).ReadAll();
-    // The template's text ends at its first NUL byte.
-    QByteArrayView page(content);
-    if (const void* nul = std::memchr(page.data(), '\0', size_t(page.size())))
-        page.truncate(static_cast<const char*>(nul) - page.data());
+    const QByteArrayView page = UpToFirstNul(content);
 
     const Substitution substitution = PlanSubstitution(page, title, text, codePage);
     if (substitution.status != MarkerStatus::Ok) {

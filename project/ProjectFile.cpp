@@ -1,5 +1,6 @@
 #include "project/ProjectFile.h"
 
+#include "services/ByteString.h"
 #include "services/Errors.h"
 #include "services/FileAccess.h"
 
@@ -25,10 +26,7 @@ quint64 FieldAt(QByteArrayView bytes, qsizetype offset)
 // The string of `length` bytes at `offset`, ended early at a NUL byte.
 QByteArray StringAt(QByteArrayView bytes, quint64 offset, quint64 length)
 {
-    QByteArrayView view = bytes.sliced(qsizetype(offset), qsizetype(length));
-    if (const void* nul = std::memchr(view.data(), '\0', size_t(view.size())))
-        view.truncate(static_cast<const char*>(nul) - view.data());
-    return view.toByteArray();
+    return UpToFirstNul(bytes.sliced(qsizetype(offset), qsizetype(length))).toByteArray();
 }
 
 } // namespace
@@ -113,7 +111,6 @@ ProjectContent ReadProject(InputFile& file)
     content.text = std::move(bytes);
     content.text.remove(0, qsizetype(at->textOffset));
     content.text.truncate(qsizetype(at->textLength));
-    if (const qsizetype nul = content.text.indexOf('\0'); nul >= 0)
-        content.text.truncate(nul);
+    content.text.truncate(UpToFirstNul(content.text).size());
     return content;
 }

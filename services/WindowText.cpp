@@ -1,12 +1,12 @@
 #include "services/WindowText.h"
 
+#include "services/ByteString.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
 #include <QStringDecoder>
-
-#include <cstring>
 
 namespace {
 
@@ -27,9 +27,7 @@ QString DecodeBytes(QByteArrayView bytes)
 
 QString FieldTextFromBytes(QByteArrayView bytes)
 {
-    if (const void* nul = std::memchr(bytes.data(), '\0', size_t(bytes.size())))
-        bytes.truncate(static_cast<const char*>(nul) - bytes.data());
-    QString text = DecodeBytes(bytes);
+    QString text = DecodeBytes(UpToFirstNul(bytes));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }

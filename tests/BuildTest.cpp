@@ -15,13 +15,7 @@ const QByteArray kTemplate = "<title>%s</title><body>%s</body>";
 // A window whose template, site/t.html, is stored in the profile.
 class BuildCommand : public WindowTest {
 protected:
-    void SetUp() override
-    {
-        site = ws.MakeDir(QStringLiteral("site"));
-        ws.Write(QStringLiteral("site/t.html"), kTemplate);
-        SetStoredTemplate("t.html");
-        Start();
-    }
+    void SetUp() override { site = StartWithTemplateIn(QStringLiteral("site"), kTemplate); }
 
     QString site;
 };

@@ -51,9 +51,7 @@ protected:
             if (!mount->mounted())
                 GTEST_SKIP() << "mounting a tmpfs needs root: " << mount->error().toStdString();
         }
-        ws.Write(QStringLiteral("target/t.html"), "<h1>%s</h1>%s");
-        SetStoredTemplate("t.html");
-        Start();
+        StartWithTemplateIn(QStringLiteral("target"), "<h1>%s</h1>%s");
         fileName = command == Command::Build ? QStringLiteral("p.html") : QStringLiteral("a.wendle");
         TypeTitle(QStringLiteral("earlier"));
         prompt.Choose(target + '/' + fileName);
@@ -142,13 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class FileSystemFault : public WindowTest {
 protected:
-    void SetUp() override
-    {
-        site = ws.MakeDir(QStringLiteral("site"));
-        ws.Write(QStringLiteral("site/t.html"), "<h1>%s</h1>%s");
-        SetStoredTemplate("t.html");
-        Start();
-    }
+    void SetUp() override { site = StartWithTemplateIn(QStringLiteral("site"), "<h1>%s</h1>%s"); }
 
     QString LastError() const { return messages.errors.isEmpty() ? QString() : messages.errors.last(); }
 

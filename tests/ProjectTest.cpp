@@ -16,11 +16,8 @@ class ProjectCommand : public WindowTest {
 protected:
     void SetUp() override
     {
-        work = ws.MakeDir(QStringLiteral("work"));
-        ws.Write(QStringLiteral("work/t.html"), kTemplate);
-        SetStoredTemplate("t.html");
+        work = StartWithTemplateIn(QStringLiteral("work"), kTemplate);
         QDir::setCurrent(work);
-        Start();
     }
 
     QString Title() const { return qobject_cast<QLineEdit*>(dlg->GetDlgItem(IDC_TITLE))->text(); }

@@ -109,6 +109,15 @@ void WindowTest::SetStoredTemplate(const QByteArray& name)
     ASSERT_TRUE(profile.Write("Template File", "FileName", name));
 }
 
+QString WindowTest::StartWithTemplateIn(const QString& folder, const QByteArray& bytes)
+{
+    const QString path = ws.MakeDir(folder);
+    ws.Write(folder + QStringLiteral("/t.html"), bytes);
+    SetStoredTemplate("t.html");
+    Start();
+    return path;
+}
+
 void WindowTest::Click(int id)
 {
     auto* button = qobject_cast<QAbstractButton*>(dlg->GetDlgItem(id));

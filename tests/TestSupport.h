@@ -99,6 +99,9 @@ protected:
     CWendleDlg& Start();
     // A profile naming `name` as the template, so that start-up does not prompt.
     void SetStoredTemplate(const QByteArray& name);
+    // A template t.html holding `bytes` in the workspace folder `folder`, named in the profile;
+    // then Start(). Gives the folder's absolute path.
+    QString StartWithTemplateIn(const QString& folder, const QByteArray& bytes);
 
     void Click(int id);
     void TypeTitle(const QString& text);
