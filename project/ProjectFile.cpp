@@ -31,13 +31,20 @@ QByteArray StringAt(QByteArrayView bytes, quint64 offset, quint64 length)
 
 } // namespace
 
+bool ProjectFits(quint64 nameLength, quint64 titleLength, quint64 textLength)
+{
+    // Each length comes from a string far below 2^62, so the sum cannot wrap. The file's
+    // length bounds every field, and ReadProject refuses files longer than the largest field.
+    return kProjectHeaderSize + nameLength + titleLength + textLength <= kMaxField;
+}
+
 QByteArray EncodeProject(const ProjectContent& content)
 {
     const quint64 nameLength = quint64(content.outputName.size());
     const quint64 titleLength = quint64(content.title.size());
     const quint64 textLength = quint64(content.text.size());
     const quint64 textOffset = kProjectHeaderSize + nameLength + titleLength;
-    if (textOffset > kMaxField || textLength > kMaxField)
+    if (!ProjectFits(nameLength, titleLength, textLength))
         throw CommandError(QStringLiteral(
             "The title and text are too long for a project file, which holds at most 4 GiB."));
 

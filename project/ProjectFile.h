@@ -23,7 +23,11 @@ struct ProjectContent {
 //   16 output name, then the title; the text at the text offset (written right after the title).
 inline constexpr qsizetype kProjectHeaderSize = 16;
 
-// The file's bytes. Throws CommandError when a length or offset would not fit in 32 bits.
+// Whether a project of these string lengths can be written so that ReadProject takes it back:
+// every field, and the whole file, must stay below 4 GiB.
+bool ProjectFits(quint64 nameLength, quint64 titleLength, quint64 textLength);
+
+// The file's bytes. Throws CommandError when the project does not fit.
 QByteArray EncodeProject(const ProjectContent& content);
 
 // The content of a project file's bytes, or nullopt when they are not a well-formed project:

@@ -82,6 +82,24 @@ TEST(ProjectFormat, roundTripsContentWithoutNul)
         EXPECT_EQ(DecodeProject(EncodeProject(c)), c) << c.title.toStdString();
 }
 
+TEST(ProjectFormat, writesOnlyWhatItCanReadBack)
+{
+    constexpr quint64 max = 0xffffffffu;
+    const struct {
+        quint64 name, title, text;
+        bool fits;
+    } cases[] = {
+        {0, 0, max - 16, true},       // the file is exactly the largest the reader takes
+        {0, 0, max - 15, false},
+        {8, max - 30, 6, true},
+        {8, max - 30, 7, false},      // every field fits, the whole file does not
+        {max, 0, 0, false},
+        {0, 1ull << 33, 0, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ProjectFits(c.name, c.title, c.text), c.fits) << c.name << " " << c.title << " " << c.text;
+}
+
 TEST(ProjectFormat, refusesEveryTruncation)
 {
     const QByteArray whole = EncodeProject({"Title", "Some text", "page.html"});
