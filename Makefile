@@ -1,5 +1,5 @@
 # Front door for people and CI. The build itself is CMake with presets.
-.PHONY: run test deps build package fuzz bench clean
+.PHONY: run test deps build format-check package fuzz bench clean
 
 deps:
 	@scripts/install-deps.sh
@@ -11,8 +11,12 @@ build: deps
 run: build
 	./out/default/wendle
 
+# Every tracked C++ file in the one style of .clang-format.
+format-check: deps
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run -Werror
+
 # The whole suite twice: the normal build, then the sanitizer build.
-test: deps
+test: deps format-check
 	cmake --preset default
 	cmake --build --preset default
 	ctest --preset default

@@ -26,9 +26,8 @@ constexpr char kNoTemplate[] = "notfound";
 const QString kTemplateExtension = QStringLiteral("html");
 const QString kTemplateFilter = QStringLiteral("HTML Template files(*.html)|*.html||");
 
-constexpr Qt::WindowFlags kWindowFlags = Qt::Dialog | Qt::WindowTitleHint
-    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
-    | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags kWindowFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
 
 QWidget* CreateControl(const ControlTemplate& control, QWidget* parent)
 {
@@ -68,15 +67,12 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget* parent)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 const CWendleDlg::RouteEntry CWendleDlg::kRoutes[] = {
-    {IDC_OPEN, &CWendleDlg::OnOpen},
-    {IDC_SAVEAS, &CWendleDlg::OnSaveAs},
-    {IDC_BUILD, &CWendleDlg::OnBuild},
-    {IDC_TEMPLATE, &CWendleDlg::OnTemplate},
-    {IDC_NEW, &CWendleDlg::OnNew},
-    {IDC_SAVE, &CWendleDlg::OnSave},
+    {IDC_OPEN, &CWendleDlg::OnOpen},       {IDC_SAVEAS, &CWendleDlg::OnSaveAs},
+    {IDC_BUILD, &CWendleDlg::OnBuild},     {IDC_TEMPLATE, &CWendleDlg::OnTemplate},
+    {IDC_NEW, &CWendleDlg::OnNew},         {IDC_SAVE, &CWendleDlg::OnSave},
     {IDC_BUILDAS, &CWendleDlg::OnBuildAs},
 };
 
@@ -87,8 +83,8 @@ CWendleDlg::CWendleDlg(Services& services, QWidget* pParent)
     m_strTemplateName = m_services.profile.Read(kProfileSection, kProfileEntry, kNoTemplate);
     if (m_strTemplateName == kNoTemplate) {
         // The first run: the window does not exist yet, so the prompt has no owner.
-        const PromptResult chosen = m_services.prompt.Ask(FilePrompt::Kind::Open, kTemplateExtension,
-                                                          kTemplateFilter, nullptr);
+        const PromptResult chosen = m_services.prompt.Ask(
+            FilePrompt::Kind::Open, kTemplateExtension, kTemplateFilter, nullptr);
         m_strTemplateName = chosen.name;
         m_services.profile.Write(kProfileSection, kProfileEntry, m_strTemplateName);
     }
@@ -158,7 +154,8 @@ void CWendleDlg::RunCommand(Handler handler)
     } catch (const std::bad_alloc&) {
         message = QStringLiteral("There is not enough memory to finish this command.");
     } catch (const std::exception& error) {
-        message = QStringLiteral("The command failed: %1").arg(QString::fromLocal8Bit(error.what()));
+        message =
+            QStringLiteral("The command failed: %1").arg(QString::fromLocal8Bit(error.what()));
     } catch (...) {
         message = QStringLiteral("The command failed for an unknown reason.");
     }
@@ -191,8 +188,9 @@ void CWendleDlg::OnPaint(QPaintEvent* event)
 void CWendleDlg::OnHelp()
 {
     m_services.messages.Inform(
-        this, QStringLiteral("%1 v%2").arg(QString::fromUtf8(kAppCaption),
-                                           QCoreApplication::applicationVersion()));
+        this,
+        QStringLiteral("%1 v%2").arg(QString::fromUtf8(kAppCaption),
+                                     QCoreApplication::applicationVersion()));
 }
 
 void CWendleDlg::OnTemplate()

@@ -45,8 +45,10 @@ QString DataFolder()
 // written once and reused.
 QString TemplateFile(qint64 size, MarkerPlace place)
 {
-    const QString path = QDir(DataFolder()).filePath(
-        QStringLiteral("template-%1-%2.html").arg(size).arg(place == NearStart ? "start" : "end"));
+    const QString path = QDir(DataFolder())
+                             .filePath(QStringLiteral("template-%1-%2.html")
+                                           .arg(size)
+                                           .arg(place == NearStart ? "start" : "end"));
     if (QFileInfo(path).size() == size)
         return path;
     QByteArray bytes;
@@ -242,7 +244,10 @@ void FileArgs(benchmark::internal::Benchmark* b)
 
 BENCHMARK(BM_BuildPage)->ArgsProduct({{1, 64, 512}, {NearStart, NearEnd}})->Apply(FileArgs);
 BENCHMARK(BM_ObviousBuild)->ArgsProduct({{1, 64, 512}, {NearStart, NearEnd}})->Apply(FileArgs);
-BENCHMARK(BM_PlainCopy)->ArgsProduct({{1, 64, 512}, {0, 1}})->Apply(FileArgs)->ArgNames({"MiB", "sync"});
+BENCHMARK(BM_PlainCopy)
+    ->ArgsProduct({{1, 64, 512}, {0, 1}})
+    ->Apply(FileArgs)
+    ->ArgNames({"MiB", "sync"});
 BENCHMARK(BM_FindMarkers)->Apply(Repeated);
 BENCHMARK(BM_SubstituteMarkersInPlace)->Apply(Repeated);
 BENCHMARK(BM_MemchrScan)->Apply(Repeated);
@@ -282,11 +287,13 @@ public:
             }
             const double perByte512 = Get("BM_BuildPage/MiB:%d/end:%s", 512, end) / 512;
             const double perByte64 = Get("BM_BuildPage/MiB:%d/end:%s", 64, end) / 64;
-            std::printf("  time per byte at 512 MiB / at 64 MiB, %s: %.2f\n", place, perByte512 / perByte64);
+            std::printf("  time per byte at 512 MiB / at 64 MiB, %s: %.2f\n", place,
+                        perByte512 / perByte64);
         }
-        std::printf("  find markers / memchr scan: %.2f;  substitute in place / memchr scan: %.2f\n",
-                    Get("BM_FindMarkers", 0, "") / Get("BM_MemchrScan", 0, ""),
-                    Get("BM_SubstituteMarkersInPlace", 0, "") / Get("BM_MemchrScan", 0, ""));
+        std::printf(
+            "  find markers / memchr scan: %.2f;  substitute in place / memchr scan: %.2f\n",
+            Get("BM_FindMarkers", 0, "") / Get("BM_MemchrScan", 0, ""),
+            Get("BM_SubstituteMarkersInPlace", 0, "") / Get("BM_MemchrScan", 0, ""));
         std::printf("  write project / durable copy: %.2f;  read project / plain read: %.2f\n",
                     Get("BM_WriteProject", 0, "") / Get("BM_PlainCopy/MiB:%d/sync:1", 64, ""),
                     Get("BM_ReadProject", 0, "") / Get("BM_PlainRead", 0, ""));
@@ -323,7 +330,7 @@ int PeakMemory()
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

@@ -10,7 +10,7 @@
 namespace {
 const QString kHtmlExtension = QStringLiteral("html");
 const QString kPageFilter = QStringLiteral("HTML files(*.html)|*.html||");
-}
+}  // namespace
 
 void CWendleDlg::OnBuild()
 {
@@ -27,9 +27,10 @@ void CWendleDlg::OnBuild()
     // where before anything is written there.
     if (HasFolderPart(m_strOutputName)
         && !m_services.messages.Confirm(
-            this, QStringLiteral("This project writes its page outside the project's folder, to\n"
-                                 "%1\n\nBuild the page there?")
-                      .arg(QDir::toNativeSeparators(pagePath))))
+            this,
+            QStringLiteral("This project writes its page outside the project's folder, to\n"
+                           "%1\n\nBuild the page there?")
+                .arg(QDir::toNativeSeparators(pagePath))))
         return;
     BuildPage(ResolveFileName(m_strTemplateName), pagePath, GetWindowText(*m_editTitle),
               GetWindowText(*m_editText));

@@ -12,8 +12,8 @@ void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayV
     if (pagePath.isEmpty())
         throw FileError::NoFileChosen();
     if (templatePath.isEmpty())
-        throw CommandError(QStringLiteral(
-            "No template has been chosen. Choose one with the Template button."));
+        throw CommandError(
+            QStringLiteral("No template has been chosen. Choose one with the Template button."));
     if (IsSameFile(templatePath, pagePath))
         throw CommandError(
             QStringLiteral("The page %1 would replace its own template. Nothing was written; "

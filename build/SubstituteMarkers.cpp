@@ -8,7 +8,8 @@ const CodePage& CodePage::Utf8()
     return utf8;
 }
 
-CodePage CodePage::WithLeadBytes(std::initializer_list<std::pair<unsigned char, unsigned char>> ranges)
+CodePage CodePage::WithLeadBytes(
+    std::initializer_list<std::pair<unsigned char, unsigned char>> ranges)
 {
     CodePage codePage;
     for (const auto& [first, last] : ranges)
@@ -95,7 +96,7 @@ qsizetype FindSecondMarker(QByteArrayView title, QByteArrayView tail, const Code
     return inTail < 0 ? -1 : titleSize + inTail;
 }
 
-} // namespace
+}  // namespace
 
 qsizetype Substitution::size() const
 {

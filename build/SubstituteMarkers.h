@@ -14,7 +14,8 @@ class CodePage {
 public:
     static const CodePage& Utf8();
     // A double-byte code page whose lead bytes fill the given inclusive ranges.
-    static CodePage WithLeadBytes(std::initializer_list<std::pair<unsigned char, unsigned char>> ranges);
+    static CodePage WithLeadBytes(
+        std::initializer_list<std::pair<unsigned char, unsigned char>> ranges);
 
     bool HasLeadBytes() const { return m_hasLeadBytes; }
     bool IsLeadByte(unsigned char byte) const { return m_lead[byte]; }

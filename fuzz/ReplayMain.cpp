@@ -23,7 +23,7 @@ void Replay(const std::filesystem::path& file)
     delete[] data;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     content.text = input.TakeRest().replace('\0', "");
 
     const QByteArray bytes = EncodeProject(content);
-    FUZZ_CHECK(bytes.size() == 16 + content.title.size() + content.text.size() + content.outputName.size());
+    FUZZ_CHECK(bytes.size()
+               == 16 + content.title.size() + content.text.size() + content.outputName.size());
     FUZZ_CHECK(DecodeProject(bytes) == content);
     return 0;
 }

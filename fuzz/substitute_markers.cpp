@@ -36,19 +36,21 @@ std::optional<std::string> Reference(std::string page, const std::string& title,
     return page;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const CodePage doubleByte = CodePage::WithLeadBytes({{0x81, 0x9f}, {0xe0, 0xfc}});
     FuzzInput input(data, size);
     const QByteArray selector = input.TakeByte();
-    const CodePage& codePage = !selector.isEmpty() && (selector[0] & 1) ? doubleByte : CodePage::Utf8();
+    const CodePage& codePage =
+        !selector.isEmpty() && (selector[0] & 1) ? doubleByte : CodePage::Utf8();
     const QByteArray title = input.TakePart();
     const QByteArray text = input.TakePart();
     const QByteArray page = input.TakeRest();
 
-    const auto expected = Reference(page.toStdString(), title.toStdString(), text.toStdString(), codePage);
+    const auto expected =
+        Reference(page.toStdString(), title.toStdString(), text.toStdString(), codePage);
     const Substitution plan = PlanSubstitution(page, title, text, codePage);
     FUZZ_CHECK((plan.status == MarkerStatus::Ok) == expected.has_value());
     const QByteArray joined = plan.joined();

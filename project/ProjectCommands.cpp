@@ -11,7 +11,7 @@
 namespace {
 const QString kProjectExtension = QStringLiteral("wendle");
 const QString kProjectFilter = QStringLiteral("Wendle files(*.wendle)|*.wendle||");
-}
+}  // namespace
 
 void CWendleDlg::OnNew()
 {

@@ -29,7 +29,7 @@ QByteArray StringAt(QByteArrayView bytes, quint64 offset, quint64 length)
     return UpToFirstNul(bytes.sliced(qsizetype(offset), qsizetype(length))).toByteArray();
 }
 
-} // namespace
+}  // namespace
 
 bool ProjectFits(quint64 nameLength, quint64 titleLength, quint64 textLength)
 {
@@ -75,8 +75,8 @@ std::optional<Layout> LayoutOf(QByteArrayView bytes)
     const quint64 length = quint64(bytes.size());
     if (length < quint64(kProjectHeaderSize))
         return std::nullopt;
-    const Layout layout{kProjectHeaderSize + FieldAt(bytes, 12), FieldAt(bytes, 0), FieldAt(bytes, 4),
-                        FieldAt(bytes, 8), FieldAt(bytes, 12)};
+    const Layout layout{kProjectHeaderSize + FieldAt(bytes, 12), FieldAt(bytes, 0),
+                        FieldAt(bytes, 4), FieldAt(bytes, 8), FieldAt(bytes, 12)};
     // Each field is below 2^32, so these sums cannot wrap in 64 bits.
     if (layout.titleOffset + layout.titleLength > length
         || layout.textOffset + layout.textLength > length)
@@ -84,7 +84,7 @@ std::optional<Layout> LayoutOf(QByteArrayView bytes)
     return layout;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<ProjectContent> DecodeProject(QByteArrayView bytes)
 {
@@ -111,7 +111,8 @@ ProjectContent ReadProject(InputFile& file)
     if (!at)
         throw FileError(FileError::Action::Read, file.path(),
                         QStringLiteral("It is not a Wendle project, or it is damaged"));
-    ProjectContent content{StringAt(bytes, at->titleOffset, at->titleLength), {},
+    ProjectContent content{StringAt(bytes, at->titleOffset, at->titleLength),
+                           {},
                            StringAt(bytes, kProjectHeaderSize, at->nameLength)};
     // The text, the bulk of the file, keeps the buffer it was read into: dropping bytes from
     // the front of a QByteArray moves no data, where a copy would cost as much as the read.

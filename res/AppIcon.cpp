@@ -36,7 +36,7 @@ const std::vector<Shape>& Shapes()
     return shapes;
 }
 
-} // namespace
+}  // namespace
 
 QImage DrawAppIcon(int size)
 {

@@ -33,7 +33,7 @@ int MulDiv(int value, int numerator, int denominator)
                                          : (product - half) / denominator);
 }
 
-} // namespace
+}  // namespace
 
 const DialogTemplate& WendleDialogTemplate()
 {

@@ -11,7 +11,7 @@ inline constexpr char kAppCaption[] = "Tasco's Wendle";
 enum class ControlKind {
     Label,
     SingleLineEdit,  // one line, scrolls horizontally as typed
-    MultiLineEdit,   // no wrapping, both scroll bars, Enter inserts a line break
+    MultiLineEdit,  // no wrapping, both scroll bars, Enter inserts a line break
     PushButton,
     EtchedVerticalLine,
 };

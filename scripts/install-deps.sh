@@ -6,7 +6,8 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make pkg-config
+  g++ cmake make pkg-config git
+  clang-format-14         # the style check of make test
   qt6-base-dev            # Qt 6 Widgets, with Qt Test
   libgtest-dev            # GoogleTest
   fonts-dejavu-core       # text metrics for the offscreen widget tests

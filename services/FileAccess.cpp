@@ -32,7 +32,8 @@ bool HasFolderPart(const QByteArray& name)
 bool IsSameFile(const QString& a, const QString& b)
 {
     // Device and inode identify a file whatever links or spellings lead to it.
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     if (::stat(QFile::encodeName(a).constData(), &sa) != 0
         || ::stat(QFile::encodeName(b).constData(), &sb) != 0)
         return false;
@@ -44,7 +45,8 @@ InputFile::InputFile(const QString& path) : m_file(path)
     if (path.isEmpty())
         throw FileError::NoFileChosen();
     if (QFileInfo(path).isDir())
-        throw FileError(FileError::Action::Read, path, QStringLiteral("It is a folder, not a file"));
+        throw FileError(FileError::Action::Read, path,
+                        QStringLiteral("It is a folder, not a file"));
     if (!m_file.open(QIODevice::ReadOnly))
         throw FileError(FileError::Action::Read, path, m_file.errorString());
 }
@@ -53,7 +55,8 @@ QByteArray InputFile::ReadAll(qsizetype extraCapacity)
 {
     const qint64 length = m_file.size();
     if (length < 0 || length > std::numeric_limits<qsizetype>::max() - extraCapacity - 1)
-        throw FileError(FileError::Action::Read, m_file.fileName(), QStringLiteral("The file is too large"));
+        throw FileError(FileError::Action::Read, m_file.fileName(),
+                        QStringLiteral("The file is too large"));
 
     QByteArray bytes;
     bytes.reserve(qsizetype(length) + extraCapacity);
@@ -94,7 +97,8 @@ void OutputFile::Write(QByteArrayView bytes)
     QString reason = m_file.errorString();
     if (written >= 0 || reason.isEmpty())
         reason = QStringLiteral("Only %1 of %2 bytes could be written; the disk may be full")
-                     .arg(qMax<qint64>(written, 0)).arg(bytes.size());
+                     .arg(qMax<qint64>(written, 0))
+                     .arg(bytes.size());
     Fail(reason);
 }
 

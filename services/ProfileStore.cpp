@@ -57,9 +57,9 @@ bool SameName(const QByteArray& a, QByteArrayView b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-} // namespace
+}  // namespace
 
-ProfileStore::ProfileStore(QString iniPath) : m_path(std::move(iniPath)) {}
+ProfileStore::ProfileStore(QString iniPath) : m_path(std::move(iniPath)) { }
 
 QString ProfileStore::DefaultPath()
 {

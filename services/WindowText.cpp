@@ -23,7 +23,7 @@ QString DecodeBytes(QByteArrayView bytes)
     return QString::fromLatin1(bytes);
 }
 
-} // namespace
+}  // namespace
 
 QString FieldTextFromBytes(QByteArrayView bytes)
 {

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QPlainTextEdit>
 
-
 namespace {
 
 const QByteArray kTemplate = "<title>%s</title><body>%s</body>";
@@ -104,7 +103,8 @@ TEST_F(BuildCommand, templateIsLookedUpInThePagesFolder)
     prompt.Choose(out + QStringLiteral("/p.html"));
     Click(IDC_BUILD);
     ASSERT_EQ(messages.errors.size(), 1);
-    EXPECT_TRUE(messages.errors[0].startsWith(QStringLiteral("Cannot read file ") + out + "/t.html:\n"))
+    EXPECT_TRUE(
+        messages.errors[0].startsWith(QStringLiteral("Cannot read file ") + out + "/t.html:\n"))
         << messages.errors[0].toStdString();
     EXPECT_FALSE(ws.Exists(QStringLiteral("out/p.html")));
 
@@ -120,7 +120,8 @@ TEST_F(BuildCommand, emptyTemplateNameAsksForATemplate)
     prompt.Choose(site + QStringLiteral("/p.html"));
     Click(IDC_BUILD);
     ASSERT_EQ(messages.errors.size(), 1);
-    EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Template"))) << messages.errors[0].toStdString();
+    EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Template")))
+        << messages.errors[0].toStdString();
     EXPECT_FALSE(ws.Exists(QStringLiteral("site/p.html")));
 }
 
@@ -133,9 +134,12 @@ struct FailureCase {
     const char* messagePart;
 };
 
-void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FailureCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class BuildFailure : public BuildCommand, public testing::WithParamInterface<FailureCase> {};
+class BuildFailure : public BuildCommand, public testing::WithParamInterface<FailureCase> { };
 
 TEST_P(BuildFailure, keepsTheEarlierPageAndReports)
 {
@@ -166,12 +170,12 @@ TEST_P(BuildFailure, keepsTheEarlierPageAndReports)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BuildFailure,
-    testing::Values(
-        FailureCase{"missingTemplate", {}, true, "Cannot read file"},
-        FailureCase{"noMarker", "<html></html>", false, "marker for the title"},
-        FailureCase{"oneMarker", "<html>%s</html>", false, "marker for the text"},
-        FailureCase{"markersOnlyAfterNul", QByteArray("<html>\0%s%s", 11), false, "marker for the title"},
-        FailureCase{"emptyTemplate", "", false, "marker for the title"}),
+    testing::Values(FailureCase{"missingTemplate", {}, true, "Cannot read file"},
+                    FailureCase{"noMarker", "<html></html>", false, "marker for the title"},
+                    FailureCase{"oneMarker", "<html>%s</html>", false, "marker for the text"},
+                    FailureCase{"markersOnlyAfterNul", QByteArray("<html>\0%s%s", 11), false,
+                                "marker for the title"},
+                    FailureCase{"emptyTemplate", "", false, "marker for the title"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 TEST_F(BuildCommand, refusesToBuildOverItsOwnTemplate)
@@ -217,4 +221,4 @@ TEST(BuildPage, buildsALargeTemplate)
     EXPECT_TRUE(page.endsWith("xxxU"));
 }
 
-} // namespace
+}  // namespace

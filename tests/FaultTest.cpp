@@ -14,14 +14,22 @@
 namespace {
 
 enum class Command { Build, Save, SaveAs };
-enum class Fault { SizeLimitCutsALargeWrite, SizeLimitFailsTheFinalFlush, DiskFull, ReadOnlyFolder };
+enum class Fault {
+    SizeLimitCutsALargeWrite,
+    SizeLimitFailsTheFinalFlush,
+    DiskFull,
+    ReadOnlyFolder
+};
 
 const char* Name(Command c)
 {
     switch (c) {
-    case Command::Build: return "Build";
-    case Command::Save: return "Save";
-    case Command::SaveAs: return "SaveAs";
+    case Command::Build:
+        return "Build";
+    case Command::Save:
+        return "Save";
+    case Command::SaveAs:
+        return "SaveAs";
     }
     return "";
 }
@@ -29,18 +37,29 @@ const char* Name(Command c)
 const char* Name(Fault f)
 {
     switch (f) {
-    case Fault::SizeLimitCutsALargeWrite: return "sizeLimitCutsALargeWrite";
-    case Fault::SizeLimitFailsTheFinalFlush: return "sizeLimitFailsTheFinalFlush";
-    case Fault::DiskFull: return "diskFull";
-    case Fault::ReadOnlyFolder: return "readOnlyFolder";
+    case Fault::SizeLimitCutsALargeWrite:
+        return "sizeLimitCutsALargeWrite";
+    case Fault::SizeLimitFailsTheFinalFlush:
+        return "sizeLimitFailsTheFinalFlush";
+    case Fault::DiskFull:
+        return "diskFull";
+    case Fault::ReadOnlyFolder:
+        return "readOnlyFolder";
     }
     return "";
 }
 
-void PrintTo(Command c, std::ostream* os) { *os << Name(c); }
-void PrintTo(Fault f, std::ostream* os) { *os << Name(f); }
+void PrintTo(Command c, std::ostream* os)
+{
+    *os << Name(c);
+}
+void PrintTo(Fault f, std::ostream* os)
+{
+    *os << Name(f);
+}
 
-class WriteFault : public WindowTest, public testing::WithParamInterface<std::tuple<Command, Fault>> {
+class WriteFault : public WindowTest,
+                   public testing::WithParamInterface<std::tuple<Command, Fault>> {
 protected:
     void SetUp() override
     {
@@ -52,7 +71,8 @@ protected:
                 GTEST_SKIP() << "mounting a tmpfs needs root: " << mount->error().toStdString();
         }
         StartWithTemplateIn(QStringLiteral("target"), "<h1>%s</h1>%s");
-        fileName = command == Command::Build ? QStringLiteral("p.html") : QStringLiteral("a.wendle");
+        fileName =
+            command == Command::Build ? QStringLiteral("p.html") : QStringLiteral("a.wendle");
         TypeTitle(QStringLiteral("earlier"));
         prompt.Choose(target + '/' + fileName);
         Click(command == Command::Build ? IDC_BUILD : IDC_SAVEAS);
@@ -70,7 +90,9 @@ protected:
     {
         if (command == Command::SaveAs)
             prompt.Choose(target + '/' + fileName);
-        Click(command == Command::Build ? IDC_BUILD : command == Command::Save ? IDC_SAVE : IDC_SAVEAS);
+        Click(command == Command::Build      ? IDC_BUILD
+                  : command == Command::Save ? IDC_SAVE
+                                             : IDC_SAVEAS);
     }
 
     Command command{};
@@ -127,14 +149,16 @@ TEST_P(WriteFault, keepsTheEarlierFileAndTheNextClickWorks)
         EXPECT_EQ(DecodeProject(now), (ProjectContent{"earlier", "xxxxx", ""}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WriteFault,
-    testing::Combine(testing::Values(Command::Build, Command::Save, Command::SaveAs),
-                     testing::Values(Fault::SizeLimitCutsALargeWrite, Fault::SizeLimitFailsTheFinalFlush,
-                                     Fault::DiskFull, Fault::ReadOnlyFolder)),
-    [](const auto& info) {
-        return std::string(Name(std::get<0>(info.param))) + "_" + Name(std::get<1>(info.param));
-    });
+INSTANTIATE_TEST_SUITE_P(Cases, WriteFault,
+                         testing::Combine(testing::Values(Command::Build, Command::Save,
+                                                          Command::SaveAs),
+                                          testing::Values(Fault::SizeLimitCutsALargeWrite,
+                                                          Fault::SizeLimitFailsTheFinalFlush,
+                                                          Fault::DiskFull, Fault::ReadOnlyFolder)),
+                         [](const auto& info) {
+                             return std::string(Name(std::get<0>(info.param))) + "_"
+                                 + Name(std::get<1>(info.param));
+                         });
 
 // ---- Files and folders that are not what the command expects
 
@@ -142,7 +166,10 @@ class FileSystemFault : public WindowTest {
 protected:
     void SetUp() override { site = StartWithTemplateIn(QStringLiteral("site"), "<h1>%s</h1>%s"); }
 
-    QString LastError() const { return messages.errors.isEmpty() ? QString() : messages.errors.last(); }
+    QString LastError() const
+    {
+        return messages.errors.isEmpty() ? QString() : messages.errors.last();
+    }
 
     QString site;
 };
@@ -155,7 +182,8 @@ TEST_F(FileSystemFault, unreadableTemplateKeepsTheEarlierPage)
 
     // A link to itself cannot be read even by root, for whom permissions mean nothing.
     QFile::remove(site + QStringLiteral("/t.html"));
-    ASSERT_EQ(::symlink("t.html", QFile::encodeName(site + QStringLiteral("/t.html")).constData()), 0);
+    ASSERT_EQ(::symlink("t.html", QFile::encodeName(site + QStringLiteral("/t.html")).constData()),
+              0);
     TypeTitle(QStringLiteral("new"));
     Click(IDC_BUILD);
     EXPECT_TRUE(LastError().startsWith(QStringLiteral("Cannot read file %1/t.html:\n").arg(site)))
@@ -179,12 +207,14 @@ TEST_F(FileSystemFault, folderWhereAFileIsExpected)
 
     prompt.Choose(site + QStringLiteral("/page.html"));
     Click(IDC_BUILD);
-    EXPECT_TRUE(LastError().startsWith(QStringLiteral("Cannot write file %1/page.html:\n").arg(site)))
+    EXPECT_TRUE(
+        LastError().startsWith(QStringLiteral("Cannot write file %1/page.html:\n").arg(site)))
         << LastError().toStdString();
 
     prompt.Choose(site + QStringLiteral("/proj.wendle"));
     Click(IDC_SAVEAS);
-    EXPECT_TRUE(LastError().startsWith(QStringLiteral("Cannot write file %1/proj.wendle:\n").arg(site)))
+    EXPECT_TRUE(
+        LastError().startsWith(QStringLiteral("Cannot write file %1/proj.wendle:\n").arg(site)))
         << LastError().toStdString();
     EXPECT_EQ(dlg->ProjectName(), "");
 
@@ -202,7 +232,9 @@ TEST_F(FileSystemFault, fileOrFolderRemovedBetweenThePromptAndTheOpen)
 {
     const QString gone = ws.MakeDir(QStringLiteral("gone"));
     ws.Write(QStringLiteral("gone/a.wendle"), EncodeProject({"T", "X", "p.html"}));
-    const auto removeFolder = [gone] { QDir(gone).removeRecursively(); };
+    const auto removeFolder = [gone] {
+        QDir(gone).removeRecursively();
+    };
 
     // Open: the project vanishes after it was chosen; the window keeps what it had.
     TypeTitle(QStringLiteral("kept"));
@@ -216,7 +248,8 @@ TEST_F(FileSystemFault, fileOrFolderRemovedBetweenThePromptAndTheOpen)
     QDir().mkpath(gone);
     prompt.ChooseThen(gone + QStringLiteral("/b.wendle"), removeFolder);
     Click(IDC_SAVEAS);
-    EXPECT_TRUE(LastError().startsWith(QStringLiteral("Cannot write file %1/b.wendle:\n").arg(gone)))
+    EXPECT_TRUE(
+        LastError().startsWith(QStringLiteral("Cannot write file %1/b.wendle:\n").arg(gone)))
         << LastError().toStdString();
 
     // Build: the page's folder vanishes, and with it the template looked up there.
@@ -233,7 +266,8 @@ TEST_F(FileSystemFault, fileOrFolderRemovedBetweenThePromptAndTheOpen)
     Click(IDC_SAVEAS);
     removeFolder();
     Click(IDC_SAVE);
-    EXPECT_TRUE(LastError().startsWith(QStringLiteral("Cannot write file %1/c.wendle:\n").arg(gone)))
+    EXPECT_TRUE(
+        LastError().startsWith(QStringLiteral("Cannot write file %1/c.wendle:\n").arg(gone)))
         << LastError().toStdString();
     EXPECT_EQ(messages.errors.size(), 4);
 
@@ -244,4 +278,4 @@ TEST_F(FileSystemFault, fileOrFolderRemovedBetweenThePromptAndTheOpen)
     EXPECT_EQ(DecodeProject(ws.Read(QStringLiteral("gone/c.wendle")))->title, "kept");
 }
 
-} // namespace
+}  // namespace

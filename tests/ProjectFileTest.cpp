@@ -74,7 +74,8 @@ TEST(ProjectFormat, roundTripsContentWithoutNul)
     const ProjectContent cases[] = {
         {"", "", ""},
         {"Title", "line 1\r\nline 2\r\n", "index.html"},
-        {"caf\xc3\xa9 \xe2\x82\xac", "\xe6\x97\xa5\xe6\x9c\xac \xf0\x9f\x98\x80", "p\xc3\xa1gina.html"},
+        {"caf\xc3\xa9 \xe2\x82\xac", "\xe6\x97\xa5\xe6\x9c\xac \xf0\x9f\x98\x80",
+         "p\xc3\xa1gina.html"},
         {"%s", "%s%s", "%s.html"},
         {"t", QByteArray(3 << 20, 'x') + "\r\nend", "big.html"},
     };
@@ -89,15 +90,14 @@ TEST(ProjectFormat, writesOnlyWhatItCanReadBack)
         quint64 name, title, text;
         bool fits;
     } cases[] = {
-        {0, 0, max - 16, true},       // the file is exactly the largest the reader takes
-        {0, 0, max - 15, false},
-        {8, max - 30, 6, true},
-        {8, max - 30, 7, false},      // every field fits, the whole file does not
-        {max, 0, 0, false},
-        {0, 1ull << 33, 0, false},
+        {0, 0, max - 16, true},  // the file is exactly the largest the reader takes
+        {0, 0, max - 15, false}, {8, max - 30, 6, true},
+        {8, max - 30, 7, false},  // every field fits, the whole file does not
+        {max, 0, 0, false},      {0, 1ull << 33, 0, false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ProjectFits(c.name, c.title, c.text), c.fits) << c.name << " " << c.title << " " << c.text;
+        EXPECT_EQ(ProjectFits(c.name, c.title, c.text), c.fits)
+            << c.name << " " << c.title << " " << c.text;
 }
 
 TEST(ProjectFormat, refusesEveryTruncation)
@@ -144,9 +144,11 @@ TEST(ProjectFile, damagedFileIsRefusedWithItsName)
         ReadProject(file);
         ADD_FAILURE() << "read a damaged project";
     } catch (const FileError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Cannot read file %1:\nIt is not a Wendle project, or it "
-                                              "is damaged.").arg(path));
+        EXPECT_EQ(e.message(),
+                  QStringLiteral("Cannot read file %1:\nIt is not a Wendle project, or it "
+                                 "is damaged.")
+                      .arg(path));
     }
 }
 
-} // namespace
+}  // namespace

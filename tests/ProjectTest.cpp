@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-
 namespace {
 
 const QByteArray kTemplate = "<h1>%s</h1>%s";
@@ -131,7 +130,8 @@ TEST_F(ProjectCommand, failedOpenKeepsEveryPieceOfState)
     ws.Write(QStringLiteral("other/bad.wendle"), QByteArray("\x05\0\0\0garbage", 11));
     ws.MakeDir(QStringLiteral("other/folder.wendle"));
 
-    const std::optional<QString> attempts[] = {std::nullopt, ws.Path(QStringLiteral("other/bad.wendle")),
+    const std::optional<QString> attempts[] = {std::nullopt,
+                                               ws.Path(QStringLiteral("other/bad.wendle")),
                                                ws.Path(QStringLiteral("other/missing.wendle")),
                                                ws.Path(QStringLiteral("other/folder.wendle"))};
     for (const auto& attempt : attempts) {
@@ -147,7 +147,8 @@ TEST_F(ProjectCommand, failedOpenKeepsEveryPieceOfState)
     }
     ASSERT_EQ(messages.errors.size(), 4);
     EXPECT_EQ(messages.errors[0], QStringLiteral("No file was chosen."));
-    EXPECT_TRUE(messages.errors[1].contains(QStringLiteral("bad.wendle:\nIt is not a Wendle project")));
+    EXPECT_TRUE(
+        messages.errors[1].contains(QStringLiteral("bad.wendle:\nIt is not a Wendle project")));
     EXPECT_TRUE(messages.errors[2].contains(QStringLiteral("missing.wendle")));
 
     // Save still goes to the project that was read, not to the damaged file.
@@ -205,8 +206,7 @@ TEST_F(ProjectCommand, pageNameWithAFolderIsBuiltOnlyWhenConfirmed)
         messages.AnswerNext(false);
         Click(IDC_BUILD);
         ASSERT_EQ(messages.questions.size(), 1);
-        EXPECT_TRUE(messages.questions[0].contains(c.path))
-            << messages.questions[0].toStdString();
+        EXPECT_TRUE(messages.questions[0].contains(c.path)) << messages.questions[0].toStdString();
         EXPECT_FALSE(QFile::exists(c.path));
 
         messages.AnswerNext(true);
@@ -225,13 +225,15 @@ TEST_F(ProjectCommand, pageNameWithAFolderIsBuiltOnlyWhenConfirmed)
 
 TEST_F(ProjectCommand, windows1252TextIsShownAndSavedAsUtf8)
 {
-    WriteProjectFile(QStringLiteral("work/a.wendle"), {"Caf\xe9", "\x93quoted\x94 \x80 5", "p.html"});
+    WriteProjectFile(QStringLiteral("work/a.wendle"),
+                     {"Caf\xe9", "\x93quoted\x94 \x80 5", "p.html"});
     OpenProject(QStringLiteral("work/a.wendle"));
     EXPECT_EQ(Title(), QStringLiteral("Caf\u00e9"));
     EXPECT_EQ(Text(), QStringLiteral("\u201cquoted\u201d \u20ac 5"));
     Click(IDC_SAVE);
-    EXPECT_EQ(ws.Read(QStringLiteral("work/a.wendle")),
-              EncodeProject({"Caf\xc3\xa9", "\xe2\x80\x9cquoted\xe2\x80\x9d \xe2\x82\xac 5", "p.html"}));
+    EXPECT_EQ(
+        ws.Read(QStringLiteral("work/a.wendle")),
+        EncodeProject({"Caf\xc3\xa9", "\xe2\x80\x9cquoted\xe2\x80\x9d \xe2\x82\xac 5", "p.html"}));
 }
 
 TEST_F(ProjectCommand, fieldsOfSeveralMegabytesSurviveBuildSaveAndOpen)
@@ -246,11 +248,13 @@ TEST_F(ProjectCommand, fieldsOfSeveralMegabytesSurviveBuildSaveAndOpen)
 
     Click(IDC_BUILD);
     // The title's own "%s" takes the text; the template's second marker stays.
-    EXPECT_TRUE(ws.Read(QStringLiteral("work/big.html")) == "<h1>" + title.chopped(2) + text + "</h1>%s");
+    EXPECT_TRUE(ws.Read(QStringLiteral("work/big.html"))
+                == "<h1>" + title.chopped(2) + text + "</h1>%s");
     prompt.Choose(work + QStringLiteral("/copy.wendle"));
     Click(IDC_SAVEAS);
-    EXPECT_TRUE(ws.Read(QStringLiteral("work/copy.wendle")) == ws.Read(QStringLiteral("work/big.wendle")));
+    EXPECT_TRUE(ws.Read(QStringLiteral("work/copy.wendle"))
+                == ws.Read(QStringLiteral("work/big.wendle")));
     EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
 }
 
-} // namespace
+}  // namespace

@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 
-
 namespace {
 
 TEST(QtNameFilters, translatesPairsForQt)
@@ -54,8 +53,9 @@ TEST_F(ProfileStoreTest, writesThePlainIniLayoutIntoANewFolder)
 
 TEST_F(ProfileStoreTest, valuesKeepTheirBytes)
 {
-    const QByteArray values[] = {"C:\\templates\\a.html", "", "  spaced name.html ", "%20;\"q\"=x",
-                                 "caf\xc3\xa9.html", "\xff\xfe raw"};
+    const QByteArray values[] = {"C:\\templates\\a.html", "",
+                                 "  spaced name.html ",   "%20;\"q\"=x",
+                                 "caf\xc3\xa9.html",      "\xff\xfe raw"};
     for (const QByteArray& value : values) {
         ASSERT_TRUE(store.Write("Template File", "FileName", value));
         EXPECT_EQ(store.Read("Template File", "FileName", "notfound"), value);
@@ -65,11 +65,13 @@ TEST_F(ProfileStoreTest, valuesKeepTheirBytes)
 
 TEST_F(ProfileStoreTest, writeKeepsEveryOtherLine)
 {
-    SetFileText("; comment\n[Other]\nFileName=other.html\n\n[Template File]\nKeep=1\nFileName=old.html\n"
-                "After=2\n\n[Last]\nx=y\n");
+    SetFileText(
+        "; comment\n[Other]\nFileName=other.html\n\n[Template File]\nKeep=1\nFileName=old.html\n"
+        "After=2\n\n[Last]\nx=y\n");
     ASSERT_TRUE(store.Write("Template File", "FileName", "new.html"));
-    EXPECT_EQ(FileText(), "; comment\n[Other]\nFileName=other.html\n\n[Template File]\nKeep=1\n"
-                          "FileName=new.html\nAfter=2\n\n[Last]\nx=y\n");
+    EXPECT_EQ(FileText(),
+              "; comment\n[Other]\nFileName=other.html\n\n[Template File]\nKeep=1\n"
+              "FileName=new.html\nAfter=2\n\n[Last]\nx=y\n");
 
     SetFileText("[Template File]\nKeep=1\n\n[Last]\nx=y\n");
     ASSERT_TRUE(store.Write("Template File", "FileName", "added.html"));
@@ -134,8 +136,13 @@ TEST(OutputFile, replacesTheFileOnlyOnCommit)
 TEST(WindowText, textFieldRoundTripsBytes)
 {
     QPlainTextEdit field;
-    const QByteArray cases[] = {"A\r\nB", "", "\r\n\r\nlast\r\n", "no\xc2\xa0" "break\xc2\xa0space",
-                                "caf\xc3\xa9 \xe2\x82\xac <b>&amp;</b>", "tab\tstop"};
+    const QByteArray cases[] = {"A\r\nB",
+                                "",
+                                "\r\n\r\nlast\r\n",
+                                "no\xc2\xa0"
+                                "break\xc2\xa0space",
+                                "caf\xc3\xa9 \xe2\x82\xac <b>&amp;</b>",
+                                "tab\tstop"};
     for (const QByteArray& bytes : cases) {
         SetWindowText(field, bytes);
         EXPECT_EQ(GetWindowText(field), bytes) << bytes.toStdString();
@@ -170,4 +177,4 @@ TEST(IconPosition, centresAndTruncatesTowardZero)
     EXPECT_EQ(CWendleDlg::IconPosition({37, 100}, {16, 16}), QPoint(11, 42));
 }
 
-} // namespace
+}  // namespace

@@ -15,11 +15,17 @@ struct Case {
     MarkerStatus status = MarkerStatus::Ok;
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-QByteArrayView View(const std::string& s) { return QByteArrayView(s.data(), qsizetype(s.size())); }
+QByteArrayView View(const std::string& s)
+{
+    return QByteArrayView(s.data(), qsizetype(s.size()));
+}
 
-class Utf8Substitution : public testing::TestWithParam<Case> {};
+class Utf8Substitution : public testing::TestWithParam<Case> { };
 
 TEST_P(Utf8Substitution, givesThePageTheMarkersDefine)
 {
@@ -36,30 +42,29 @@ TEST_P(Utf8Substitution, givesThePageTheMarkersDefine)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Utf8Substitution,
-    testing::Values(
-        Case{"plain", "<title>%s</title><body>%s</body>", "Home", "Hi",
-             "<title>Home</title><body>Hi</body>"},
-        Case{"titleBringsTheSecondMarker", "A%sB%sC", "5%s", "x", "A5xB%sC"},
-        Case{"titlesPercentAndTemplatesSFormTheMarker", "X%ssY", "5%", "Q", "X5QY"},
-        Case{"doublePercentIsNoEscape", "a%%sb%sc", "T", "U", "a%TbUc"},
-        Case{"upperCaseSIsNoMarker", "%S%s-%s", "a", "b", "%Sa-b"},
-        Case{"emptyTitleRemovesTheFirstMarker", "%s%s", "", "T", "T"},
-        Case{"emptyTextRemovesTheSecondMarker", "a%sb%sc", "T", "", "aTbc"},
-        Case{"thirdMarkerStays", "a%sb%sc%sd", "1", "2", "a1b2c%sd"},
-        Case{"markersAtBothEnds", "%sxyz%s", "<", ">", "<xyz>"},
-        Case{"textIsInsertedUnchanged", "%s|%s", "<b>&amp;", "one\r\ntwo & <i>",
-             "<b>&amp;|one\r\ntwo & <i>"},
-        Case{"textMayHoldMarkers", "%s %s", "t", "%s%s", "t %s%s"},
-        Case{"noMarkerLeavesThePage", "no marker here %", "T", "U", "no marker here %",
-             MarkerStatus::NoFirstMarker},
-        Case{"emptyPage", "", "T", "U", "", MarkerStatus::NoFirstMarker},
-        Case{"oneMarkerLeavesThePage", "only %s one", "T", "U", "only %s one",
-             MarkerStatus::NoSecondMarker},
-        Case{"titleEndingInPercentAtThePagesEnd", "a%s", "x%", "U", "a%s",
-             MarkerStatus::NoSecondMarker},
-        Case{"oneMarkerAndATitleThatBringsOne", "a%sb", "x%s", "T", "axTb"},
-        Case{"nonAsciiAroundMarkers", "\xc3\xa9%s\xe2\x82\xac%s\xc3\xa9", "\xc3\xa0", "\xe2\x82\xac",
-             "\xc3\xa9\xc3\xa0\xe2\x82\xac\xe2\x82\xac\xc3\xa9"}),
+    testing::Values(Case{"plain", "<title>%s</title><body>%s</body>", "Home", "Hi",
+                         "<title>Home</title><body>Hi</body>"},
+                    Case{"titleBringsTheSecondMarker", "A%sB%sC", "5%s", "x", "A5xB%sC"},
+                    Case{"titlesPercentAndTemplatesSFormTheMarker", "X%ssY", "5%", "Q", "X5QY"},
+                    Case{"doublePercentIsNoEscape", "a%%sb%sc", "T", "U", "a%TbUc"},
+                    Case{"upperCaseSIsNoMarker", "%S%s-%s", "a", "b", "%Sa-b"},
+                    Case{"emptyTitleRemovesTheFirstMarker", "%s%s", "", "T", "T"},
+                    Case{"emptyTextRemovesTheSecondMarker", "a%sb%sc", "T", "", "aTbc"},
+                    Case{"thirdMarkerStays", "a%sb%sc%sd", "1", "2", "a1b2c%sd"},
+                    Case{"markersAtBothEnds", "%sxyz%s", "<", ">", "<xyz>"},
+                    Case{"textIsInsertedUnchanged", "%s|%s", "<b>&amp;", "one\r\ntwo & <i>",
+                         "<b>&amp;|one\r\ntwo & <i>"},
+                    Case{"textMayHoldMarkers", "%s %s", "t", "%s%s", "t %s%s"},
+                    Case{"noMarkerLeavesThePage", "no marker here %", "T", "U", "no marker here %",
+                         MarkerStatus::NoFirstMarker},
+                    Case{"emptyPage", "", "T", "U", "", MarkerStatus::NoFirstMarker},
+                    Case{"oneMarkerLeavesThePage", "only %s one", "T", "U", "only %s one",
+                         MarkerStatus::NoSecondMarker},
+                    Case{"titleEndingInPercentAtThePagesEnd", "a%s", "x%", "U", "a%s",
+                         MarkerStatus::NoSecondMarker},
+                    Case{"oneMarkerAndATitleThatBringsOne", "a%sb", "x%s", "T", "axTb"},
+                    Case{"nonAsciiAroundMarkers", "\xc3\xa9%s\xe2\x82\xac%s\xc3\xa9", "\xc3\xa0",
+                         "\xe2\x82\xac", "\xc3\xa9\xc3\xa0\xe2\x82\xac\xe2\x82\xac\xc3\xa9"}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 // A Shift JIS-like code page: these bytes start two-byte characters, and the byte after one
@@ -81,12 +86,14 @@ TEST(DoubleByteSubstitution, percentAfterALeadByteStartsNoMarker)
         {"trailByteIsSkipped", "\x82\x25s%s", "T", "U", "\x82%sT", MarkerStatus::NoSecondMarker},
         {"titlesLastLeadByteTakesTheTemplatesPercent", "a%s%sb", "\x81", "U", "a%s%sb",
          MarkerStatus::NoSecondMarker},
-        {"singleBytesBetweenMarkers", "a\x81\x40%sb%sc", "T", "U", "a\x81\x40TbUc", MarkerStatus::Ok},
+        {"singleBytesBetweenMarkers", "a\x81\x40%sb%sc", "T", "U", "a\x81\x40TbUc",
+         MarkerStatus::Ok},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QByteArray page(c.page.data(), qsizetype(c.page.size()));
-        const MarkerStatus status = SubstituteMarkers(page, View(c.title), View(c.text), DoubleByte());
+        const MarkerStatus status =
+            SubstituteMarkers(page, View(c.title), View(c.text), DoubleByte());
         EXPECT_EQ(status, c.status);
         if (status == MarkerStatus::Ok)
             EXPECT_EQ(page.toStdString(), c.expected);
@@ -120,4 +127,4 @@ TEST(SubstituteMarkers, handlesALargePageWithMarkersNearItsEnd)
     EXPECT_TRUE(page.endsWith("xxxxxxxxTITLExxxxTEXTxx"));
 }
 
-} // namespace
+}  // namespace

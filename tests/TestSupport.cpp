@@ -92,10 +92,11 @@ QString Workspace::MakeDir(const QString& relative) const
 QStringList Workspace::Entries(const QString& relativeFolder) const
 {
     return QDir(Path(relativeFolder))
-        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                   QDir::Name);
 }
 
-WindowTest::WindowTest() : profile(ws.Path(QStringLiteral("config/wendle.ini"))) {}
+WindowTest::WindowTest() : profile(ws.Path(QStringLiteral("config/wendle.ini"))) { }
 
 CWendleDlg& WindowTest::Start()
 {
@@ -194,6 +195,7 @@ TmpfsMount::~TmpfsMount()
 bool TmpfsMount::SetReadOnly(bool readOnly)
 {
     const QByteArray options = "size=" + QByteArray::number(m_size);
-    return ::mount("tmpfs", m_folder.constData(), "tmpfs",
-                   MS_REMOUNT | (readOnly ? MS_RDONLY : 0), options.constData()) == 0;
+    return ::mount("tmpfs", m_folder.constData(), "tmpfs", MS_REMOUNT | (readOnly ? MS_RDONLY : 0),
+                   options.constData())
+        == 0;
 }

@@ -29,8 +29,9 @@ TEST_F(WindowTest, buttonsReadTopToBottomWithTheirCaptions)
         EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->text().toStdString();
         EXPECT_EQ(button->geometry().left(), buttons.front()->geometry().left());
     }
-    EXPECT_EQ(captions, (QStringList{"New", "   Open...", "Save", "   Save As...", "Build",
-                                     "   Build As...", "   Template..."}));
+    EXPECT_EQ(captions,
+              (QStringList{"New", "   Open...", "Save", "   Save As...", "Build", "   Build As...",
+                           "   Template..."}));
     EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tasco's Wendle"));
 }
 
@@ -52,8 +53,9 @@ TEST_F(WindowTest, tabOrderIsTheCreationOrderAndFocusStartsInTheTitle)
         while (widget->focusPolicy() == Qt::NoFocus || !widget->isVisible())
             widget = widget->nextInFocusChain();
     }
-    EXPECT_EQ(order, (QList<int>{IDC_TITLE, IDC_TEXT, IDC_SAVEAS, IDC_BUILD, IDC_OPEN, IDC_TEMPLATE,
-                                 IDC_NEW, IDC_SAVE, IDC_BUILDAS}));
+    EXPECT_EQ(order,
+              (QList<int>{IDC_TITLE, IDC_TEXT, IDC_SAVEAS, IDC_BUILD, IDC_OPEN, IDC_TEMPLATE,
+                          IDC_NEW, IDC_SAVE, IDC_BUILDAS}));
 }
 
 TEST_F(WindowTest, layoutFollowsTheDialogTemplateInDialogUnits)
@@ -84,9 +86,12 @@ struct StartCase {
     QByteArray expectedName;
 };
 
-void PrintTo(const StartCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const StartCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class StartUp : public WindowTest, public testing::WithParamInterface<StartCase> {};
+class StartUp : public WindowTest, public testing::WithParamInterface<StartCase> { };
 
 TEST_P(StartUp, readsOrAsksForTheTemplate)
 {
@@ -207,4 +212,4 @@ TEST_F(WindowTest, helpShowsTheNameAndVersion)
     EXPECT_EQ(messages.informs, QStringList{QStringLiteral("Tasco's Wendle v0.5")});
 }
 
-} // namespace
+}  // namespace
