@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QByteArray>
 #include <QByteArrayView>
+#include <QtEndian>
 
-#include <cstddef>
 #include <cstdint>
 
-// Splits a fuzzer's bytes into parts: each part but the last is preceded by a two-byte
-// little-endian length, cut to what is left.
+// Splits a fuzzer's bytes into parts that point into them, so that a read past a part's end
+// is a read past the buffer, which the sanitizer reports: each part but the last is preceded
+// by a two-byte little-endian length, cut to what is left.
 class FuzzInput {
 public:
     FuzzInput(const uint8_t* data, size_t size)
@@ -15,34 +15,20 @@ public:
     {
     }
 
-    QByteArray TakeByte()
+    QByteArrayView Take(qsizetype count)
     {
-        if (m_rest.isEmpty())
-            return {};
-        const QByteArray byte = m_rest.first(1).toByteArray();
-        m_rest = m_rest.sliced(1);
-        return byte;
-    }
-
-    QByteArray TakePart()
-    {
-        qsizetype length = 0;
-        if (m_rest.size() >= 2) {
-            length = qsizetype(uint8_t(m_rest[0]) | uint8_t(m_rest[1]) << 8);
-            m_rest = m_rest.sliced(2);
-        }
-        length = qMin(length, m_rest.size());
-        const QByteArray part = m_rest.first(length).toByteArray();
-        m_rest = m_rest.sliced(length);
+        const QByteArrayView part = m_rest.first(qMin(count, m_rest.size()));
+        m_rest = m_rest.sliced(part.size());
         return part;
     }
 
-    QByteArray TakeRest()
+    QByteArrayView TakePart()
     {
-        const QByteArray rest = m_rest.toByteArray();
-        m_rest = {};
-        return rest;
+        const QByteArrayView length = Take(2);
+        return Take(length.size() < 2 ? 0 : qFromLittleEndian<quint16>(length.data()));
     }
+
+    QByteArrayView TakeRest() { return Take(m_rest.size()); }
 
 private:
     QByteArrayView m_rest;

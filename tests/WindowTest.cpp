@@ -1,215 +1,473 @@
+// The real main window, offscreen, driven by scripts of steps: what a user types, chooses and
+// clicks, and the files, names and messages that must follow. The fixture stands in for the
+// file prompt (its answers come from the script and move the current directory as the real
+// prompt does) and for the message boxes (each message is logged; the script checks them all).
+// Each test has its own folder, "@" in a step: it holds t.html ("<h1>%s</h1>%s"), the template
+// the profile names, and is the current directory when the test starts.
+#include "app/WendleDlg.h"
+#include "project/ProjectFile.h"
 #include "res/DialogTemplate.h"
 #include "res/resource.h"
-#include "tests/TestSupport.h"
+#include "services/WindowText.h"
 
-#include <QAbstractButton>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+using namespace std::string_literals;
+using testing::HasSubstr;
 
 namespace {
 
-const QString kTemplateFilter = QStringLiteral("HTML Template files(*.html)|*.html||");
-
-TEST_F(WindowTest, buttonsReadTopToBottomWithTheirCaptions)
+QByteArray ReadFile(const QString& path)
 {
-    SetStoredTemplate("t.html");
-    Start();
-    QList<QPushButton*> buttons = dlg->findChildren<QPushButton*>();
-    std::sort(buttons.begin(), buttons.end(),
-              [](auto* a, auto* b) { return a->geometry().top() < b->geometry().top(); });
-    QStringList captions;
-    for (const QPushButton* button : buttons) {
-        captions << button->text();
-        EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->text().toStdString();
-        EXPECT_EQ(button->geometry().left(), buttons.front()->geometry().left());
-    }
-    EXPECT_EQ(captions,
-              (QStringList{"New", "   Open...", "Save", "   Save As...", "Build", "   Build As...",
-                           "   Template..."}));
-    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tasco's Wendle"));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "cannot read " << qPrintable(path);
+    return file.readAll();
 }
 
-TEST_F(WindowTest, tabOrderIsTheCreationOrderAndFocusStartsInTheTitle)
+void WriteFile(const QString& path, const QByteArray& bytes)
 {
-    SetStoredTemplate("t.html");
-    Start();
-    QApplication::setActiveWindow(dlg.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
-    EXPECT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(IDC_TITLE));
-
-    QList<int> order;
-    QWidget* widget = dlg->GetDlgItem(IDC_TITLE);
-    for (int i = 0; i < 9; ++i) {
-        for (int id = IDC_TITLE; id <= IDC_BUILDAS; ++id)
-            if (dlg->GetDlgItem(id) == widget)
-                order << id;
-        widget = widget->nextInFocusChain();
-        while (widget->focusPolicy() == Qt::NoFocus || !widget->isVisible())
-            widget = widget->nextInFocusChain();
-    }
-    EXPECT_EQ(order,
-              (QList<int>{IDC_TITLE, IDC_TEXT, IDC_SAVEAS, IDC_BUILD, IDC_OPEN, IDC_TEMPLATE,
-                          IDC_NEW, IDC_SAVE, IDC_BUILDAS}));
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
-TEST_F(WindowTest, layoutFollowsTheDialogTemplateInDialogUnits)
-{
-    SetStoredTemplate("t.html");
-    Start();
-    const DialogBaseUnits base = BaseUnitsOf(dlg->font());
-    EXPECT_EQ(dlg->size(), MapDialogSize({378, 242}, base));
-    EXPECT_EQ(dlg->minimumSize(), dlg->maximumSize());
-    EXPECT_EQ(dlg->GetDlgItem(IDC_TEXT)->geometry(), MapDialogRect({7, 35, 299, 200}, base));
-    EXPECT_EQ(dlg->GetDlgItem(IDC_BUILD)->geometry(), MapDialogRect({321, 75, 50, 14}, base));
-    // Each label names its field.
-    for (QLabel* label : dlg->findChildren<QLabel*>()) {
-        const int field = label->text() == QStringLiteral("Title:") ? IDC_TITLE : IDC_TEXT;
-        EXPECT_EQ(label->buddy(), dlg->GetDlgItem(field)) << label->text().toStdString();
+class WindowTest : public testing::Test, private FilePrompt, private Messages {
+protected:
+    WindowTest()
+    {
+        WriteFile(root.filePath("t.html"), "<h1>%s</h1>%s");
+        WriteFile(profile.path(), "[Template File]\nFileName=t.html\n");
+        QDir::setCurrent(root.path());
     }
-    auto* text = qobject_cast<QPlainTextEdit*>(dlg->GetDlgItem(IDC_TEXT));
-    EXPECT_EQ(text->lineWrapMode(), QPlainTextEdit::NoWrap);
-}
 
-// ---- Start-up and the template name
-
-struct StartCase {
-    const char* name;
-    std::optional<QByteArray> stored;  // nullopt: no profile file at all
-    bool prompts;
-    bool cancel;
-    QByteArray expectedName;
-};
-
-void PrintTo(const StartCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class StartUp : public WindowTest, public testing::WithParamInterface<StartCase> { };
-
-TEST_P(StartUp, readsOrAsksForTheTemplate)
-{
-    const StartCase& c = GetParam();
-    if (c.stored)
-        SetStoredTemplate(*c.stored);
-    const QString folder = ws.MakeDir(QStringLiteral("templates"));
-    if (c.prompts) {
-        if (c.cancel)
-            prompt.Cancel();
-        else
-            prompt.Choose(folder + QStringLiteral("/site.html"));
+    ~WindowTest() override
+    {
+        window.reset();
+        if (!mountPoint.isEmpty())
+            ::umount2(mountPoint.constData(), MNT_DETACH);
+        QDir::setCurrent(savedCurrent);
     }
-    Start();
-    EXPECT_EQ(dlg->TemplateName(), c.expectedName);
-    ASSERT_EQ(prompt.requests().size(), c.prompts ? 1u : 0u);
-    if (c.prompts) {
-        const auto& request = prompt.requests().front();
-        EXPECT_EQ(request.kind, FilePrompt::Kind::Open);
-        EXPECT_EQ(request.defaultExtension, QStringLiteral("html"));
-        EXPECT_EQ(request.filter, kTemplateFilter);
-        EXPECT_EQ(request.owner, nullptr);
-        EXPECT_EQ(profile.Read("Template File", "FileName", "notfound"), c.expectedName);
-        if (!c.cancel) {
-            EXPECT_EQ(QDir::current(), QDir(folder));
+
+    void TearDown() override
+    {
+        EXPECT_TRUE(log.isEmpty()) << "messages not checked:\n" << qPrintable(log.join('\n'));
+        EXPECT_TRUE(answers.isEmpty() && replies.isEmpty()) << "answers left over";
+    }
+
+    CWendleDlg& Dlg()
+    {
+        if (!window) {
+            window = std::make_unique<CWendleDlg>(services);
+            window->show();
+            QApplication::setActiveWindow(window.get());
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        }
+        return *window;
+    }
+
+    void Run(const std::vector<std::string>& steps)
+    {
+        for (const std::string& step : steps) {
+            SCOPED_TRACE(step);
+            if (!step.empty())
+                Step(QByteArray::fromStdString(step).replace('@', root.path().toUtf8()));
+            if (HasFatalFailure() || IsSkipped())
+                return;
         }
     }
-    EXPECT_TRUE(messages.errors.isEmpty());
+
+private:
+    PromptResult Ask(Kind kind, const QString& extension, const QString& filter,
+                     QWidget* owner) override
+    {
+        lastPrompt = QStringLiteral("%1 %2 %3 %4")
+                         .arg(kind == Kind::Open ? "Open" : "Save", extension, filter,
+                              owner && owner == window.get() ? "window" : "none");
+        EXPECT_FALSE(answers.isEmpty()) << "unexpected prompt " << qPrintable(lastPrompt);
+        const QByteArray answer = answers.isEmpty() ? "-" : answers.takeFirst();
+        return answer == "-" ? PromptResult() : AcceptChosenFile(Path(answer));
+    }
+
+    void ReportError(QWidget*, const QString& text) override { log << "error: " + text; }
+    void Inform(QWidget*, const QString& text) override { log << "info: " + text; }
+    bool Confirm(QWidget*, const QString& question) override
+    {
+        log << "ask: " + question;
+        EXPECT_FALSE(replies.isEmpty()) << "unexpected question";
+        return !replies.isEmpty() && replies.takeFirst() == "yes";
+    }
+
+    QString Path(const QByteArray& name) const
+    {
+        return name == "profile" ? profile.path() : root.filePath(QString::fromUtf8(name));
+    }
+
+    // "verb argument". Most arguments are a path in the test's folder ("profile" for the
+    // profile) and then bytes, or "title|text|page name" for a project.
+    void Step(const QByteArray& step)
+    {
+        const QByteArray verb = step.split(' ').constFirst();
+        const QByteArray arg = step.mid(verb.size() + 1);
+        const QByteArray name = arg.split(' ').constFirst();
+        const QString path = Path(name);
+        const QByteArray rest = arg.mid(name.size() + 1);
+        const QList<QByteArray> parts = rest.split('|');
+        const QByteArray project = EncodeProject({parts.value(0), parts.value(1), parts.value(2)});
+        const QByteArrayList ids{"title",    "text", "SaveAs", "Build",  "Open",
+                                 "Template", "New",  "Save",   "BuildAs"};
+        const auto control = [&](const QByteArray& id) {
+            EXPECT_TRUE(ids.contains(id)) << "no control " << id.constData();
+            return Dlg().GetDlgItem(IDC_TITLE + int(ids.indexOf(id)));
+        };
+        // The window's state, for the checks of a window that has started.
+        const QString fields = !window ? QString()
+                                       : window->findChild<QLineEdit*>()->text() + '|'
+                + window->findChild<QPlainTextEdit*>()->toPlainText();
+        const QByteArray names = !window
+            ? QByteArray()
+            : window->TemplateName() + '|' + window->ProjectName() + '|' + window->OutputName();
+        const std::map<QByteArray, std::function<void()>> steps{
+            // The world outside the window.
+            {"put", [&] { WriteFile(path, rest); }},
+            {"proj", [&] { WriteFile(path, project); }},
+            {"mkdir", [&] { QDir().mkpath(path); }},
+            {"rm", [&] { QFile::remove(path) || QDir(path).removeRecursively(); }},
+            {"link", [&] { EXPECT_TRUE(QFile::link(QString::fromUtf8(rest), path)); }},
+            {"mount", [&] { Mount(path, 0); }},  // a disk of 256 KiB, to fill up
+            {"readonly", [&] { Mount(path, MS_REMOUNT | (rest == "1" ? MS_RDONLY : 0)); }},
+            // The user. An answer to a file prompt is a path, or "-" to cancel.
+            {"start", [&] { Start(arg); }},  // a new window; arg answers a first-run prompt
+            {"title", [&] { Type(control(verb), arg); }},
+            {"text", [&] { Type(control(verb), arg); }},
+            {"fill",
+             [&] {
+                 SetWindowText(*Dlg().findChild<QPlainTextEdit*>(), QByteArray(arg.toInt(), 'x'));
+             }},
+            {"key", [&] { QTest::keyClick(Dlg().focusWidget(), QKeySequence(arg)[0].key()); }},
+            {"reply", [&] { replies << arg; }},
+            {"limit", [&] { sizeLimit = arg.toLongLong(); }},  // the next click's largest file
+            {"click", [&] { Click(control(name), rest); }},  // and the answer to its prompt
+            // What must follow.
+            {"is", [&] { EXPECT_EQ(ReadFile(path).toStdString(), rest.toStdString()); }},
+            {"isproj", [&] { EXPECT_EQ(ReadFile(path).toStdString(), project.toStdString()); }},
+            {"gone", [&] { EXPECT_FALSE(QFileInfo::exists(path)); }},
+            {"ls",
+             [&] {
+                 EXPECT_EQ(QDir(path).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).join(' '),
+                           rest);
+             }},
+            {"msg", [&] { EXPECT_THAT(NextMessage(), HasSubstr(arg.toStdString())); }},
+            {"fields", [&] { EXPECT_EQ(fields.toStdString(), arg.toStdString()); }},
+            {"names", [&] { EXPECT_EQ(names.toStdString(), arg.toStdString()); }},
+            {"shown", [&] { EXPECT_EQ(Dlg().isVisible(), arg == "1"); }},
+            {"prompt", [&] { EXPECT_EQ(lastPrompt.toStdString(), arg.toStdString()); }},
+        };
+        ASSERT_TRUE(steps.count(verb)) << "no such step";
+        steps.at(verb)();
+    }
+
+    void Mount(const QString& path, unsigned long flags)
+    {
+        QDir().mkpath(path);
+        mountPoint = QFile::encodeName(path);
+        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", flags, "size=256k") != 0)
+            GTEST_SKIP() << "mounting a tmpfs needs root";
+    }
+
+    void Start(const QByteArray& answer)
+    {
+        window.reset();
+        if (!answer.isEmpty())
+            answers << answer;
+        Dlg();
+    }
+
+    // Clicks a button; `answer`, unless empty, answers the file prompt it must open.
+    void Click(QWidget* button, const QByteArray& answer)
+    {
+        if (!answer.isEmpty())
+            answers << answer;
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        if (sizeLimit >= 0) {
+            // A write past the limit then fails with EFBIG, as on a full disk.
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limited{rlim_t(std::exchange(sizeLimit, -1)), saved.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &limited);
+        }
+        QTest::mouseClick(button, Qt::LeftButton);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        EXPECT_TRUE(answers.isEmpty()) << "the click did not prompt";
+    }
+
+    std::string NextMessage() { return log.isEmpty() ? "(none)" : log.takeFirst().toStdString(); }
+
+    // Key events that carry each character, which QTest::keyClicks cannot do beyond ASCII.
+    static void Type(QWidget* field, const QByteArray& text)
+    {
+        field->setFocus();
+        for (const QChar c : QString::fromUtf8(text)) {
+            QKeyEvent press(QEvent::KeyPress, c == '\n' ? Qt::Key_Return : 0, Qt::NoModifier, c);
+            QApplication::sendEvent(field, &press);
+        }
+    }
+
+    QTemporaryDir dir;
+    QDir root{dir.path()};
+    QTemporaryDir config;
+    ProfileStore profile{config.filePath("wendle.ini")};
+    Services services{*this, *this, profile};
+    std::unique_ptr<CWendleDlg> window;
+    QString savedCurrent = QDir::currentPath();
+    QStringList log;
+    QString lastPrompt;
+    QByteArrayList answers;
+    QByteArrayList replies;
+    qint64 sizeLimit = -1;
+    QByteArray mountPoint;
+};
+
+TEST_F(WindowTest, controlsFollowTheDialogTemplate)
+{
+    const struct {
+        const char* text;
+        QRect units;
+    } controls[] = {
+        {"Title:", {7, 7, 17, 8}},
+        {"", {25, 7, 127, 12}},
+        {"Text:", {7, 25, 18, 8}},
+        {"", {7, 35, 299, 200}},
+        {"   Save As...", {321, 58, 50, 14}},
+        {"Build", {321, 75, 50, 14}},
+        {"   Open...", {321, 24, 50, 14}},
+        {"", {314, 7, 1, 228}},
+        {"   Template...", {321, 109, 50, 14}},
+        {"New", {321, 7, 50, 14}},
+        {"Save", {321, 41, 50, 14}},
+        {"   Build As...", {321, 92, 50, 14}},
+    };
+    const DialogBaseUnits base = BaseUnitsOf(Dlg().font());
+    EXPECT_EQ(Dlg().windowTitle(), QStringLiteral("Tasco's Wendle"));
+    EXPECT_EQ(Dlg().minimumSize(), MapDialogSize({378, 242}, base));
+    EXPECT_EQ(Dlg().maximumSize(), Dlg().minimumSize());
+    const auto widgets = Dlg().findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(widgets.size(), std::size(controls));
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(widgets[i]->property("text").toString(), controls[i].text);
+        EXPECT_EQ(widgets[i]->geometry(), MapDialogRect(controls[i].units, base));
+        const auto* label = qobject_cast<QLabel*>(widgets[i]);
+        EXPECT_TRUE(!label || label->buddy() == widgets[i + 1]);
+        const auto* button = qobject_cast<QPushButton*>(widgets[i]);
+        EXPECT_FALSE(button && (button->autoDefault() || button->isDefault()));
+    }
+    EXPECT_EQ(qobject_cast<QFrame*>(widgets[7])->frameShape(), QFrame::VLine);
+    EXPECT_EQ(qobject_cast<QPlainTextEdit*>(widgets[3])->lineWrapMode(), QPlainTextEdit::NoWrap);
+    // The arithmetic behind it.
+    EXPECT_EQ(MapDialogRect({321, 58, 50, 14}, {6, 13}), QRect(482, 94, 75, 23));
+    EXPECT_EQ(MapDialogRect({7, 7, 17, 8}, {6, 13}), QRect(11, 11, 26, 13));
+    EXPECT_EQ(CWendleDlg::IconPosition({37, 100}, {16, 16}), QPoint(11, 42));
+    EXPECT_EQ(CWendleDlg::IconPosition({0, 0}, {32, 32}), QPoint(-15, -15));
+    EXPECT_EQ(QtNameFilters("Text|*.txt|All(*)|*||"), QStringLiteral("Text (*.txt);;All(*)"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Profiles, StartUp,
-    testing::Values(StartCase{"noProfile", std::nullopt, true, false, "site.html"},
-                    StartCase{"storedNotfound", "notfound", true, false, "site.html"},
-                    StartCase{"cancelledFirstRun", std::nullopt, true, true, ""},
-                    StartCase{"storedEmpty", "", false, false, ""},
-                    StartCase{"otherCaseIsAName", "NotFound", false, false, "NotFound"},
-                    StartCase{"missingFileIsNotChecked", "gone.html", false, false, "gone.html"}),
-    [](const testing::TestParamInfo<StartCase>& info) { return std::string(info.param.name); });
+// A row is a test: its name, then its steps.
+struct Row {
+    std::vector<std::string> steps;
+};
 
-TEST_F(WindowTest, cancelledFirstRunIsStoredAndNotAskedAgain)
+void PrintTo(const Row& row, std::ostream* os)
 {
-    prompt.Cancel();
-    Start();
-    EXPECT_EQ(ProfileFile(), "[Template File]\nFileName=\n");
-    dlg.reset();
-    Start();  // would fail on an unexpected prompt
-    EXPECT_EQ(prompt.requests().size(), 1u);
-    EXPECT_TRUE(dlg->TemplateName().isEmpty());
+    *os << row.steps[0];
 }
 
-TEST_F(WindowTest, templateCommandStoresTheBareNameAndMovesTheCurrentDirectory)
-{
-    SetStoredTemplate("old.html");
-    Start();
-    const QString folder = ws.MakeDir(QStringLiteral("tpl"));
-    prompt.Choose(folder + QStringLiteral("/new.html"));
-    Click(IDC_TEMPLATE);
-    ASSERT_EQ(prompt.requests().size(), 1u);
-    EXPECT_EQ(prompt.requests()[0].owner, dlg.get());
-    EXPECT_EQ(prompt.requests()[0].filter, kTemplateFilter);
-    EXPECT_EQ(dlg->TemplateName(), "new.html");
-    EXPECT_EQ(ProfileFile(), "[Template File]\nFileName=new.html\n");
-    EXPECT_EQ(QDir::current(), QDir(folder));
+class Scenario : public WindowTest, public testing::WithParamInterface<Row> { };
 
-    prompt.Cancel();
-    Click(IDC_TEMPLATE);
-    EXPECT_EQ(dlg->TemplateName(), "");
-    EXPECT_EQ(ProfileFile(), "[Template File]\nFileName=\n");
-    EXPECT_EQ(QDir::current(), QDir(folder));
+TEST_P(Scenario, leavesTheFilesNamesAndMessagesExpected)
+{
+    Run({GetParam().steps.begin() + 1, GetParam().steps.end()});
 }
 
-// ---- Keys
+const std::string kLongTitle(40000, 't');  // beyond QLineEdit's usual 32767 characters
+const std::string kLongText(1 << 20, 'x');
 
-TEST_F(WindowTest, enterInTheTitleClosesEnterInTheTextBreaksTheLine)
+const Row kRows[] = {
+    // Start-up, the profile and the keys.
+    {{"firstRunAsksForATemplateAndStoresIt", "rm profile", "start a.html", "names a.html||",
+      "prompt Open html HTML Template files(*.html)|*.html|| none",
+      "is profile [Template File]\nFileName=a.html\n"}},
+    {{"aCancelledFirstRunIsStoredAndNotAskedAgain", "rm profile", "start -",
+      "is profile [Template File]\nFileName=\n", "start", "names ||"}},
+    {{"aStoredNotfoundAsksAgain", "put profile [Template File]\nFileName=notfound\n",
+      "start b.html", "names b.html||"}},
+    {{"theProfileKeepsItsOtherLinesAndTheValuesBytes",
+      "put profile ; c\n[template file]\r\nfilename= x.html\r\nAfter=2\n[Last]\nx=y", "start",
+      "names  x.html||", "click Template n.html",
+      "prompt Open html HTML Template files(*.html)|*.html|| window",
+      "is profile ; c\n[template file]\nFileName=n.html\nAfter=2\n[Last]\nx=y\n"}},
+    {{"theProfileGainsTheEntryOrTheSection", "put profile [Template File]\nK=1\n\n[L]\nx=y",
+      "start n.html", "is profile [Template File]\nK=1\nFileName=n.html\n\n[L]\nx=y\n",
+      "put profile [L]\nx=y", "start -", "is profile [L]\nx=y\n[Template File]\nFileName=\n"}},
+    {{"returnAndTabInTheTextBreakTheLineAndLeave", "text one\ntwo", "key Tab", "fields |one\ntwo",
+      "shown 1"}},
+    {{"returnInTheTitleCloses", "key Return", "shown 0"}},
+    {{"escapeCloses", "key Escape", "shown 0"}},
+    {{"f1ShowsTheVersion", "key F1", "msg info: Tasco's Wendle v0.5"}},
+
+    // Build and Build As.
+    {{"buildAsksOnceThenWritesTheSamePage", "title Home", "text Hi", "click Build i.html",
+      "prompt Save html HTML files(*.html)|*.html|| window", "is i.html <h1>Home</h1>Hi", "title !",
+      "click Build", "is i.html <h1>Home!</h1>Hi", "ls . i.html t.html", "click BuildAs j.html",
+      "names t.html||j.html", "is j.html <h1>Home!</h1>Hi"}},
+    {{"fieldsReachThePageAsTyped", "title caf\xc3\xa9 <b>&amp;", "text 1\n<p>\xc2\xa0&",
+      "click Build p.html", "is p.html <h1>caf\xc3\xa9 <b>&amp;</h1>1\r\n<p>\xc2\xa0&"}},
+    {{"theTemplateEndsAtItsFirstNulAndPassesOtherBytes", "put t.html \xff<%s>\x80%s\xe9\0t%s"s,
+      "title \xc3\xa9", "click Build p.html", "is p.html \xff<\xc3\xa9>\x80\xe9"}},
+    {{"aCancelledBuildAsksAgainNextTime", "click Build -", "msg error: No file was chosen.",
+      "click Build p.html", "is p.html <h1></h1>"}},
+    {{"theTemplateIsLookedUpInThePagesFolder", "mkdir o", "click Build o/p.html",
+      "msg error: Cannot read file @/o/t.html:\nNo such file", "gone o/p.html"}},
+    {{"noTemplateChosenSaysSo", "click Template -", "click Build p.html",
+      "msg Choose one with the Template button", "gone p.html"}},
+    {{"aMissingOrUnreadableTemplateKeepsTheEarlierPage", "click Build p.html", "title new",
+      "rm t.html", "click Build", "msg Cannot read file @/t.html:\nNo such file",
+      "link t.html t.html", "click Build", "msg Cannot read file @/t.html:\n",
+      "is p.html <h1></h1>", "rm t.html", "put t.html <%s>%s", "click Build", "is p.html <new>"}},
+    {{"aTemplateWithoutItsMarkersKeepsTheEarlierPage", "click Build p.html", "title new",
+      "put t.html <html>", "click Build", "msg no marker for the title", "put t.html %s",
+      "click Build", "msg no marker for the text", "put t.html \0%s%s"s, "click Build",
+      "msg no marker for the title", "is p.html <h1></h1>"}},
+    {{"aBuildNeverReplacesItsTemplate", "link l.html t.html", "click BuildAs t.html",
+      "msg its own template", "click BuildAs l.html", "msg its own template",
+      "is t.html <h1>%s</h1>%s"}},
+    {{"thePageStaysInTheFolderItWasChosenIn", "put o/t.html <%s%s>", "click Build o/p.html",
+      "click Template t.html", "title T", "click Build", "is o/p.html <h1>T</h1>", "gone p.html"}},
+    {{"longFieldsSurviveOpenBuildAndSave", "proj a.wendle " + kLongTitle + "%s|" + kLongText + "|a",
+      "click Open a.wendle", "click Build", "is a <h1>" + kLongTitle + kLongText + "</h1>%s",
+      "click Save", "isproj a.wendle " + kLongTitle + "%s|" + kLongText + "|a"}},
+
+    // Projects.
+    {{"projectsKeepTheirLayoutByteForByte",
+      "put a.wendle \1\0\0\0\x19\0\0\0\0\0\0\0\x08\0\0\0out.htmlT"s, "click Open a.wendle",
+      "prompt Open wendle Wendle files(*.wendle)|*.wendle|| window", "fields T|",
+      "names t.html|a.wendle|out.html", "title i", "text A\nB", "click Save",
+      "is a.wendle \2\0\0\0\x1a\0\0\0\4\0\0\0\x08\0\0\0out.htmlTiA\r\nB"s, "click SaveAs b.wendle",
+      "prompt Save wendle Wendle files(*.wendle)|*.wendle|| window",
+      "names t.html|b.wendle|out.html", "isproj b.wendle Ti|A\r\nB|out.html"}},
+    {{"theTextIsReadFromItsOffsetAndEachStringEndsAtNul",
+      "put a.wendle \5\0\0\0\x18\0\0\0\3\0\0\0\0\0\0\0title...txt"s, "click Open a.wendle",
+      "fields title|txt", "put b.wendle \3\0\0\0\x16\0\0\0\3\0\0\0\3\0\0\0a\0bc\0dx\0z"s,
+      "click Open b.wendle", "fields c|x", "names t.html|b.wendle|a"}},
+    {{"newKeepsThePageNameAndSaveNeedsAProjectName", "title x", "click Save", "ls . t.html",
+      "proj a.wendle T|X|p.html", "click Open a.wendle", "click New", "fields |",
+      "names t.html||p.html", "click Save", "click Build", "is p.html <h1></h1>",
+      "isproj a.wendle T|X|p.html"}},
+    {{"aProjectWithoutAPageNameMakesBuildAsk", "click Build old.html", "proj a.wendle T|X|",
+      "click Open a.wendle", "names t.html|a.wendle|", "click Build new.html"}},
+    {{"aFailedOpenOrSaveAsKeepsEverything", "proj a.wendle T|X|p.html", "click Open a.wendle",
+      "put o/bad.wendle \5\0\0\0garbage"s, "mkdir o/dir.wendle", "click Open -",
+      "msg error: No file was chosen.", "click Open o/bad.wendle",
+      "msg @/o/bad.wendle:\nIt is not a Wendle project, or it is damaged.",
+      "click Open o/dir.wendle", "msg error: Cannot read file @/o/dir.wendle:\nIt is a folder",
+      "click SaveAs -", "msg No file was chosen.", "names t.html|a.wendle|p.html", "fields T|X",
+      "click Save", "is o/bad.wendle \5\0\0\0garbage"s, "ls . a.wendle o t.html"}},
+    {{"saveAndBuildStayInTheProjectsFolder", "proj p/a.wendle T|X|p.html", "click Open p/a.wendle",
+      "click Template t.html", "title 2", "click Save", "click Build",
+      "isproj p/a.wendle T2|X|p.html", "is p/p.html <h1>T2</h1>X", "ls . p t.html"}},
+    {{"aPageNameWithAFolderIsBuiltOnlyOnYes", "mkdir o", "proj a.wendle T|X|@/o/p.html",
+      "click Open a.wendle", "reply no", "click Build",
+      "msg ask: This project writes its page outside the project's folder, to\n@/o/p.html\n",
+      "gone o/p.html", "reply yes", "click Build", "msg @/o/p.html", "is o/p.html <h1>T</h1>X"}},
+    {{"aRelativePageNameAsksAndABareOneDoesNot", "mkdir o", "proj p/a.wendle T|X|../o/p.html",
+      "click Open p/a.wendle", "reply no", "click Build", "msg to\n@/o/p.html", "gone o/p.html",
+      "proj a.wendle T|X|p.html", "click Open a.wendle", "click Build", "is p.html <h1>T</h1>X"}},
+    {{"windows1252TextOpensAndIsSavedAsUtf8", "proj a.wendle \x93q\x94|\x80|p.html",
+      "click Open a.wendle", "fields \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac", "click Save",
+      "isproj a.wendle \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac|p.html"}},
+
+    // Files and folders that are not what the command expects.
+    {{"aFolderInTheWayIsReported", "mkdir p.html", "mkdir p.wendle", "click Build p.html",
+      "msg Cannot write file @/p.html:\n", "click SaveAs p.wendle",
+      "msg Cannot write file @/p.wendle:\n", "names t.html||p.html", "mkdir o/t.html",
+      "click BuildAs o/p.html", "msg @/o/t.html:\nIt is a folder", "ls o t.html"}},
+    {{"aRemovedFolderIsReported", "put g/t.html %s%s", "click SaveAs g/a.wendle",
+      "click Build g/p.html", "rm g", "click Save", "msg Cannot write file @/g/a.wendle:\n",
+      "click Build", "msg Cannot read file t.html:\nNo such file or directory.", "mkdir g",
+      "click Save", "isproj g/a.wendle ||p.html"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, Scenario, testing::ValuesIn(kRows),
+                         [](const auto& info) { return info.param.steps[0]; });
+
+// Build, Save and Save As on a failing disk: the earlier file stays byte for byte, no
+// temporary file is left, the message names the file and the reason, the next click works.
+// A fault: its name, how the folder d is made, the text, steps before and after the click,
+// and the reason the message gives.
+const Row kFaults[] = {
+    {{"aWriteCutShort", "mkdir d", "fill 65536", "limit 4096", "", "Only "}},
+    {{"aFinalFlushCutShort", "mkdir d", "fill 2000", "limit 1024", "", "Only "}},
+    {{"aFullDisk", "mount d", "fill 524288", "", "", "Only "}},
+    {{"aReadOnlyFolder", "mount d", "fill 9", "readonly d 1", "readonly d 0",
+      "Existing file @/d/"}},
+};
+
+class WriteFault : public WindowTest,
+                   public testing::WithParamInterface<std::tuple<std::string, Row>> { };
+
+TEST_P(WriteFault, keepsTheEarlierFileAndTheNextClickWorks)
 {
-    SetStoredTemplate("t.html");
-    Start();
-    QTest::keyClicks(dlg->GetDlgItem(IDC_TEXT), "one");
-    QTest::keyClick(dlg->GetDlgItem(IDC_TEXT), Qt::Key_Return);
-    QTest::keyClicks(dlg->GetDlgItem(IDC_TEXT), "two");
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(qobject_cast<QPlainTextEdit*>(dlg->GetDlgItem(IDC_TEXT))->toPlainText(),
-              QStringLiteral("one\ntwo"));
-
-    QTest::keyClick(dlg->GetDlgItem(IDC_TITLE), Qt::Key_Return);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    const auto& [command, fault] = GetParam();
+    const std::vector<std::string>& f = fault.steps;
+    const bool build = command == "Build";
+    const std::string file = build ? "d/p.html" : "d/a.wendle";
+    const std::string click = "click " + command + (command == "SaveAs" ? " " + file : "");
+    const std::string check = (build ? "is " : "isproj ") + file + (build ? " <h1>a</h1>" : " a|");
+    const std::string end = build ? "" : "|";
+    Run({f[1], "put d/t.html <h1>%s</h1>%s", "title a",
+         (build ? "click Build " : "click SaveAs ") + file, f[2], f[3], click, f[4],
+         "msg error: Cannot write file @/" + file + ":\n" + f[5], check + end,
+         "ls d "s + file.substr(2) + " t.html", "fill 5", click, check + "xxxxx" + end});
 }
 
-TEST_F(WindowTest, escapeClosesTheWindow)
-{
-    SetStoredTemplate("t.html");
-    Start();
-    QTest::keyClick(dlg->GetDlgItem(IDC_TEXT), Qt::Key_Escape);
-    EXPECT_FALSE(dlg->isVisible());
-}
+INSTANTIATE_TEST_SUITE_P(Matrix, WriteFault,
+                         testing::Combine(testing::Values("Build", "Save", "SaveAs"),
+                                          testing::ValuesIn(kFaults)),
+                         [](const auto& info) {
+                             return std::get<0>(info.param) + "_"
+                                 + std::get<1>(info.param).steps[0];
+                         });
 
-TEST_F(WindowTest, tabLeavesTheTextField)
+TEST(ProjectFile, isWrittenOnlyWhenItCanBeRead)
 {
-    SetStoredTemplate("t.html");
-    Start();
-    QApplication::setActiveWindow(dlg.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
-    dlg->GetDlgItem(IDC_TEXT)->setFocus();
-    QTest::keyClick(dlg->GetDlgItem(IDC_TEXT), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(IDC_SAVEAS));
-    EXPECT_TRUE(qobject_cast<QPlainTextEdit*>(dlg->GetDlgItem(IDC_TEXT))->toPlainText().isEmpty());
-}
-
-TEST_F(WindowTest, helpShowsTheNameAndVersion)
-{
-    SetStoredTemplate("t.html");
-    Start();
-    QApplication::setActiveWindow(dlg.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
-    QTest::keyClick(dlg->GetDlgItem(IDC_TITLE), Qt::Key_F1);
-    EXPECT_EQ(messages.informs, QStringList{QStringLiteral("Tasco's Wendle v0.5")});
+    // The reader refuses files of 4 GiB or more, so the writer must refuse them too.
+    EXPECT_TRUE(ProjectFits(0, 0, 0xffffffffu - 16));
+    EXPECT_FALSE(ProjectFits(0, 0, 0xffffffffu - 15));
+    EXPECT_FALSE(ProjectFits(8, 0xffffffffu - 30, 7));
 }
 
 }  // namespace
+
+int main(int argc, char* argv[])
+{
+    // Set before the QApplication exists, or test discovery at build time needs a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Nothing a test does may reach the real user's profile or folders.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(WENDLE_VERSION));
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

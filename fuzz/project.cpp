@@ -1,0 +1,27 @@
+// The project reader on arbitrary bytes never reads outside them, and what it accepts writes
+// and reads back unchanged; a content with no NUL byte also writes and reads back unchanged.
+#include "fuzz/FuzzInput.h"
+#include "project/ProjectFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    // The view ends exactly where the fuzzer's buffer ends, so a read past it is caught.
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    if (const auto read = DecodeProject(bytes)) {
+        FUZZ_CHECK(size >= 16);
+        for (const QByteArray* part : {&read->title, &read->text, &read->outputName})
+            FUZZ_CHECK(!part->contains('\0') && size_t(part->size()) <= size);
+        FUZZ_CHECK(DecodeProject(EncodeProject(*read)) == read);
+    }
+
+    FuzzInput input(data, size);
+    ProjectContent content;
+    content.title = input.TakePart().toByteArray().replace('\0', "");
+    content.outputName = input.TakePart().toByteArray().replace('\0', "");
+    content.text = input.TakeRest().toByteArray().replace('\0', "");
+    const QByteArray encoded = EncodeProject(content);
+    FUZZ_CHECK(encoded.size()
+               == 16 + content.title.size() + content.text.size() + content.outputName.size());
+    FUZZ_CHECK(DecodeProject(encoded) == content);
+    return 0;
+}

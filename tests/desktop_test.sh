@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Wendle as a desktop user meets it. Usage: desktop_test.sh smoke|package WENDLE BUILD APP_ID
+#   smoke: the real program in a virtual X server. With a profile naming a template its window
+#     appears (screenshot BUILD/wendle-window.png) and Escape ends the run; with none the
+#     template prompt comes first, the main window after it, and the cancel is stored.
+#   package: the Debian package holds the program, launcher, icons, metadata, MIME type and
+#     manual page; the validators and lintian pass, and the dependencies were computed.
+set -euo pipefail
+part=$1 wendle=$2 build=$3 id=$4
+if [[ $part == smoke && -z ${WENDLE_IN_X:-} ]]; then
+  # Bounded, so a hung program fails the test. -noreset: the server would otherwise reset when
+  # its last client leaves, and a program starting during the reset cannot connect.
+  WENDLE_IN_X=1 exec timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
+fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+if [[ $part == smoke ]]; then
+  unset QT_QPA_PLATFORM
+  for ((i = 0; i < 100; i++)); do xdotool getmouselocation &> /dev/null && break; sleep 0.1; done
+  export HOME=$work XDG_CONFIG_HOME=$work XDG_RUNTIME_DIR=$work/run
+  mkdir -m 700 "$XDG_RUNTIME_DIR" && cd "$work"
+  window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+  escape() { xdotool windowfocus --sync "$1" 2> /dev/null; xdotool key --clearmodifiers Escape; }
+  main="^Tasco's Wendle\$"
+  printf '[Template File]\nFileName=t.html\n' > wendle.ini
+  "$wendle" &
+  win=$(window "$main") || fail "no main window"
+  sleep 0.5  # the first paint, before the screenshot
+  import -window "$win" "$build/wendle-window.png" || fail "no screenshot"
+  escape "$win" && wait $! || fail "exit status $? after Escape"
+  rm wendle.ini
+  "$wendle" &
+  prompt=$(window .) || fail "no window"
+  [[ $(xdotool getwindowname "$prompt") != "Tasco's Wendle" ]] || fail "main window before the prompt"
+  ! xdotool search --onlyvisible --name "$main" > /dev/null || fail "main window during the prompt"
+  escape "$prompt" && win=$(window "$main") || fail "no main window after the prompt"
+  escape "$win" && wait $! || fail "exit status $? after Escape"
+  grep -qx 'FileName=' wendle.ini || fail "the cancelled prompt was not stored"
+else
+  cpack --config "$build/CPackConfig.cmake" -B "$work" > "$work/log" 2>&1 || { cat "$work/log"; fail cpack; }
+  deb=$(ls "$work"/wendle_*.deb)
+  dpkg-deb -x "$deb" "$work/root" && cd "$work/root/usr"
+  icons=share/icons/hicolor
+  for path in bin/wendle share/{applications/"$id".desktop,metainfo/"$id".metainfo.xml} \
+      share/{mime/packages/wendle.xml,man/man1/wendle.1.gz,doc/wendle/copyright,doc/wendle/changelog.gz} \
+      $icons/{16x16,32x32,48x48}/apps/"$id".png $icons/scalable/apps/"$id".svg \
+      $icons/{48x48/mimetypes/application-x-wendle-project.png,scalable/mimetypes/application-x-wendle-project.svg}; do
+    [[ -f $path ]] || fail "the package lacks /usr/$path"
+  done
+  [[ $(dpkg-deb -f "$deb" Depends) =~ libc6.*libqt6widgets6 ]] || fail "dependencies not computed"
+  desktop-file-validate "share/applications/$id.desktop" || fail "desktop entry"
+  appstreamcli validate --no-net --pedantic "share/metainfo/$id.metainfo.xml" || fail AppStream
+  xmllint --noout share/mime/packages/wendle.xml "$icons/scalable/apps/$id.svg" || fail XML
+  for size in 16 32 48; do
+    [[ $(identify -format %wx%h "$icons/${size}x$size/apps/$id.png") == "${size}x$size" ]] || fail "$size px icon"
+  done
+  [[ -z $(man --warnings -l share/man/man1/wendle.1.gz 2>&1 > /dev/null) ]] || fail "manual page warnings"
+  lintian --fail-on error,warning "$deb" || fail lintian
+fi
+echo "desktop $part: passed"
