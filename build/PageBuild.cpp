@@ -1,10 +1,115 @@
 #include "build/PageBuild.h"
 
-#include "services/ByteString.h"
 #include "services/Errors.h"
 #include "services/FileAccess.h"
 
 #include <QDir>
+
+#include <cstring>
+
+namespace {
+
+// The template as a stream that ends at its first NUL byte or at the end of the file, read
+// into one buffer that is reused block after block.
+class TemplateStream {
+public:
+    TemplateStream(const ReadTemplate& read, qsizetype blockSize)
+        : m_read(read), m_buffer(qMax<qsizetype>(blockSize, 2), Qt::Uninitialized)
+    {
+    }
+
+    // The bytes not yet taken; at least `count` of them unless the template ends first.
+    QByteArrayView Peek(qsizetype count)
+    {
+        if (m_end - m_at < count && !m_ended) {
+            char* const buffer = m_buffer.data();
+            std::memmove(buffer, buffer + m_at, size_t(m_end - m_at));
+            m_end -= m_at;
+            m_at = 0;
+            while (m_end < count && !m_ended) {
+                qint64 got = m_read(buffer + m_end, m_buffer.size() - m_end);
+                if (const void* nul =
+                        std::memchr(buffer + m_end, '\0', size_t(qMax<qint64>(got, 0)))) {
+                    got = static_cast<const char*>(nul) - (buffer + m_end);
+                    m_ended = true;
+                }
+                m_ended = m_ended || got <= 0;
+                m_end += qMax<qint64>(got, 0);
+            }
+        }
+        return QByteArrayView(m_buffer).sliced(m_at, m_end - m_at);
+    }
+
+    void Take(qsizetype count) { m_at += count; }
+
+private:
+    const ReadTemplate& m_read;
+    QByteArray m_buffer;
+    qsizetype m_at = 0;
+    qsizetype m_end = 0;
+    bool m_ended = false;
+};
+
+// Copies the stream to the page up to its next marker, which is taken but not copied; false
+// when the stream ends first. `from` is 1 when the stream's first byte ends a character.
+bool CopyToMarker(TemplateStream& in, const WritePage& write, const CodePage& codePage,
+                  qsizetype from)
+{
+    for (QByteArrayView bytes = in.Peek(2); bytes.size() >= 2; bytes = in.Peek(2)) {
+        qsizetype at = from;
+        const qsizetype marker = ScanForMarker(bytes, at, codePage);
+        // Copied up to the marker, or up to a last byte that may begin one with the next block.
+        const qsizetype copied = marker >= 0 ? marker : qMin(at, bytes.size());
+        write(bytes.first(copied));
+        in.Take(marker >= 0 ? copied + 2 : copied);
+        if (marker >= 0)
+            return true;
+        from = 0;
+    }
+    write(in.Peek(2));
+    in.Take(in.Peek(2).size());
+    return false;
+}
+
+void CopyRest(TemplateStream& in, const WritePage& write)
+{
+    for (QByteArrayView bytes = in.Peek(1); !bytes.isEmpty(); bytes = in.Peek(1)) {
+        write(bytes);
+        in.Take(bytes.size());
+    }
+}
+
+}  // namespace
+
+MarkerStatus StreamPage(const ReadTemplate& read, const WritePage& write, QByteArrayView title,
+                        QByteArrayView text, const CodePage& codePage, qsizetype blockSize)
+{
+    TemplateStream in(read, blockSize);
+    if (!CopyToMarker(in, write, codePage, 0))
+        return MarkerStatus::NoFirstMarker;
+    // The second search starts where the title starts, a character at a time; the title's
+    // last "%" may meet the template's next "s", and its last lead byte the template's next byte.
+    qsizetype at = 0;
+    for (; at < title.size(); at += codePage.IsLeadByte(uchar(title[at])) ? 2 : 1) {
+        const QByteArrayView after = title.size() > at + 1 ? title.sliced(at + 1) : in.Peek(1);
+        if (title[at] != '%' || after.isEmpty() || after[0] != 's')
+            continue;
+        write(title.first(at));
+        write(text);
+        if (at + 1 < title.size())
+            write(title.sliced(at + 2));
+        else
+            in.Take(1);
+        CopyRest(in, write);
+        return MarkerStatus::Ok;
+    }
+    write(title);
+    if (!CopyToMarker(in, write, codePage, at - title.size()))
+        return MarkerStatus::NoSecondMarker;
+    write(text);
+    CopyRest(in, write);
+    return MarkerStatus::Ok;
+}
 
 void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
                QByteArrayView text, const CodePage& codePage)
@@ -20,21 +125,19 @@ void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayV
                            "choose another name for the page with Build As.")
                 .arg(QDir::toNativeSeparators(pagePath)));
 
-    const QByteArray content = InputFile(templatePath).ReadAll();
-    const QByteArrayView page = UpToFirstNul(content);
-
-    const Substitution substitution = PlanSubstitution(page, title, text, codePage);
-    if (substitution.status != MarkerStatus::Ok) {
-        const QString which = substitution.status == MarkerStatus::NoFirstMarker
+    InputFile input(templatePath);
+    OutputFile output(pagePath);
+    const MarkerStatus status =
+        StreamPage([&input](char* into, qint64 size) { return input.Read(into, size); },
+                   [&output](QByteArrayView piece) { output.Write(piece); }, title, text, codePage);
+    if (status != MarkerStatus::Ok) {
+        // The page is dropped with `output`, unwritten; the earlier page stays.
+        const QString which = status == MarkerStatus::NoFirstMarker
             ? QStringLiteral("the title (the first \"%s\")")
             : QStringLiteral("the text (the second \"%s\")");
         throw CommandError(
             QStringLiteral("The template %1 has no marker for %2. Nothing was written.")
                 .arg(QDir::toNativeSeparators(templatePath), which));
     }
-
-    OutputFile output(pagePath);
-    for (const QByteArrayView piece : substitution.pieces)
-        output.Write(piece);
     output.Commit();
 }

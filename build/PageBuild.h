@@ -5,9 +5,27 @@
 #include <QByteArrayView>
 #include <QString>
 
-// Makes a page: reads the template whole, puts the title and the text in place of its markers
-// and writes the page atomically. The template is read and checked before the page is
-// touched, so on any failure an earlier page of that name stays as it was. Throws
-// CommandError (FileError for file trouble) with a message for the user.
+#include <functional>
+
+// Reads up to `size` bytes of the template into `into`; gives how many, 0 at its end.
+using ReadTemplate = std::function<qint64(char* into, qint64 size)>;
+// Takes the next piece of the page.
+using WritePage = std::function<void(QByteArrayView piece)>;
+
+inline constexpr qsizetype kTemplateBlockSize = 1 << 20;
+
+// Makes the page the marker rule of SubstituteMarkers gives, with the template cut at its first
+// NUL byte, while reading the template a block at a time: its first marker takes the title,
+// and the second search runs from where the title starts, through the title and on into the
+// template. Memory stays the same whatever the template's size. When a marker is missing the
+// status says which, and the pieces written so far are not the page.
+MarkerStatus StreamPage(const ReadTemplate& read, const WritePage& write, QByteArrayView title,
+                        QByteArrayView text, const CodePage& codePage = CodePage::Utf8(),
+                        qsizetype blockSize = kTemplateBlockSize);
+
+// Makes a page from a template file and writes it atomically: the template is opened before
+// the page is touched, and the page replaces an earlier one only once it is whole, so on any
+// failure an earlier page of that name stays as it was. Throws CommandError (FileError for file
+// trouble) with a message for the user.
 void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
                QByteArrayView text, const CodePage& codePage = CodePage::Utf8());

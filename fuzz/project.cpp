@@ -14,11 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(DecodeProject(EncodeProject(*read)) == read);
     }
 
-    FuzzInput input(data, size);
+    QByteArrayView rest = bytes;
     ProjectContent content;
-    content.title = input.TakePart().toByteArray().replace('\0', "");
-    content.outputName = input.TakePart().toByteArray().replace('\0', "");
-    content.text = input.TakeRest().toByteArray().replace('\0', "");
+    content.title = TakePart(rest).toByteArray().replace('\0', "");
+    content.outputName = TakePart(rest).toByteArray().replace('\0', "");
+    content.text = rest.toByteArray().replace('\0', "");
     const QByteArray encoded = EncodeProject(content);
     FUZZ_CHECK(encoded.size()
                == 16 + content.title.size() + content.text.size() + content.outputName.size());

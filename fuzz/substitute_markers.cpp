@@ -1,45 +1,29 @@
-// The marker substitution against a plain reference written from the rule itself: replace the
-// first "%s" that starts a character by the title, then search again from where the title
-// starts and replace the "%s" found there by the text.
-#include "build/SubstituteMarkers.h"
+// The page build, which streams the template in blocks, against SubstituteMarkers, the rule
+// stated on a whole page in memory. Blocks of a few bytes put markers, lead bytes of a
+// double-byte code page and NUL bytes on the blocks' edges.
+#include "build/PageBuild.h"
 #include "fuzz/FuzzInput.h"
-
-namespace {
-
-qsizetype ReferenceFind(const QByteArray& page, qsizetype at, const CodePage& codePage)
-{
-    for (; at + 1 < page.size(); at += codePage.IsLeadByte(uchar(page[at])) ? 2 : 1) {
-        if (page[at] == '%' && page[at + 1] == 's')
-            return at;
-    }
-    return -1;
-}
-
-}  // namespace
+#include "services/ByteString.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const CodePage doubleByte = CodePage::WithLeadBytes({{0x81, 0x9f}, {0xe0, 0xfc}});
-    FuzzInput input(data, size);
-    const CodePage& codePage = input.Take(1).startsWith('\1') ? doubleByte : CodePage::Utf8();
-    const QByteArrayView title = input.TakePart();
-    const QByteArrayView text = input.TakePart();
-    const QByteArrayView page = input.TakeRest();
+    QByteArrayView rest(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QByteArrayView settings = Take(rest, 1);
+    const uchar setting = settings.isEmpty() ? 0 : uchar(settings[0]);
+    const CodePage& codePage = setting & 1 ? doubleByte : CodePage::Utf8();
+    const QByteArrayView title = TakePart(rest);
+    const QByteArrayView text = TakePart(rest);
 
-    // The page the rule gives, or the page unchanged when a marker is missing.
-    QByteArray expected = page.toByteArray();
-    MarkerStatus status = MarkerStatus::NoFirstMarker;
-    if (const qsizetype first = ReferenceFind(expected, 0, codePage); first >= 0) {
-        expected.replace(first, 2, title);
-        const qsizetype second = ReferenceFind(expected, first, codePage);
-        status = second < 0 ? MarkerStatus::NoSecondMarker : MarkerStatus::Ok;
-        expected = second < 0 ? page.toByteArray() : expected.replace(second, 2, text);
-    }
-
-    const Substitution plan = PlanSubstitution(page, title, text, codePage);
-    FUZZ_CHECK(plan.status == status && plan.joined() == expected
-               && plan.size() == expected.size());
-    QByteArray inPlace = page.toByteArray();
-    FUZZ_CHECK(SubstituteMarkers(inPlace, title, text, codePage) == status && inPlace == expected);
+    QByteArray expected = UpToFirstNul(rest).toByteArray();
+    const MarkerStatus status = SubstituteMarkers(expected, title, text, codePage);
+    QByteArray page;
+    const auto read = [&rest](char* into, qint64 size) {
+        const QByteArrayView part = Take(rest, size);
+        return qint64(std::copy_n(part.data(), part.size(), into) - into);
+    };
+    const auto write = [&page](QByteArrayView piece) { page += piece; };
+    FUZZ_CHECK(StreamPage(read, write, title, text, codePage, 1 + (setting >> 1) % 8) == status);
+    FUZZ_CHECK(status != MarkerStatus::Ok || page == expected);
     return 0;
 }

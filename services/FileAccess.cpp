@@ -47,25 +47,30 @@ InputFile::InputFile(const QString& path) : m_file(path)
     if (QFileInfo(path).isDir())
         throw FileError(FileError::Action::Read, path,
                         QStringLiteral("It is a folder, not a file"));
-    if (!m_file.open(QIODevice::ReadOnly))
+    // Unbuffered: the callers read in large blocks, which a buffer would only copy once more.
+    if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw FileError(FileError::Action::Read, path, m_file.errorString());
 }
 
-QByteArray InputFile::ReadAll(qsizetype extraCapacity)
+qint64 InputFile::Read(char* into, qint64 size)
+{
+    const qint64 got = m_file.read(into, size);
+    if (got < 0)
+        throw FileError(FileError::Action::Read, m_file.fileName(), m_file.errorString());
+    return got;
+}
+
+QByteArray InputFile::ReadAll()
 {
     const qint64 length = m_file.size();
-    if (length < 0 || length > std::numeric_limits<qsizetype>::max() - extraCapacity - 1)
+    if (length < 0 || length >= std::numeric_limits<qsizetype>::max())
         throw FileError(FileError::Action::Read, m_file.fileName(),
                         QStringLiteral("The file is too large"));
 
-    QByteArray bytes;
-    bytes.reserve(qsizetype(length) + extraCapacity);
-    bytes.resize(qsizetype(length));
+    QByteArray bytes(qsizetype(length), Qt::Uninitialized);
     qsizetype filled = 0;
     while (filled < bytes.size()) {
-        const qint64 got = m_file.read(bytes.data() + filled, bytes.size() - filled);
-        if (got < 0)
-            throw FileError(FileError::Action::Read, m_file.fileName(), m_file.errorString());
+        const qint64 got = Read(bytes.data() + filled, bytes.size() - filled);
         if (got == 0)
             break;
         filled += qsizetype(got);
