@@ -118,8 +118,9 @@ void CWendleDlg::CreateControls()
 
     for (const RouteEntry& route : kRoutes) {
         auto* button = qobject_cast<QPushButton*>(GetDlgItem(route.id));
-        connect(button, &QPushButton::clicked, this,
-                [this, handler = route.handler] { RunCommand(handler); });
+        connect(button, &QPushButton::clicked, this, [this, handler = route.handler] {
+            RunCommand([this, handler] { (this->*handler)(); });
+        });
     }
 }
 
@@ -141,14 +142,14 @@ bool CWendleDlg::OnInitDialog()
     return true;
 }
 
-void CWendleDlg::RunCommand(Handler handler)
+bool CWendleDlg::RunCommand(const std::function<void()>& command)
 {
     // A command's error ends the command, never the program: it is reported here and the
     // window waits for the next click. Nothing may escape into Qt's event loop.
     QString message;
     try {
-        (this->*handler)();
-        return;
+        command();
+        return true;
     } catch (const CommandError& error) {
         message = error.message();
     } catch (const std::bad_alloc&) {
@@ -160,6 +161,21 @@ void CWendleDlg::RunCommand(Handler handler)
         message = QStringLiteral("The command failed for an unknown reason.");
     }
     m_services.messages.ReportError(this, message);
+    return false;
+}
+
+void CWendleDlg::accept()
+{
+    bool close = false;
+    if (RunCommand([this, &close] { close = MaybeSave(); }) && close)
+        QDialog::accept();
+}
+
+void CWendleDlg::reject()
+{
+    bool close = false;
+    if (RunCommand([this, &close] { close = MaybeSave(); }) && close)
+        QDialog::reject();
 }
 
 QPoint CWendleDlg::IconPosition(QSize client, QSize icon)

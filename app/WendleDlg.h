@@ -8,6 +8,8 @@
 #include <QIcon>
 #include <QString>
 
+#include <functional>
+
 class OutputFile;
 class QLineEdit;
 class QPlainTextEdit;
@@ -34,6 +36,11 @@ public:
     // Where an icon is drawn centred in a client area; the halves truncate toward zero.
     static QPoint IconPosition(QSize client, QSize icon);
 
+    // Closing asks first when typed work would be lost (Enter in the title, Escape, and the
+    // close button, the window manager and the session's end, which all come here).
+    void accept() override;
+    void reject() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -48,7 +55,8 @@ private:
     void CreateControls();
     void DoDataExchange();
     bool OnInitDialog();
-    void RunCommand(Handler handler);
+    // Runs a command; its error is reported here, never passed on. True when it succeeded.
+    bool RunCommand(const std::function<void()>& command);
 
     void OnPaint(QPaintEvent* event);
     void OnHelp();
@@ -64,6 +72,11 @@ private:
     void OnSave();
     void OnSaveAs();
     void WriteWindowProject(OutputFile& file);
+    // Asks before typed work would be lost; true when the caller may go on. Throws when the
+    // save the user chose fails.
+    bool MaybeSave();
+    // The title and text are now kept in a project or a page.
+    void KeepFields();
 
     Services& m_services;
     QHash<int, QWidget*> m_controls;
@@ -76,6 +89,9 @@ private:
     // whatever folder a later prompt has moved the current directory to.
     QString m_strProjectFolder;
     QString m_strOutputFolder;
+    // The title and text as they were last kept, to tell whether closing would lose work.
+    QByteArray m_keptTitle;
+    QByteArray m_keptText;
     QLineEdit* m_editTitle = nullptr;
     QPlainTextEdit* m_editText = nullptr;
 };

@@ -34,6 +34,7 @@ void CWendleDlg::OnBuild()
         return;
     BuildPage(ResolveFileName(m_strTemplateName), pagePath, GetWindowText(*m_editTitle),
               GetWindowText(*m_editText));
+    KeepFields();
 }
 
 void CWendleDlg::OnBuildAs()

@@ -13,18 +13,47 @@ const QString kProjectExtension = QStringLiteral("wendle");
 const QString kProjectFilter = QStringLiteral("Wendle files(*.wendle)|*.wendle||");
 }  // namespace
 
+bool CWendleDlg::MaybeSave()
+{
+    if (GetWindowText(*m_editTitle) == m_keptTitle && GetWindowText(*m_editText) == m_keptText)
+        return true;
+    const Messages::SaveAnswer answer = m_services.messages.AskToSave(
+        this,
+        QStringLiteral("The title and text have changes that are not saved in a project "
+                       "or built into a page.\n\nSave them first?"));
+    if (answer != Messages::SaveAnswer::Save)
+        return answer == Messages::SaveAnswer::Discard;
+    // Saved as Save or Save As would save them; a save that fails or is cancelled throws.
+    if (m_strProjectName.isEmpty())
+        OnSaveAs();
+    else
+        OnSave();
+    return true;
+}
+
+void CWendleDlg::KeepFields()
+{
+    m_keptTitle = GetWindowText(*m_editTitle);
+    m_keptText = GetWindowText(*m_editText);
+}
+
 void CWendleDlg::OnNew()
 {
+    if (!MaybeSave())
+        return;
     SetWindowText(*m_editTitle, "");
     SetWindowText(*m_editText, "");
     m_strProjectName.clear();
     m_strProjectFolder.clear();
     DoDataExchange();
+    KeepFields();
     // The page name stays: the next Build writes to the same page as before.
 }
 
 void CWendleDlg::OnOpen()
 {
+    if (!MaybeSave())
+        return;
     const PromptResult chosen =
         m_services.prompt.Ask(FilePrompt::Kind::Open, kProjectExtension, kProjectFilter, this);
     InputFile file(ResolveFileName(chosen.name, chosen.folder));
@@ -40,6 +69,7 @@ void CWendleDlg::OnOpen()
     m_strOutputName = content.outputName;
     m_strOutputFolder = content.outputName.isEmpty() ? QString() : chosen.folder;
     DoDataExchange();
+    KeepFields();
 }
 
 void CWendleDlg::OnSaveAs()
@@ -65,4 +95,5 @@ void CWendleDlg::WriteWindowProject(OutputFile& file)
 {
     WriteProject(file, {GetWindowText(*m_editTitle), GetWindowText(*m_editText), m_strOutputName});
     file.Commit();
+    KeepFields();
 }

@@ -20,3 +20,17 @@ void QtMessages::Inform(QWidget* owner, const QString& text)
 {
     QMessageBox::about(owner, QString::fromUtf8(kAppCaption), text);
 }
+
+Messages::SaveAnswer QtMessages::AskToSave(QWidget* owner, const QString& question)
+{
+    switch (QMessageBox::warning(owner, QString::fromUtf8(kAppCaption), question,
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                 QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}

@@ -13,6 +13,10 @@ public:
     // True when the user answers Yes.
     virtual bool Confirm(QWidget* owner, const QString& question) = 0;
     virtual void Inform(QWidget* owner, const QString& text) = 0;
+
+    enum class SaveAnswer { Save, Discard, Cancel };
+    // Asks whether to save work that is about to be lost. Escape is Cancel.
+    virtual SaveAnswer AskToSave(QWidget* owner, const QString& question) = 0;
 };
 
 class QtMessages final : public Messages {
@@ -20,4 +24,5 @@ public:
     void ReportError(QWidget* owner, const QString& text) override;
     bool Confirm(QWidget* owner, const QString& question) override;
     void Inform(QWidget* owner, const QString& text) override;
+    SaveAnswer AskToSave(QWidget* owner, const QString& question) override;
 };
