@@ -1,6 +1,38 @@
 #include "app/WendleApp.h"
 
+#include "app/CommandLine.h"
 #include "app/WendleDlg.h"
+#include "build/BatchBuild.h"
+
+#include <QApplication>
+
+std::unique_ptr<QCoreApplication> CWendleApp::CreateApplication(int& argc, char* argv[])
+{
+    if (WantsWindow(argc, argv))
+        return std::make_unique<QApplication>(argc, argv);
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+int CWendleApp::Run()
+{
+    const CommandLine line = ParseCommandLine(QCoreApplication::arguments());
+    switch (line.action) {
+    case CommandLine::Action::Exit:
+        return line.exitCode;
+    case CommandLine::Action::Build: {
+        const ProfileStore profile(ProfileStore::DefaultPath());
+        return RunBatchBuild({line.projects, line.templateFile, line.allowOutside, line.verbose},
+                             profile)
+            ? 0
+            : 1;
+    }
+    case CommandLine::Action::Window:
+        m_project = line.projects.value(0);
+        InitInstance();
+        return 0;
+    }
+    return 0;
+}
 
 bool CWendleApp::InitInstance()
 {
@@ -10,6 +42,8 @@ bool CWendleApp::InitInstance()
     Services services{prompt, messages, profile};
 
     CWendleDlg dlg(services);
+    if (!m_project.isEmpty())
+        dlg.OpenFromCommandLine(m_project);
     dlg.exec();
     return false;
 }

@@ -20,9 +20,6 @@
 
 namespace {
 
-constexpr char kProfileSection[] = "Template File";
-constexpr char kProfileEntry[] = "FileName";
-constexpr char kNoTemplate[] = "notfound";
 const QString kTemplateExtension = QStringLiteral("html");
 const QString kTemplateFilter = QStringLiteral("HTML Template files(*.html)|*.html||");
 
@@ -80,13 +77,13 @@ CWendleDlg::CWendleDlg(Services& services, QWidget* pParent)
     : QDialog(pParent, kWindowFlags), m_services(services)
 {
     m_hIcon = LoadAppIcon();
-    m_strTemplateName = m_services.profile.Read(kProfileSection, kProfileEntry, kNoTemplate);
+    m_strTemplateName = m_services.profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate);
     if (m_strTemplateName == kNoTemplate) {
         // The first run: the window does not exist yet, so the prompt has no owner.
         const PromptResult chosen = m_services.prompt.Ask(
             FilePrompt::Kind::Open, kTemplateExtension, kTemplateFilter, nullptr);
         m_strTemplateName = chosen.name;
-        m_services.profile.Write(kProfileSection, kProfileEntry, m_strTemplateName);
+        m_services.profile.Write(kTemplateSection, kTemplateEntry, m_strTemplateName);
     }
 
     CreateControls();
@@ -214,5 +211,5 @@ void CWendleDlg::OnTemplate()
     const PromptResult chosen =
         m_services.prompt.Ask(FilePrompt::Kind::Open, kTemplateExtension, kTemplateFilter, this);
     m_strTemplateName = chosen.name;
-    m_services.profile.Write(kProfileSection, kProfileEntry, m_strTemplateName);
+    m_services.profile.Write(kTemplateSection, kTemplateEntry, m_strTemplateName);
 }

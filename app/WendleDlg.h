@@ -26,6 +26,10 @@ public:
     // window is shown.
     explicit CWendleDlg(Services& services, QWidget* pParent = nullptr);
 
+    // Opens a project named on the command line as Open opens the file its prompt gives: the
+    // project's folder becomes the current directory. A failure is reported.
+    void OpenFromCommandLine(const QString& path);
+
     // The control with a resource id, or nullptr.
     QWidget* GetDlgItem(int id) const { return m_controls.value(id); }
 
@@ -71,6 +75,7 @@ private:
     void OnOpen();
     void OnSave();
     void OnSaveAs();
+    void OpenProject(const PromptResult& chosen);
     void WriteWindowProject(OutputFile& file);
     // Asks before typed work would be lost; true when the caller may go on. Throws when the
     // save the user chose fails.

@@ -2,7 +2,7 @@
 
 #include "version.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 namespace {
 CWendleApp theApp;
@@ -10,9 +10,8 @@ CWendleApp theApp;
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("wendle"));
-    QApplication::setApplicationVersion(QStringLiteral(WENDLE_VERSION));
-    theApp.InitInstance();
-    return 0;
+    const std::unique_ptr<QCoreApplication> app = CWendleApp::CreateApplication(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("wendle"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(WENDLE_VERSION));
+    return theApp.Run();
 }

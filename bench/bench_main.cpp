@@ -1,6 +1,7 @@
 // Speed of the page build and the project files, each beside its floor in the same run:
 //   make bench             all benchmarks, then the ratios they give
-//   wendle_bench --peak-memory    peak memory of a 512 MiB build, in a child process
+//   wendle_bench --peak-memory    peak memory of 512 MiB and 5 GiB builds, in child processes
+//   wendle_bench --batch WENDLE   1,000 projects rebuilt by wendle --build, and its start-up
 #include "build/PageBuild.h"
 #include "build/SubstituteMarkers.h"
 #include "project/ProjectFile.h"
@@ -10,9 +11,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -264,13 +268,19 @@ void Repeated(benchmark::internal::Benchmark* b)
 void FileArgs(benchmark::internal::Benchmark* b)
 {
     Repeated(b);
-    b->UseRealTime()->ArgNames({"MiB", "end"});
+    b->UseRealTime();
 }
 
-BENCHMARK(BM_BuildPage)->ArgsProduct({{1, 64, 512}, {NearStart, NearEnd}})->Apply(FileArgs);
-BENCHMARK(BM_ObviousBuild)->ArgsProduct({{1, 64, 512}, {NearStart, NearEnd}})->Apply(FileArgs);
-BENCHMARK(BM_StreamCopy)->ArgsProduct({{1, 64, 512}})->Apply(FileArgs)->ArgNames({"MiB"});
-BENCHMARK(BM_ShellCopy)->ArgsProduct({{1, 64, 512}})->Apply(FileArgs)->ArgNames({"MiB"});
+BENCHMARK(BM_BuildPage)
+    ->ArgsProduct({{1, 64, 512}, {NearStart, NearEnd}})
+    ->ArgNames({"MiB", "end"})
+    ->Apply(FileArgs);
+BENCHMARK(BM_ObviousBuild)
+    ->ArgsProduct({{1, 64, 512}, {NearStart, NearEnd}})
+    ->ArgNames({"MiB", "end"})
+    ->Apply(FileArgs);
+BENCHMARK(BM_StreamCopy)->ArgsProduct({{1, 64, 512}})->ArgNames({"MiB"})->Apply(FileArgs);
+BENCHMARK(BM_ShellCopy)->ArgsProduct({{1, 64, 512}})->ArgNames({"MiB"})->Apply(FileArgs);
 BENCHMARK(BM_FindMarkers)->Apply(Repeated);
 BENCHMARK(BM_SubstituteMarkersInPlace)->Apply(Repeated);
 BENCHMARK(BM_MemchrScan)->Apply(Repeated);
@@ -367,6 +377,77 @@ int PeakMemory()
     return 0;
 }
 
+// The median of `runs` timings of `work`, in seconds, each after sync().
+double MedianSeconds(int runs, const std::function<void()>& work)
+{
+    std::vector<double> seconds;
+    for (int run = 0; run < runs; ++run) {
+        ::sync();
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        seconds.push_back(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(seconds.begin(), seconds.end());
+    return seconds[seconds.size() / 2];
+}
+
+// 1,000 small projects rebuilt by one `wendle --build`, beside the same 1,000 pages written and
+// flushed with fdatasync by plain system calls in one process; and the start-up of a headless
+// run of one project, beside `wendle --version`.
+int Batch(const QString& wendle)
+{
+    constexpr int kProjects = 1000;
+    const QDir folder(QDir(DataFolder()).filePath(QStringLiteral("batch")));
+    folder.mkpath(QStringLiteral("."));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+    QFile profile(folder.filePath(QStringLiteral("wendle.ini")));
+    QByteArray tpl = QByteArray("<html><head><title>%s</title></head><body>\n")
+        + QByteArray(900, 'x') + "\n<main>%s</main></body></html>\n";
+    QFile templateFile(folder.filePath(QStringLiteral("t.html")));
+    if (!profile.open(QIODevice::WriteOnly)
+        || profile.write("[Template File]\nFileName=t.html\n") < 0
+        || !templateFile.open(QIODevice::WriteOnly) || templateFile.write(tpl) != tpl.size())
+        qFatal("cannot write the batch's files");
+    profile.close();
+    templateFile.close();
+    const QByteArray text = QByteArray("A paragraph of the page's text.\r\n").repeated(10);
+    const QByteArray page = QByteArray(tpl).replace("%s", "A title").replace("%s", text);
+    QStringList arguments{QStringLiteral("--build")};
+    for (int i = 0; i < kProjects; ++i) {
+        const QString name = QStringLiteral("p%1").arg(i, 4, 10, QLatin1Char('0'));
+        OutputFile project(folder.filePath(name + QStringLiteral(".wendle")));
+        WriteProject(project, {"A title", text, (name + QStringLiteral(".html")).toUtf8()});
+        project.Commit();
+        arguments << folder.filePath(name + QStringLiteral(".wendle"));
+    }
+    const auto run = [&wendle](const QStringList& args) {
+        if (QProcess::execute(wendle, args) != 0)
+            qFatal("wendle failed");
+    };
+    const double build = MedianSeconds(7, [&] { run(arguments); });
+    const double copies = MedianSeconds(7, [&] {
+        for (int i = 0; i < kProjects; ++i) {
+            const QByteArray path =
+                QFile::encodeName(folder.filePath(QStringLiteral("c%1.html").arg(i)));
+            const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (::write(fd, page.constData(), size_t(page.size())) != page.size())
+                qFatal("write failed");
+            ::fdatasync(fd);
+            ::close(fd);
+        }
+    });
+    const double one = MedianSeconds(21, [&] { run({QStringLiteral("--build"), arguments[1]}); });
+    const double version = MedianSeconds(21, [&] { run({QStringLiteral("--version")}); });
+    std::printf("wendle --build of %d projects: %.3f s; %d flushed copies: %.3f s; ratio %.2fx "
+                "(limit 1.5x)\n",
+                kProjects, build, kProjects, copies, build / copies);
+    std::printf("headless start-up: wendle --build of one project %.1f ms, wendle --version %.1f "
+                "ms\n",
+                one * 1e3, version * 1e3);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -374,6 +455,8 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "--peak-memory") == 0)
         return PeakMemory();
+    if (argc > 2 && std::strcmp(argv[1], "--batch") == 0)
+        return Batch(QString::fromLocal8Bit(argv[2]));
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -127,9 +127,22 @@ void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayV
 
     InputFile input(templatePath);
     OutputFile output(pagePath);
+    // Small pieces (the title, the text, the template around them) are gathered into one write,
+    // for every write is a system call; whole blocks of the template go straight through.
+    QByteArray pending;
+    const auto write = [&output, &pending](QByteArrayView piece) {
+        if (piece.size() < kTemplateBlockSize / 2
+            && pending.size() + piece.size() <= kTemplateBlockSize) {
+            pending += piece;
+            return;
+        }
+        if (!pending.isEmpty())
+            output.Write(std::exchange(pending, {}));
+        output.Write(piece);
+    };
     const MarkerStatus status =
-        StreamPage([&input](char* into, qint64 size) { return input.Read(into, size); },
-                   [&output](QByteArrayView piece) { output.Write(piece); }, title, text, codePage);
+        StreamPage([&input](char* into, qint64 size) { return input.Read(into, size); }, write,
+                   title, text, codePage);
     if (status != MarkerStatus::Ok) {
         // The page is dropped with `output`, unwritten; the earlier page stays.
         const QString which = status == MarkerStatus::NoFirstMarker
@@ -139,5 +152,7 @@ void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayV
             QStringLiteral("The template %1 has no marker for %2. Nothing was written.")
                 .arg(QDir::toNativeSeparators(templatePath), which));
     }
+    if (!pending.isEmpty())
+        output.Write(pending);
     output.Commit();
 }

@@ -5,6 +5,7 @@
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -54,8 +55,18 @@ void CWendleDlg::OnOpen()
 {
     if (!MaybeSave())
         return;
-    const PromptResult chosen =
-        m_services.prompt.Ask(FilePrompt::Kind::Open, kProjectExtension, kProjectFilter, this);
+    OpenProject(
+        m_services.prompt.Ask(FilePrompt::Kind::Open, kProjectExtension, kProjectFilter, this));
+}
+
+void CWendleDlg::OpenFromCommandLine(const QString& path)
+{
+    RunCommand(
+        [this, &path] { OpenProject(AcceptChosenFile(QFileInfo(path).absoluteFilePath())); });
+}
+
+void CWendleDlg::OpenProject(const PromptResult& chosen)
+{
     InputFile file(ResolveFileName(chosen.name, chosen.folder));
     // Read and checked before anything changes: a file that is refused leaves the window as
     // it was, so a later Save cannot replace the file that could not be read.

@@ -44,12 +44,12 @@ InputFile::InputFile(const QString& path) : m_file(path)
 {
     if (path.isEmpty())
         throw FileError::NoFileChosen();
-    if (QFileInfo(path).isDir())
-        throw FileError(FileError::Action::Read, path,
-                        QStringLiteral("It is a folder, not a file"));
     // Unbuffered: the callers read in large blocks, which a buffer would only copy once more.
+    // Whether the name is a folder is asked only after a failure, so a success costs one call.
     if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw FileError(FileError::Action::Read, path, m_file.errorString());
+        throw FileError(FileError::Action::Read, path,
+                        QFileInfo(path).isDir() ? QStringLiteral("It is a folder, not a file")
+                                                : m_file.errorString());
 }
 
 qint64 InputFile::Read(char* into, qint64 size)
@@ -83,13 +83,12 @@ OutputFile::OutputFile(const QString& path) : m_file(path)
 {
     if (path.isEmpty())
         throw FileError::NoFileChosen();
-    if (QFileInfo(path).isDir())
-        Fail(QStringLiteral("A folder of that name is in the way"));
     // Unbuffered, so that every write reaches the system at once and its count is checked
     // below: a buffered QSaveFile flushes at commit(), and a flush cut short by a full disk
     // still lets commit() succeed and replace the earlier file with a truncated one.
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        Fail(m_file.errorString());
+        Fail(QFileInfo(path).isDir() ? QStringLiteral("A folder of that name is in the way")
+                                     : m_file.errorString());
 }
 
 void OutputFile::Write(QByteArrayView bytes)

@@ -4,6 +4,11 @@
 #include <QByteArrayView>
 #include <QString>
 
+// The program's one profile entry: the template's file name, "notfound" when none is chosen.
+inline constexpr char kTemplateSection[] = "Template File";
+inline constexpr char kTemplateEntry[] = "FileName";
+inline constexpr char kNoTemplate[] = "notfound";
+
 // The program's profile: a small INI file of [section] headers and entry=value lines.
 // Values are bytes, stored and read back exactly as they are (no escapes, no quoting), so a
 // file name with backslashes or spaces survives. Section and entry names match without

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -161,6 +162,8 @@ private:
             {"reply", [&] { replies << arg; }},  // yes, no; save, discard, cancel
             {"choose", [&] { answers << arg; }},  // the answer to a prompt that no click opens
             {"close", [&] { Dlg().close(); }},
+            {"open", [&] { Dlg().OpenFromCommandLine(QString::fromUtf8(arg)); }},  // wendle FILE
+            {"run", [&] { Launch(arg); }},  // the program with these arguments, and no display
             {"limit", [&] { sizeLimit = arg.toLongLong(); }},  // the next click's largest file
             // What must follow.
             {"is", [&] { EXPECT_EQ(ReadFile(path).toStdString(), rest.toStdString()); }},
@@ -211,6 +214,21 @@ private:
         QTest::mouseClick(button, Qt::LeftButton);
         setrlimit(RLIMIT_FSIZE, &saved);
         EXPECT_TRUE(answers.isEmpty()) << "the click did not prompt";
+    }
+
+    // Runs the real program with no display at all; logs "run STATUS: OUTPUT ERRORS".
+    void Launch(const QByteArray& arguments)
+    {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(WENDLE_BINARY), QString::fromUtf8(arguments).split(' '));
+        EXPECT_TRUE(program.waitForFinished(60000));
+        log << QStringLiteral("run %1: ").arg(program.exitCode()) + program.readAllStandardOutput()
+                + program.readAllStandardError() + "(end)";
     }
 
     std::string NextMessage() { return log.isEmpty() ? "(none)" : log.takeFirst().toStdString(); }
@@ -385,6 +403,33 @@ const Row kRows[] = {
     {{"newKeepsThePageName", "title x", "Save", "ls . t.html", "proj a.wendle T|X|p.html",
       "reply discard", "Open a.wendle", "msg ask:", "New", "fields |", "names t.html||p.html",
       "Save", "Build", "is p.html <h1></h1>", "isproj a.wendle T|X|p.html"}},
+    {{"aProjectOnTheCommandLine", "proj p/a.wendle T|X|a.html", "open p/a.wendle", "fields T|X",
+      "names t.html|a.wendle|a.html", "put p/t.html <%s%s>", "Build", "is p/a.html <TX>",
+      "put p/b.wendle bad", "open @/p/b.wendle", "msg not a Wendle project", "start",
+      "open b.wendle", "msg @/p/b.wendle:\nIt is not", "fields |", "names t.html||"}},
+    {{"theCommandLineUsage", "run --version", "msg run 0: wendle 0.5\n", "run --help",
+      "msg run 0: Usage:", "run --frobnicate", "msg run 2: wendle: Unknown option 'frobnicate'.",
+      "run --build", "msg run 2: wendle: --build needs", "run a b", "msg run 2: wendle: The window",
+      "run --verbose a", "msg run 2: wendle: --template, --allow-outside and --verbose go with"}},
+    {{"theCommandLineBuilds", "rm profile", "proj a/1.wendle H|i|1.html", "run --build a/1.wendle",
+      "msg run 1: wendle: a/1.wendle: No template has been chosen.",
+      "put profile [Template File]\nFileName=t.html", "put a/t.html <h1>%s</h1>%s",
+      "put b/t.html [%s|%s]", "proj b/2.wendle T|x\r\ny\x80|2.html", "put a/bad.wendle bad",
+      "proj c/3.wendle T|X|3.html", "put c/3.html earlier", "proj a/no.wendle T|X|",
+      "run --build --verbose a/1.wendle a/bad.wendle c/3.wendle b/2.wendle a/no.wendle",
+      "msg run 1: built @/a/1.html\nbuilt @/b/2.html\nwendle: a/bad.wendle: Cannot read file "
+      "@/a/bad.wendle: It is not a Wendle project, or it is damaged.\nwendle: c/3.wendle: Cannot "
+      "read file @/c/t.html: No such file or directory.\nwendle: a/no.wendle: The project names "
+      "no page; choose one with Build As",
+      "is a/1.html <h1>H</h1>i", "is b/2.html [T|x\r\ny\xe2\x82\xac]", "is c/3.html earlier"}},
+    {{"theCommandLineRefuses", "put t.html [%s|%s]", "proj a/out.wendle T|X|../b/o.html",
+      "proj a/t.wendle T|X|t.html", "put a/t.html %s%s", "run --build a/out.wendle a/t.wendle",
+      "msg run 1: wendle: a/out.wendle: The project writes its page outside the project's folder, "
+      "to @/b/o.html; build it there with --allow-outside.\nwendle: a/t.wendle: The page "
+      "@/a/t.html would replace its own template.",
+      "gone b/o.html", "is a/t.html %s%s", "mkdir b",
+      "run --build --allow-outside --template t.html a/out.wendle",
+      "msg run 0: ", "is b/o.html [T|X]"}},
     {{"noPageNameMakesBuildAsk", "Build old.html", "proj a.wendle T|X|", "Open a.wendle",
       "names t.html|a.wendle|", "Build new.html"}},
     {{"aFailedOpenKeepsEverything", "proj a.wendle T|X|p.html", "Open a.wendle",

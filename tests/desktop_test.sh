@@ -43,14 +43,14 @@ else
   deb=$(ls "$work"/wendle_*.deb)
   dpkg-deb -x "$deb" "$work/root" && cd "$work/root/usr"
   icons=share/icons/hicolor
-  for path in bin/wendle share/{applications/"$id".desktop,metainfo/"$id".metainfo.xml} \
-      share/{mime/packages/wendle.xml,man/man1/wendle.1.gz,doc/wendle/copyright,doc/wendle/changelog.gz} \
-      $icons/{16x16,32x32,48x48}/apps/"$id".png $icons/scalable/apps/"$id".svg \
-      $icons/{48x48/mimetypes/application-x-wendle-project.png,scalable/mimetypes/application-x-wendle-project.svg}; do
+  # The other files are read by the checks below.
+  for path in bin/wendle $icons/{48x48,scalable}/mimetypes/application-x-wendle-project.*; do
     [[ -f $path ]] || fail "the package lacks /usr/$path"
   done
   [[ $(dpkg-deb -f "$deb" Depends) =~ libc6.*libqt6widgets6 ]] || fail "dependencies not computed"
   desktop-file-validate "share/applications/$id.desktop" || fail "desktop entry"
+  grep -qx 'MimeType=application/x-wendle-project;' "share/applications/$id.desktop" &&
+    grep -qx 'Exec=wendle %f' "share/applications/$id.desktop" || fail "the launcher opens no project"
   appstreamcli validate --no-net --pedantic "share/metainfo/$id.metainfo.xml" || fail AppStream
   xmllint --noout share/mime/packages/wendle.xml "$icons/scalable/apps/$id.svg" || fail XML
   for size in 16 32 48; do

@@ -1,0 +1,77 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+bool WantsWindow(int argc, char* argv[])
+{
+    // Only a lone project name, or nothing: any option, and two names, are for the parser.
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] == '-')
+            return false;
+    }
+    return argc <= 2;
+}
+
+CommandLine ParseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Makes single HTML pages from a template. With no argument, or with a "
+                       "project, opens the window; with --build, rebuilds the page of each "
+                       "project, without a window, and exits."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption build(QStringLiteral("build"),
+                                   QStringLiteral("Rebuild each project's page, then exit."));
+    const QCommandLineOption templateFile(
+        QStringLiteral("template"),
+        QStringLiteral("With --build: the template for every page, instead of the one Wendle "
+                       "remembers (that one is looked up in each project's folder)."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption allowOutside(
+        QStringLiteral("allow-outside"),
+        QStringLiteral("With --build: also build pages that a project names outside its own "
+                       "folder."));
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+                                     QStringLiteral("With --build: print a line per page built."));
+    parser.addOptions({build, templateFile, allowOutside, verbose});
+    parser.addPositionalArgument(QStringLiteral("PROJECT"),
+                                 QStringLiteral("A project file (*.wendle)."),
+                                 QStringLiteral("[PROJECT...]"));
+
+    CommandLine line;
+    const bool parsed = parser.parse(arguments);
+    if (parsed && parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        line.action = CommandLine::Action::Exit;
+        return line;
+    }
+    if (parsed && parser.isSet(version)) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        line.action = CommandLine::Action::Exit;
+        return line;
+    }
+    line.projects = parser.positionalArguments();
+    line.templateFile = parser.value(templateFile);
+    line.allowOutside = parser.isSet(allowOutside);
+    line.verbose = parser.isSet(verbose);
+    QString error = parser.errorText();
+    if (parsed && parser.isSet(build) && line.projects.isEmpty())
+        error = QStringLiteral("--build needs at least one project.");
+    else if (parsed && !parser.isSet(build) && line.projects.size() > 1)
+        error = QStringLiteral("The window opens one project; build several with --build.");
+    else if (parsed && !parser.isSet(build)
+             && (parser.isSet(templateFile) || line.allowOutside || line.verbose))
+        error = QStringLiteral("--template, --allow-outside and --verbose go with --build.");
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "wendle: %s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
+        line.action = CommandLine::Action::Exit;
+        line.exitCode = 2;
+        return line;
+    }
+    line.action = parser.isSet(build) ? CommandLine::Action::Build : CommandLine::Action::Window;
+    return line;
+}

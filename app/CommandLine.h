@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What Wendle's command line asks for:
+//   wendle                      the window
+//   wendle PROJECT              the window, with PROJECT opened as Open opens it
+//   wendle --build [--template FILE] [--allow-outside] [--verbose] PROJECT...
+//                               no window: rebuild each project's page
+//   wendle --help | --version
+struct CommandLine {
+    enum class Action { Window, Build, Exit };
+    Action action = Action::Window;
+    int exitCode = 0;  // for Exit: 0 after --help or --version, 2 after a usage error
+    QStringList projects;
+    QString templateFile;
+    bool allowOutside = false;
+    bool verbose = false;
+};
+
+// Whether the arguments can only mean the window, decided before any application object
+// exists: the window needs a display, everything else must run without one.
+bool WantsWindow(int argc, char* argv[]);
+
+// Parses QCoreApplication's arguments. Prints the help or the version to standard output, a
+// usage error and the usage to standard error.
+CommandLine ParseCommandLine(const QStringList& arguments);

@@ -1,0 +1,67 @@
+#include "build/BatchBuild.h"
+
+#include "build/PageBuild.h"
+#include "project/ProjectFile.h"
+#include "services/Errors.h"
+#include "services/FileAccess.h"
+#include "services/ProfileStore.h"
+#include "services/WindowText.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+// Builds one project's page; gives the page's path. Throws CommandError.
+QString BuildProjectPage(const QString& project, const BatchBuild& batch,
+                         const QByteArray& storedTemplate)
+{
+    const QFileInfo info(project);
+    InputFile file(info.absoluteFilePath());
+    const ProjectContent content = ReadProject(file);
+    if (content.outputName.isEmpty())
+        throw CommandError(QStringLiteral("The project names no page; choose one with Build As "
+                                          "in Wendle's window, then save the project."));
+    const QString folder = info.absolutePath();
+    const QString page = ResolveFileName(content.outputName, folder);
+    if (HasFolderPart(content.outputName) && !batch.allowOutside)
+        throw CommandError(QStringLiteral("The project writes its page outside the project's "
+                                          "folder, to %1; build it there with --allow-outside.")
+                               .arg(QDir::toNativeSeparators(page)));
+    QString templatePath = QFileInfo(batch.templateFile).absoluteFilePath();
+    if (batch.templateFile.isEmpty() && (storedTemplate.isEmpty() || storedTemplate == kNoTemplate))
+        throw CommandError(QStringLiteral("No template has been chosen. Name one with --template "
+                                          "FILE, or choose one in Wendle's window."));
+    if (batch.templateFile.isEmpty())
+        templatePath = ResolveFileName(storedTemplate, folder);
+    // The title and text go through the fields' conversions, as the window would build them.
+    BuildPage(templatePath, page, FieldTextFromBytes(content.title).toUtf8(),
+              BytesFromFieldText(FieldTextFromBytes(content.text)));
+    return page;
+}
+
+}  // namespace
+
+bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile)
+{
+    const QByteArray storedTemplate = profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate);
+    bool allBuilt = true;
+    for (const QString& project : batch.projects) {
+        try {
+            const QString page = BuildProjectPage(project, batch, storedTemplate);
+            if (batch.verbose)
+                std::printf("built %s\n", qPrintable(QDir::toNativeSeparators(page)));
+        } catch (const CommandError& error) {
+            allBuilt = false;
+            const QString message =
+                QString(error.message()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+            std::fprintf(stderr, "wendle: %s: %s\n", qPrintable(project), qPrintable(message));
+        } catch (const std::exception& error) {
+            allBuilt = false;
+            std::fprintf(stderr, "wendle: %s: %s\n", qPrintable(project), error.what());
+        }
+    }
+    return allBuilt;
+}

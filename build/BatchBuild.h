@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class ProfileStore;
+
+// A rebuild of projects' pages without a window (wendle --build).
+struct BatchBuild {
+    QStringList projects;  // as given, relative to the current directory
+    QString templateFile;  // empty: the profile's template, looked up in each project's folder
+    bool allowOutside = false;  // build pages a project names outside its folder
+    bool verbose = false;  // print "built PATH" for each page
+};
+
+// Builds each project's page in turn, as the window's Build does after Open: the project is
+// read and checked, the page is the project's page name in the project's folder, the template
+// is read and checked before the page is written, atomically. Each failure is one line on
+// standard error, "wendle: PROJECT: MESSAGE", and does not stop the others. The profile is only
+// read. True when every page was built.
+bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile);
