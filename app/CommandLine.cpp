@@ -1,17 +1,26 @@
 #include "app/CommandLine.h"
 
+#include <QByteArrayView>
 #include <QCommandLineParser>
 
 #include <cstdio>
 
 bool WantsWindow(int argc, char* argv[])
 {
-    // Only a lone project name, or nothing: any option, and two names, are for the parser.
+    // Only one project name, or none: any option, and two names, are for the parser. After
+    // "--" everything is a name; "-" alone is a name too.
+    int names = 0;
+    bool options = true;
     for (int i = 1; i < argc; ++i) {
-        if (argv[i][0] == '-')
+        const QByteArrayView argument(argv[i]);
+        if (options && argument == "--")
+            options = false;
+        else if (options && argument.size() > 1 && argument.startsWith('-'))
             return false;
+        else
+            ++names;
     }
-    return argc <= 2;
+    return names <= 1;
 }
 
 CommandLine ParseCommandLine(const QStringList& arguments)

@@ -19,8 +19,8 @@ struct CommandLine {
     bool verbose = false;
 };
 
-// Whether the arguments can only mean the window, decided before any application object
-// exists: the window needs a display, everything else must run without one.
+// Whether the arguments mean the window, decided before any application object exists: the
+// window needs a display, everything else must run without one.
 bool WantsWindow(int argc, char* argv[]);
 
 // Parses QCoreApplication's arguments. Prints the help or the version to standard output, a

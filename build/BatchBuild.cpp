@@ -11,12 +11,17 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <map>
 
 namespace {
 
+// Small templates read so far, by path: the pages of a site mostly share one, and reading it
+// once spares every page but the first the opening and reading of a file.
+using Templates = std::map<QString, QByteArray>;
+
 // Builds one project's page; gives the page's path. Throws CommandError.
 QString BuildProjectPage(const QString& project, const BatchBuild& batch,
-                         const QByteArray& storedTemplate)
+                         const QByteArray& storedTemplate, Templates& templates)
 {
     const QFileInfo info(project);
     InputFile file(info.absoluteFilePath());
@@ -37,8 +42,18 @@ QString BuildProjectPage(const QString& project, const BatchBuild& batch,
     if (batch.templateFile.isEmpty())
         templatePath = ResolveFileName(storedTemplate, folder);
     // The title and text go through the fields' conversions, as the window would build them.
-    BuildPage(templatePath, page, FieldTextFromBytes(content.title).toUtf8(),
-              BytesFromFieldText(FieldTextFromBytes(content.text)));
+    const QByteArray title = FieldTextFromBytes(content.title).toUtf8();
+    const QByteArray text = BytesFromFieldText(FieldTextFromBytes(content.text));
+    auto known = templates.find(templatePath);
+    if (known == templates.end()) {
+        InputFile file(templatePath);
+        if (file.Length() > kTemplateBlockSize) {
+            BuildPage(templatePath, page, title, text);
+            return page;
+        }
+        known = templates.emplace(templatePath, file.ReadAll()).first;
+    }
+    BuildPageFrom(known->second, templatePath, page, title, text);
     return page;
 }
 
@@ -48,9 +63,10 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile)
 {
     const QByteArray storedTemplate = profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate);
     bool allBuilt = true;
+    Templates templates;
     for (const QString& project : batch.projects) {
         try {
-            const QString page = BuildProjectPage(project, batch, storedTemplate);
+            const QString page = BuildProjectPage(project, batch, storedTemplate, templates);
             if (batch.verbose)
                 std::printf("built %s\n", qPrintable(QDir::toNativeSeparators(page)));
         } catch (const CommandError& error) {

@@ -27,13 +27,15 @@ public:
             m_end -= m_at;
             m_at = 0;
             while (m_end < count && !m_ended) {
-                qint64 got = m_read(buffer + m_end, m_buffer.size() - m_end);
+                const qint64 wanted = m_buffer.size() - m_end;
+                qint64 got = m_read(buffer + m_end, wanted);
                 if (const void* nul =
                         std::memchr(buffer + m_end, '\0', size_t(qMax<qint64>(got, 0)))) {
                     got = static_cast<const char*>(nul) - (buffer + m_end);
                     m_ended = true;
                 }
-                m_ended = m_ended || got <= 0;
+                // A short read is the end: the reader fills the buffer while there is more.
+                m_ended = m_ended || got < wanted;
                 m_end += qMax<qint64>(got, 0);
             }
         }
@@ -111,8 +113,9 @@ MarkerStatus StreamPage(const ReadTemplate& read, const WritePage& write, QByteA
     return MarkerStatus::Ok;
 }
 
-void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
-               QByteArrayView text, const CodePage& codePage)
+namespace {
+
+void CheckNames(const QString& templatePath, const QString& pagePath)
 {
     if (pagePath.isEmpty())
         throw FileError::NoFileChosen();
@@ -124,8 +127,12 @@ void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayV
             QStringLiteral("The page %1 would replace its own template. Nothing was written; "
                            "choose another name for the page with Build As.")
                 .arg(QDir::toNativeSeparators(pagePath)));
+}
 
-    InputFile input(templatePath);
+// Streams the page from `read` into an atomic output file, committed only when whole.
+void MakePage(const ReadTemplate& read, const QString& templatePath, const QString& pagePath,
+              QByteArrayView title, QByteArrayView text, const CodePage& codePage)
+{
     OutputFile output(pagePath);
     // Small pieces (the title, the text, the template around them) are gathered into one write,
     // for every write is a system call; whole blocks of the template go straight through.
@@ -140,9 +147,7 @@ void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayV
             output.Write(std::exchange(pending, {}));
         output.Write(piece);
     };
-    const MarkerStatus status =
-        StreamPage([&input](char* into, qint64 size) { return input.Read(into, size); }, write,
-                   title, text, codePage);
+    const MarkerStatus status = StreamPage(read, write, title, text, codePage);
     if (status != MarkerStatus::Ok) {
         // The page is dropped with `output`, unwritten; the earlier page stays.
         const QString which = status == MarkerStatus::NoFirstMarker
@@ -155,4 +160,29 @@ void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayV
     if (!pending.isEmpty())
         output.Write(pending);
     output.Commit();
+}
+
+}  // namespace
+
+void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
+               QByteArrayView text, const CodePage& codePage)
+{
+    CheckNames(templatePath, pagePath);
+    InputFile input(templatePath);
+    MakePage([&input](char* into, qint64 size) { return input.Read(into, size); }, templatePath,
+             pagePath, title, text, codePage);
+}
+
+void BuildPageFrom(QByteArrayView templateBytes, const QString& templatePath,
+                   const QString& pagePath, QByteArrayView title, QByteArrayView text,
+                   const CodePage& codePage)
+{
+    CheckNames(templatePath, pagePath);
+    const auto read = [&templateBytes](char* into, qint64 size) {
+        const qsizetype count = qMin(templateBytes.size(), qsizetype(size));
+        std::copy_n(templateBytes.data(), count, into);
+        templateBytes = templateBytes.sliced(count);
+        return qint64(count);
+    };
+    MakePage(read, templatePath, pagePath, title, text, codePage);
 }

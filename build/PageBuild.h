@@ -7,7 +7,8 @@
 
 #include <functional>
 
-// Reads up to `size` bytes of the template into `into`; gives how many, 0 at its end.
+// Reads up to `size` bytes of the template into `into` and gives how many: fewer only at the
+// template's end.
 using ReadTemplate = std::function<qint64(char* into, qint64 size)>;
 // Takes the next piece of the page.
 using WritePage = std::function<void(QByteArrayView piece)>;
@@ -29,3 +30,9 @@ MarkerStatus StreamPage(const ReadTemplate& read, const WritePage& write, QByteA
 // trouble) with a message for the user.
 void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
                QByteArrayView text, const CodePage& codePage = CodePage::Utf8());
+
+// The same build from a template already read: `templatePath` names it in messages and in the
+// check that the page would not replace it.
+void BuildPageFrom(QByteArrayView templateBytes, const QString& templatePath,
+                   const QString& pagePath, QByteArrayView title, QByteArrayView text,
+                   const CodePage& codePage = CodePage::Utf8());

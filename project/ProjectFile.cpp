@@ -6,7 +6,6 @@
 
 #include <QtEndian>
 
-#include <cstring>
 #include <limits>
 
 namespace {
@@ -38,29 +37,30 @@ bool ProjectFits(quint64 nameLength, quint64 titleLength, quint64 textLength)
     return kProjectHeaderSize + nameLength + titleLength + textLength <= kMaxField;
 }
 
-QByteArray EncodeProject(const ProjectContent& content)
+namespace {
+
+// The four fields that lead a project file. Throws CommandError when the project does not fit.
+QByteArray HeaderOf(const ProjectContent& content)
 {
     const quint64 nameLength = quint64(content.outputName.size());
     const quint64 titleLength = quint64(content.title.size());
     const quint64 textLength = quint64(content.text.size());
-    const quint64 textOffset = kProjectHeaderSize + nameLength + titleLength;
     if (!ProjectFits(nameLength, titleLength, textLength))
         throw CommandError(QStringLiteral(
             "The title and text are too long for a project file, which holds at most 4 GiB."));
+    QByteArray header(kProjectHeaderSize, Qt::Uninitialized);
+    PutField(header.data() + 0, titleLength);
+    PutField(header.data() + 4, kProjectHeaderSize + nameLength + titleLength);
+    PutField(header.data() + 8, textLength);
+    PutField(header.data() + 12, nameLength);
+    return header;
+}
 
-    QByteArray bytes(qsizetype(textOffset + textLength), Qt::Uninitialized);
-    char* const out = bytes.data();
-    PutField(out + 0, titleLength);
-    PutField(out + 4, textOffset);
-    PutField(out + 8, textLength);
-    PutField(out + 12, nameLength);
-    char* at = out + kProjectHeaderSize;
-    for (const QByteArray* part : {&content.outputName, &content.title, &content.text}) {
-        if (!part->isEmpty())
-            std::memcpy(at, part->constData(), size_t(part->size()));
-        at += part->size();
-    }
-    return bytes;
+}  // namespace
+
+QByteArray EncodeProject(const ProjectContent& content)
+{
+    return HeaderOf(content) + content.outputName + content.title + content.text;
 }
 
 namespace {
@@ -98,7 +98,10 @@ std::optional<ProjectContent> DecodeProject(QByteArrayView bytes)
 
 void WriteProject(OutputFile& file, const ProjectContent& content)
 {
-    file.Write(EncodeProject(content));
+    // The header, then each string from where it lies: a text of many megabytes is not copied.
+    file.Write(HeaderOf(content));
+    for (const QByteArray* part : {&content.outputName, &content.title, &content.text})
+        file.Write(*part);
 }
 
 ProjectContent ReadProject(InputFile& file)

@@ -35,7 +35,7 @@ QByteArray EncodeProject(const ProjectContent& content);
 // stored offset; each string ends early at its first NUL byte. Reads only inside `bytes`.
 std::optional<ProjectContent> DecodeProject(QByteArrayView bytes);
 
-// Writes the content with one write. Throws FileError or CommandError.
+// Writes the content. Throws FileError or CommandError.
 void WriteProject(OutputFile& file, const ProjectContent& content);
 
 // Reads a whole project file. Throws FileError when it cannot be read or is not well formed.

@@ -27,7 +27,7 @@ public:
     QString path() const { return m_file.fileName(); }
     qint64 Length() const { return m_file.size(); }
 
-    // Reads up to `size` bytes; gives how many, 0 at the end. Throws FileError.
+    // Reads up to `size` bytes; gives how many, fewer only at the end. Throws FileError.
     qint64 Read(char* into, qint64 size);
     // The whole file. Only bytes the system actually delivered are in the result, so a file
     // that shrinks while it is read gives a shorter result, never unfilled bytes.
