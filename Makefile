@@ -44,6 +44,7 @@ bench:
 	cmake --preset bench
 	cmake --build --preset bench
 	cd out/bench && ./bench/wendle_bench
+	cd out/bench && ./bench/wendle_bench --alternate
 	cd out/bench && ./bench/wendle_bench --peak-memory
 	cd out/bench && ./bench/wendle_bench --batch ./wendle
 	scripts/startup_bench.sh out/bench/wendle out/bench/bench/minimal_dialog
