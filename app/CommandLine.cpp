@@ -52,7 +52,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
 
     CommandLine line;
     const bool parsed = parser.parse(arguments);
-    if (parsed && parser.isSet(help)) {
+    if (parsed && (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         line.action = CommandLine::Action::Exit;
         return line;

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 std::unique_ptr<QCoreApplication> CWendleApp::CreateApplication(int& argc, char* argv[])
 {
     if (WantsWindow(argc, argv))
@@ -27,6 +29,12 @@ int CWendleApp::Run()
             : 1;
     }
     case CommandLine::Action::Window:
+        // Only arguments that WantsWindow let through get here; the guard keeps any other
+        // from reaching widgets without a QApplication.
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+            std::fputs("wendle: these arguments open the window; see wendle --help\n", stderr);
+            return 2;
+        }
         m_project = line.projects.value(0);
         InitInstance();
         return 0;

@@ -35,23 +35,24 @@ QString BuildProjectPage(const QString& project, const BatchBuild& batch,
         throw CommandError(QStringLiteral("The project writes its page outside the project's "
                                           "folder, to %1; build it there with --allow-outside.")
                                .arg(QDir::toNativeSeparators(page)));
-    QString templatePath = QFileInfo(batch.templateFile).absoluteFilePath();
     if (batch.templateFile.isEmpty() && (storedTemplate.isEmpty() || storedTemplate == kNoTemplate))
         throw CommandError(QStringLiteral("No template has been chosen. Name one with --template "
                                           "FILE, or choose one in Wendle's window."));
-    if (batch.templateFile.isEmpty())
-        templatePath = ResolveFileName(storedTemplate, folder);
+    // The profile's template is looked up in the project's folder, as the window does after Open.
+    const QString templatePath = batch.templateFile.isEmpty()
+        ? ResolveFileName(storedTemplate, folder)
+        : QFileInfo(batch.templateFile).absoluteFilePath();
     // The title and text go through the fields' conversions, as the window would build them.
     const QByteArray title = FieldTextFromBytes(content.title).toUtf8();
     const QByteArray text = BytesFromFieldText(FieldTextFromBytes(content.text));
     auto known = templates.find(templatePath);
     if (known == templates.end()) {
-        InputFile file(templatePath);
-        if (file.Length() > kTemplateBlockSize) {
+        InputFile source(templatePath);
+        if (source.Length() > kTemplateBlockSize) {
             BuildPage(templatePath, page, title, text);
             return page;
         }
-        known = templates.emplace(templatePath, file.ReadAll()).first;
+        known = templates.emplace(templatePath, source.ReadAll()).first;
     }
     BuildPageFrom(known->second, templatePath, page, title, text);
     return page;
