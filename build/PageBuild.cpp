@@ -30,12 +30,11 @@ public:
                 const qint64 wanted = m_buffer.size() - m_end;
                 qint64 got = m_read(buffer + m_end, wanted);
                 if (const void* nul =
-                        std::memchr(buffer + m_end, '\0', size_t(qMax<qint64>(got, 0)))) {
+                        std::memchr(buffer + m_end, '\0', size_t(qMax<qint64>(got, 0))))
                     got = static_cast<const char*>(nul) - (buffer + m_end);
-                    m_ended = true;
-                }
-                // A short read is the end: the reader fills the buffer while there is more.
-                m_ended = m_ended || got < wanted;
+                // A NUL or a short read is the end: either leaves fewer bytes than wanted, and
+                // the reader fills the buffer while there is more.
+                m_ended = got < wanted;
                 m_end += qMax<qint64>(got, 0);
             }
         }
