@@ -29,13 +29,12 @@ public:
             while (m_end < count && !m_ended) {
                 const qint64 wanted = m_buffer.size() - m_end;
                 qint64 got = m_read(buffer + m_end, wanted);
-                if (const void* nul =
-                        std::memchr(buffer + m_end, '\0', size_t(qMax<qint64>(got, 0))))
+                if (const void* nul = std::memchr(buffer + m_end, '\0', size_t(got)))
                     got = static_cast<const char*>(nul) - (buffer + m_end);
                 // A NUL or a short read is the end: either leaves fewer bytes than wanted, and
                 // the reader fills the buffer while there is more.
                 m_ended = got < wanted;
-                m_end += qMax<qint64>(got, 0);
+                m_end += got;
             }
         }
         return QByteArrayView(m_buffer).sliced(m_at, m_end - m_at);

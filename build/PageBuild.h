@@ -8,7 +8,7 @@
 #include <functional>
 
 // Reads up to `size` bytes of the template into `into` and gives how many: fewer only at the
-// template's end.
+// template's end. A read error throws; the count is never negative.
 using ReadTemplate = std::function<qint64(char* into, qint64 size)>;
 // Takes the next piece of the page.
 using WritePage = std::function<void(QByteArrayView piece)>;
