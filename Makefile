@@ -1,5 +1,5 @@
 # Front door for people and CI. The build itself is CMake with presets.
-.PHONY: run test deps build format-check package fuzz bench clean
+.PHONY: run test test-fresh deps build format-check package fuzz bench clean
 
 deps:
 	@scripts/install-deps.sh
@@ -23,6 +23,10 @@ test: deps format-check
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+
+# `make test` in a clone of HEAD on a minimal Debian 12 (a chroot), as a new user runs it.
+test-fresh:
+	scripts/test-fresh.sh
 
 # A Debian package of an optimised build: out/release/wendle_*.deb
 package: deps

@@ -2,14 +2,15 @@
 # Installs the Debian packages that building, running and testing Wendle need,
 # and only those that are missing, so a second run costs nothing.
 # The one list of packages; `make run` and `make test` both call this script, and
-# `make fuzz` and `make bench` add their own group:  install-deps.sh [fuzz] [bench]
+# `make fuzz`, `make bench` and `make test-fresh` add their own group:
+#   install-deps.sh [fuzz] [bench] [fresh]
 set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config git
   clang-format-14         # the style check of make test
   qt6-base-dev            # Qt 6 Widgets, with Qt Test
-  libgtest-dev            # GoogleTest
+  libgtest-dev libgmock-dev   # GoogleTest and GoogleMock
   fonts-dejavu-core       # text metrics for the offscreen widget tests
   xvfb xauth xdotool imagemagick            # the real-window smoke test and its screenshot
   dpkg-dev file lintian man-db              # the Debian package and its checks
@@ -19,6 +20,7 @@ for group in "$@"; do
   case $group in
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;          # libFuzzer and its sanitizers
     bench) packages+=(libbenchmark-dev valgrind) ;;             # Google Benchmark, callgrind
+    fresh) packages+=(debootstrap) ;;                           # a minimal Debian 12 to test in
     *) echo "unknown package group: $group" >&2; exit 2 ;;
   esac
 done
