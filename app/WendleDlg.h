@@ -94,6 +94,9 @@ private:
     // whatever folder a later prompt has moved the current directory to.
     QString m_strProjectFolder;
     QString m_strOutputFolder;
+    // The page name came from a project file rather than from the user's own choice in the
+    // file prompt, so Build checks where it really leads first.
+    bool m_bOutputFromProject = false;
     // The title and text as they were last kept, to tell whether closing would lose work.
     QByteArray m_keptTitle;
     QByteArray m_keptText;

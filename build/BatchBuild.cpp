@@ -30,11 +30,12 @@ QString BuildProjectPage(const QString& project, const BatchBuild& batch,
         throw CommandError(QStringLiteral("The project names no page; choose one with Build As "
                                           "in Wendle's window, then save the project."));
     const QString folder = info.absolutePath();
-    const QString page = ResolveFileName(content.outputName, folder);
-    if (HasFolderPart(content.outputName) && !batch.allowOutside)
+    const ProjectPage place = PlaceProjectPage(content.outputName, folder);
+    if (place.outside && !batch.allowOutside)
         throw CommandError(QStringLiteral("The project writes its page outside the project's "
-                                          "folder, to %1; build it there with --allow-outside.")
-                               .arg(QDir::toNativeSeparators(page)));
+                                          "folder, %1; build it there with --allow-outside.")
+                               .arg(place.Where()));
+    const QString& page = place.target;
     if (batch.templateFile.isEmpty() && (storedTemplate.isEmpty() || storedTemplate == kNoTemplate))
         throw CommandError(QStringLiteral("No template has been chosen. Name one with --template "
                                           "FILE, or choose one in Wendle's window."));

@@ -19,19 +19,24 @@ void CWendleDlg::OnBuild()
             m_services.prompt.Ask(FilePrompt::Kind::Save, kHtmlExtension, kPageFilter, this);
         m_strOutputName = chosen.name;
         m_strOutputFolder = chosen.folder;
+        m_bOutputFromProject = false;
     }
     // The template is looked up in the current directory of the moment; the page goes to the
     // folder its name was chosen in, even when a later prompt has moved the current directory.
-    const QString pagePath = ResolveFileName(m_strOutputName, m_strOutputFolder);
-    // Only a project file written by other means can name a page elsewhere; the user sees
-    // where before anything is written there.
-    if (HasFolderPart(m_strOutputName)
-        && !m_services.messages.Confirm(
-            this,
-            QStringLiteral("This project writes its page outside the project's folder, to\n"
-                           "%1\n\nBuild the page there?")
-                .arg(QDir::toNativeSeparators(pagePath))))
-        return;
+    QString pagePath = ResolveFileName(m_strOutputName, m_strOutputFolder);
+    if (m_bOutputFromProject) {
+        // A project file from elsewhere may lead its page out of its folder, by the name or by
+        // a link; the user sees where before anything is written there.
+        const ProjectPage page = PlaceProjectPage(m_strOutputName, m_strOutputFolder);
+        if (page.outside
+            && !m_services.messages.Confirm(
+                this,
+                QStringLiteral("This project writes its page outside the project's folder, %1"
+                               "\n\nBuild the page there?")
+                    .arg(page.Where())))
+            return;
+        pagePath = page.target;
+    }
     BuildPage(ResolveFileName(m_strTemplateName), pagePath, GetWindowText(*m_editTitle),
               GetWindowText(*m_editText));
     KeepFields();

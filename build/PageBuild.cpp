@@ -111,6 +111,23 @@ MarkerStatus StreamPage(const ReadTemplate& read, const WritePage& write, QByteA
     return MarkerStatus::Ok;
 }
 
+ProjectPage PlaceProjectPage(const QByteArray& name, const QString& projectFolder)
+{
+    ProjectPage page;
+    page.path = ResolveFileName(name, projectFolder);
+    page.target = WriteTarget(page.path);
+    page.outside = HasFolderPart(name) || !IsInFolder(page.target, projectFolder);
+    return page;
+}
+
+QString ProjectPage::Where() const
+{
+    QString where = QStringLiteral("to\n%1").arg(QDir::toNativeSeparators(target));
+    if (target != path)
+        where += QStringLiteral("\nthrough the link %1").arg(QDir::toNativeSeparators(path));
+    return where;
+}
+
 namespace {
 
 void CheckNames(const QString& templatePath, const QString& pagePath)

@@ -24,6 +24,20 @@ MarkerStatus StreamPage(const ReadTemplate& read, const WritePage& write, QByteA
                         QByteArrayView text, const CodePage& codePage = CodePage::Utf8(),
                         qsizetype blockSize = kTemplateBlockSize);
 
+// Where the page that a project names is written. A project file may come from anywhere, so a
+// page outside its folder, by a folder in its name or by a symbolic link, is built only with
+// the user's consent. `target` is the file the write replaces; it is what is checked and what
+// is written, so that no second look-up can land elsewhere.
+struct ProjectPage {
+    QString path;
+    QString target;
+    bool outside = false;
+
+    // "to TARGET", and the link that leads there, for a message.
+    QString Where() const;
+};
+ProjectPage PlaceProjectPage(const QByteArray& name, const QString& projectFolder);
+
 // Makes a page from a template file and writes it atomically: the template is opened before
 // the page is touched, and the page replaces an earlier one only once it is whole, so on any
 // failure an earlier page of that name stays as it was. Throws CommandError (FileError for file

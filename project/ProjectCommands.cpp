@@ -79,6 +79,7 @@ void CWendleDlg::OpenProject(const PromptResult& chosen)
     // The page name is the project's: its page lies in the project's folder.
     m_strOutputName = content.outputName;
     m_strOutputFolder = content.outputName.isEmpty() ? QString() : chosen.folder;
+    m_bOutputFromProject = !content.outputName.isEmpty();
     DoDataExchange();
     KeepFields();
 }

@@ -40,6 +40,29 @@ bool IsSameFile(const QString& a, const QString& b)
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
+QString WriteTarget(const QString& path)
+{
+    // The same walk as QSaveFile's, so that the file checked is the file it writes.
+    QFileInfo file(path);
+    for (int depth = 128; file.isSymLink(); file.setFile(file.symLinkTarget())) {
+        if (--depth == 0)
+            return path;
+    }
+    return file.filePath();
+}
+
+bool IsInFolder(const QString& path, const QString& folder)
+{
+    // A folder that is gone has no canonical path; its plain one still compares.
+    const auto real = [](const QString& dir) {
+        const QString canonical = QFileInfo(dir).canonicalFilePath();
+        return canonical.isEmpty() ? QDir::cleanPath(QDir(dir).absolutePath()) : canonical;
+    };
+    const QString inner = real(QFileInfo(path).absolutePath());
+    const QString outer = real(folder);
+    return inner == outer || inner.startsWith(outer.endsWith('/') ? outer : outer + '/');
+}
+
 InputFile::InputFile(const QString& path) : m_file(path)
 {
     if (path.isEmpty())

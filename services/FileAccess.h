@@ -19,6 +19,13 @@ bool HasFolderPart(const QByteArray& name);
 // True when both paths reach the same existing file, through links too.
 bool IsSameFile(const QString& a, const QString& b);
 
+// The file that a write to `path` replaces: symbolic links followed to their end, as
+// OutputFile follows them, to a file that need not exist yet. A loop of links gives `path`.
+QString WriteTarget(const QString& path);
+
+// True when `path` lies in `folder` or in a folder below it, links in both followed.
+bool IsInFolder(const QString& path, const QString& folder);
+
 // A file opened for reading. Throws FileError when it cannot be opened.
 class InputFile {
 public:
