@@ -63,6 +63,9 @@ if [[ ! -f $cache ]]; then
     debootstrap --variant=minbase --include=git,make,ca-certificates "$suite" "$root" "$url" \
         >"$fresh/debootstrap.log" 2>&1 ||
         { tail -n 20 "$fresh/debootstrap.log" >&2; exit 1; }
+    # A new machine has no package lists or downloaded packages yet.
+    rm -f "$root"/var/cache/apt/archives/*.deb
+    find "$root/var/lib/apt/lists" -maxdepth 1 -type f -delete
     tar -C "$root" -czf "$cache.part" . && mv "$cache.part" "$cache"
     echo "test-fresh: root made in $((SECONDS - start)) s"
 else
