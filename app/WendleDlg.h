@@ -76,6 +76,9 @@ private:
     void OnSave();
     void OnSaveAs();
     void OpenProject(const PromptResult& chosen);
+    // Saves into the project's own file; false when the user chose not to replace a file that
+    // another program changed.
+    bool SaveProject();
     void WriteWindowProject(OutputFile& file);
     // Asks before typed work would be lost; true when the caller may go on. Throws when the
     // save the user chose fails.
@@ -98,6 +101,8 @@ private:
     // file prompt, so Build checks where it really leads first.
     bool m_bOutputFromProject = false;
     // The title and text as they were last kept, to tell whether closing would lose work.
+    // The content the project file held when it was last read or written here.
+    size_t m_projectHash = 0;
     QByteArray m_keptTitle;
     QByteArray m_keptText;
     QLineEdit* m_editTitle = nullptr;

@@ -5,6 +5,7 @@
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -25,10 +26,9 @@ bool CWendleDlg::MaybeSave()
     if (answer != Messages::SaveAnswer::Save)
         return answer == Messages::SaveAnswer::Discard;
     // Saved as Save or Save As would save them; a save that fails or is cancelled throws.
-    if (m_strProjectName.isEmpty())
-        OnSaveAs();
-    else
-        OnSave();
+    if (!m_strProjectName.isEmpty())
+        return SaveProject();
+    OnSaveAs();
     return true;
 }
 
@@ -77,6 +77,7 @@ void CWendleDlg::OpenProject(const PromptResult& chosen)
     SetWindowText(*m_editTitle, content.title);
     SetWindowText(*m_editText, content.text);
     // The page name is the project's: its page lies in the project's folder.
+    m_projectHash = HashOf(content);
     m_strOutputName = content.outputName;
     m_strOutputFolder = content.outputName.isEmpty() ? QString() : chosen.folder;
     m_bOutputFromProject = !content.outputName.isEmpty();
@@ -96,16 +97,34 @@ void CWendleDlg::OnSaveAs()
 
 void CWendleDlg::OnSave()
 {
-    if (m_strProjectName.isEmpty())
-        return;
+    if (!m_strProjectName.isEmpty())
+        SaveProject();
+}
+
+bool CWendleDlg::SaveProject()
+{
     // Into the project's own folder, wherever a later prompt has moved the current directory.
-    OutputFile file(ResolveFileName(m_strProjectName, m_strProjectFolder));
+    const QString path = ResolveFileName(m_strProjectName, m_strProjectFolder);
+    // Another window, a sync client or an editor may have written the file since; their work
+    // is not replaced unasked.
+    if (ProjectChangedSince(path, m_projectHash)
+        && !m_services.messages.ConfirmSave(
+            this,
+            QStringLiteral("The project %1 was changed by another program after Wendle opened "
+                           "it. Save over it?")
+                .arg(QDir::toNativeSeparators(path))))
+        return false;
+    OutputFile file(path);
     WriteWindowProject(file);
+    return true;
 }
 
 void CWendleDlg::WriteWindowProject(OutputFile& file)
 {
-    WriteProject(file, {GetWindowText(*m_editTitle), GetWindowText(*m_editText), m_strOutputName});
+    const ProjectContent content{GetWindowText(*m_editTitle), GetWindowText(*m_editText),
+                                 m_strOutputName};
+    WriteProject(file, content);
     file.Commit();
+    m_projectHash = HashOf(content);
     KeepFields();
 }

@@ -4,6 +4,8 @@
 #include "services/Errors.h"
 #include "services/FileAccess.h"
 
+#include <QFileInfo>
+#include <QHashFunctions>
 #include <QtEndian>
 
 #include <limits>
@@ -94,6 +96,23 @@ std::optional<ProjectContent> DecodeProject(QByteArrayView bytes)
     return ProjectContent{StringAt(bytes, at->titleOffset, at->titleLength),
                           StringAt(bytes, at->textOffset, at->textLength),
                           StringAt(bytes, kProjectHeaderSize, at->nameLength)};
+}
+
+size_t HashOf(const ProjectContent& content)
+{
+    return qHashMulti(0, content.title, content.text, content.outputName);
+}
+
+bool ProjectChangedSince(const QString& path, size_t kept)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    try {
+        InputFile file(path);
+        return HashOf(ReadProject(file)) != kept;
+    } catch (const FileError&) {
+        return true;
+    }
 }
 
 void WriteProject(OutputFile& file, const ProjectContent& content)

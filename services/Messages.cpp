@@ -34,3 +34,10 @@ Messages::SaveAnswer QtMessages::AskToSave(QWidget* owner, const QString& questi
         return SaveAnswer::Cancel;
     }
 }
+
+bool QtMessages::ConfirmSave(QWidget* owner, const QString& question)
+{
+    return QMessageBox::warning(owner, QString::fromUtf8(kAppCaption), question,
+                                QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel)
+        == QMessageBox::Save;
+}

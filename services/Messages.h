@@ -17,6 +17,8 @@ public:
     enum class SaveAnswer { Save, Discard, Cancel };
     // Asks whether to save work that is about to be lost. Escape is Cancel.
     virtual SaveAnswer AskToSave(QWidget* owner, const QString& question) = 0;
+    // True when the user answers Save; Cancel is the default and Escape.
+    virtual bool ConfirmSave(QWidget* owner, const QString& question) = 0;
 };
 
 class QtMessages final : public Messages {
@@ -25,4 +27,5 @@ public:
     bool Confirm(QWidget* owner, const QString& question) override;
     void Inform(QWidget* owner, const QString& text) override;
     SaveAnswer AskToSave(QWidget* owner, const QString& question) override;
+    bool ConfirmSave(QWidget* owner, const QString& question) override;
 };

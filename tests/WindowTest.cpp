@@ -60,6 +60,7 @@ protected:
         EXPECT_TRUE(log.isEmpty()) << "messages not checked:\n" << qPrintable(log.join('\n'));
         EXPECT_TRUE(answers.isEmpty() && replies.isEmpty()) << "answers left over";
         window.reset();
+        other.reset();
         if (!mountPoint.isEmpty())
             ::umount2(mountPoint.constData(), MNT_DETACH);
         QDir::setCurrent(savedCurrent);
@@ -106,6 +107,10 @@ private:
     {
         const qsizetype answer = QByteArrayList{"save", "discard"}.indexOf(Reply(question));
         return answer < 0 ? SaveAnswer::Cancel : SaveAnswer(answer);
+    }
+    bool ConfirmSave(QWidget*, const QString& question) override
+    {
+        return Reply(question) == "save";
     }
 
     QByteArray Reply(const QString& question)
@@ -162,6 +167,7 @@ private:
             {"reply", [&] { replies << arg; }},  // yes, no; save, discard, cancel
             {"choose", [&] { answers << arg; }},  // the answer to a prompt that no click opens
             {"close", [&] { Dlg().close(); }},
+            {"swap", [&] { std::swap(window, other); }},  // to a second window, or back
             {"open", [&] { Dlg().OpenFromCommandLine(QString::fromUtf8(arg)); }},  // wendle FILE
             {"run", [&] { Launch(arg); }},  // the program with these arguments, and no display
             {"limit", [&] { sizeLimit = arg.toLongLong(); }},  // the next click's largest file
@@ -251,6 +257,7 @@ private:
     ProfileStore profile{config.filePath("wendle.ini")};
     Services services{*this, *this, profile};
     std::unique_ptr<CWendleDlg> window;
+    std::unique_ptr<CWendleDlg> other;
     QString savedCurrent = QDir::currentPath();
     QStringList log;
     QString lastPrompt;
@@ -463,6 +470,30 @@ const Row kRows[] = {
     {{"aRelativePageNameAsks", "mkdir o", "proj p/a.wendle T|X|../o/p.html", "Open p/a.wendle",
       "reply no", "Build", "msg to\n@/o/p.html", "gone o/p.html", "proj a.wendle T|X|p.html",
       "Open a.wendle", "Build", "is p.html <h1>T</h1>X"}},
+    {{"anotherProgramsChangeIsNotOverwrittenUnasked",
+      "proj a.wendle T|X|",
+      "Open a.wendle",
+      "title !",
+      "proj a.wendle Other|x|",
+      "reply cancel",
+      "Save",
+      "msg ask: The project @/a.wendle was changed by another program after Wendle opened it. "
+      "Save over it?",
+      "isproj a.wendle Other|x|",
+      "fields T!|X",
+      "reply save",
+      "Save",
+      "msg ask:",
+      "isproj a.wendle T!|X|",
+      "title ?",
+      "Save",
+      "isproj a.wendle T!?|X|",
+      "rm a.wendle",
+      "Save",
+      "isproj a.wendle T!?|X|"}},
+    {{"twoWindowsOnOneProject", "proj a.wendle T|X|", "Open a.wendle", "swap", "Open a.wendle",
+      "title 2", "Save", "swap", "title 1", "reply cancel", "Save", "msg ask: The project",
+      "isproj a.wendle T2|X|"}},
     {{"windows1252TextIsRead", "proj a.wendle \x93q\x94|\x80|p.html", "Open a.wendle",
       "fields \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac", "Save",
       "isproj a.wendle \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac|p.html"}},
@@ -534,6 +565,10 @@ const Row kAnswers[] = {
       "msg ask:", "WENT", "isproj s.wendle !||"}},
     {{"saveAsCancelled", "title !", "reply save", "choose -", "ROAD",
       "msg ask:", "msg No file was chosen.", "fields !|", "ls . t.html", "shown 1"}},
+    {{"saveOverAChangedFileCancelled", "proj a.wendle T|X|", "Open a.wendle", "title !",
+      "proj a.wendle O|o|", "reply save", "reply cancel", "ROAD",
+      "msg ask:", "msg ask: The project @/a.wendle was changed", "fields T!|X",
+      "isproj a.wendle O|o|", "shown 1"}},
     {{"aFailedSave", "proj a.wendle T|X|", "Open a.wendle", "title !", "rm a.wendle",
       "mkdir a.wendle", "reply save", "ROAD",
       "msg ask:", "msg Cannot write file @/a.wendle:", "fields T!|X", "shown 1"}},
