@@ -17,14 +17,23 @@ namespace {
 
 // Small templates read so far, by path: the pages of a site mostly share one, and reading it
 // once spares every page but the first the opening and reading of a file.
-using Templates = std::map<QString, QByteArray>;
+struct Template {
+    QByteArray bytes;
+    FileId id;
+};
+using Templates = std::map<QString, Template>;
 
-// Builds one project's page; gives the page's path. Throws CommandError.
-QString BuildProjectPage(const QString& project, const BatchBuild& batch,
-                         const QByteArray& storedTemplate, Templates& templates)
+// Pages are committed in groups, so that a group's data reaches the disk with one flush; the
+// size bounds the files held open at once.
+constexpr size_t kGroupSize = 256;
+
+// Writes one project's page, not yet committed. Throws CommandError.
+std::unique_ptr<OutputFile> WriteProjectPage(const QString& project, const BatchBuild& batch,
+                                             const QByteArray& storedTemplate, Templates& templates,
+                                             const QDir& current)
 {
-    const QFileInfo info(project);
-    InputFile file(info.absoluteFilePath());
+    const QFileInfo info(QDir::cleanPath(current.absoluteFilePath(project)));
+    InputFile file(info.filePath());
     const ProjectContent content = ReadProject(file);
     if (content.outputName.isEmpty())
         throw CommandError(QStringLiteral("The project names no page; choose one with Build As "
@@ -35,28 +44,31 @@ QString BuildProjectPage(const QString& project, const BatchBuild& batch,
         throw CommandError(QStringLiteral("The project writes its page outside the project's "
                                           "folder, %1; build it there with --allow-outside.")
                                .arg(place.Where()));
-    const QString& page = place.target;
     if (batch.templateFile.isEmpty() && (storedTemplate.isEmpty() || storedTemplate == kNoTemplate))
         throw CommandError(QStringLiteral("No template has been chosen. Name one with --template "
                                           "FILE, or choose one in Wendle's window."));
     // The profile's template is looked up in the project's folder, as the window does after Open.
     const QString templatePath = batch.templateFile.isEmpty()
         ? ResolveFileName(storedTemplate, folder)
-        : QFileInfo(batch.templateFile).absoluteFilePath();
+        : QDir::cleanPath(current.absoluteFilePath(batch.templateFile));
     // The title and text go through the fields' conversions, as the window would build them.
     const QByteArray title = FieldTextFromBytes(content.title).toUtf8();
     const QByteArray text = BytesFromFieldText(FieldTextFromBytes(content.text));
     auto known = templates.find(templatePath);
     if (known == templates.end()) {
         InputFile source(templatePath);
-        if (source.Length() > kTemplateBlockSize) {
-            BuildPage(templatePath, page, title, text);
-            return page;
-        }
-        known = templates.emplace(templatePath, source.ReadAll()).first;
+        if (source.Length() > kTemplateBlockSize)
+            return PreparePage(templatePath, place.target, title, text);
+        known = templates.emplace(templatePath, Template{source.ReadAll(), source.Id()}).first;
     }
-    BuildPageFrom(known->second, templatePath, page, title, text);
-    return page;
+    return PreparePageFrom(known->second.bytes, known->second.id, templatePath, place.target, title,
+                           text);
+}
+
+void ReportFailure(const QString& project, const QString& message)
+{
+    std::fprintf(stderr, "wendle: %s: %s\n", qPrintable(project),
+                 qPrintable(QString(message).replace(QLatin1Char('\n'), QLatin1Char(' '))));
 }
 
 }  // namespace
@@ -66,20 +78,37 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile)
     const QByteArray storedTemplate = profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate);
     bool allBuilt = true;
     Templates templates;
+    // Names are resolved against the current directory asked for once, not once for each page.
+    const QDir current = QDir::current();
+    std::vector<std::pair<QString, std::unique_ptr<OutputFile>>> written;
+    const auto commit = [&] {
+        std::vector<OutputFile*> files;
+        for (const auto& page : written)
+            files.push_back(page.second.get());
+        const std::vector<std::optional<FileError>> errors = OutputFile::CommitAll(files);
+        for (size_t i = 0; i < written.size(); ++i) {
+            if (errors[i])
+                ReportFailure(written[i].first, errors[i]->message());
+            else if (batch.verbose)
+                std::printf("built %s\n", qPrintable(QDir::toNativeSeparators(files[i]->path())));
+            allBuilt = allBuilt && !errors[i];
+        }
+        written.clear();
+    };
     for (const QString& project : batch.projects) {
         try {
-            const QString page = BuildProjectPage(project, batch, storedTemplate, templates);
-            if (batch.verbose)
-                std::printf("built %s\n", qPrintable(QDir::toNativeSeparators(page)));
+            written.emplace_back(
+                project, WriteProjectPage(project, batch, storedTemplate, templates, current));
         } catch (const CommandError& error) {
             allBuilt = false;
-            const QString message =
-                QString(error.message()).replace(QLatin1Char('\n'), QLatin1Char(' '));
-            std::fprintf(stderr, "wendle: %s: %s\n", qPrintable(project), qPrintable(message));
+            ReportFailure(project, error.message());
         } catch (const std::exception& error) {
             allBuilt = false;
-            std::fprintf(stderr, "wendle: %s: %s\n", qPrintable(project), error.what());
+            ReportFailure(project, QString::fromLocal8Bit(error.what()));
         }
+        if (written.size() == kGroupSize)
+            commit();
     }
+    commit();
     return allBuilt;
 }

@@ -116,7 +116,9 @@ ProjectPage PlaceProjectPage(const QByteArray& name, const QString& projectFolde
     ProjectPage page;
     page.path = ResolveFileName(name, projectFolder);
     page.target = WriteTarget(page.path);
-    page.outside = HasFolderPart(name) || !IsInFolder(page.target, projectFolder);
+    // A page that is no link lies where its name says; only a link needs its folders followed.
+    page.outside = HasFolderPart(name)
+        || (page.target != page.path && !IsInFolder(page.target, projectFolder));
     return page;
 }
 
@@ -137,18 +139,22 @@ void CheckNames(const QString& templatePath, const QString& pagePath)
     if (templatePath.isEmpty())
         throw CommandError(
             QStringLiteral("No template has been chosen. Choose one with the Template button."));
-    if (IsSameFile(templatePath, pagePath))
+}
+
+// Streams the page from `read` into a new output file, written whole but not committed.
+std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& templateId,
+                                     const QString& templatePath, const QString& pagePath,
+                                     QByteArrayView title, QByteArrayView text,
+                                     const CodePage& codePage)
+{
+    auto output = std::make_unique<OutputFile>(pagePath);
+    // The file the page would replace is known only now, links followed; the output's
+    // temporary file goes with it when refused.
+    if (output->Replaces(templateId))
         throw CommandError(
             QStringLiteral("The page %1 would replace its own template. Nothing was written; "
                            "choose another name for the page with Build As.")
                 .arg(QDir::toNativeSeparators(pagePath)));
-}
-
-// Streams the page from `read` into an atomic output file, committed only when whole.
-void MakePage(const ReadTemplate& read, const QString& templatePath, const QString& pagePath,
-              QByteArrayView title, QByteArrayView text, const CodePage& codePage)
-{
-    OutputFile output(pagePath);
     // Small pieces (the title, the text, the template around them) are gathered into one write,
     // for every write is a system call; whole blocks of the template go straight through.
     QByteArray pending;
@@ -159,8 +165,8 @@ void MakePage(const ReadTemplate& read, const QString& templatePath, const QStri
             return;
         }
         if (!pending.isEmpty())
-            output.Write(std::exchange(pending, {}));
-        output.Write(piece);
+            output->Write(std::exchange(pending, {}));
+        output->Write(piece);
     };
     const MarkerStatus status = StreamPage(read, write, title, text, codePage);
     if (status != MarkerStatus::Ok) {
@@ -173,24 +179,32 @@ void MakePage(const ReadTemplate& read, const QString& templatePath, const QStri
                 .arg(QDir::toNativeSeparators(templatePath), which));
     }
     if (!pending.isEmpty())
-        output.Write(pending);
-    output.Commit();
+        output->Write(pending);
+    return output;
 }
 
 }  // namespace
 
-void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
-               QByteArrayView text, const CodePage& codePage)
+std::unique_ptr<OutputFile> PreparePage(const QString& templatePath, const QString& pagePath,
+                                        QByteArrayView title, QByteArrayView text,
+                                        const CodePage& codePage)
 {
     CheckNames(templatePath, pagePath);
     InputFile input(templatePath);
-    MakePage([&input](char* into, qint64 size) { return input.Read(into, size); }, templatePath,
-             pagePath, title, text, codePage);
+    return MakePage([&input](char* into, qint64 size) { return input.Read(into, size); },
+                    input.Id(), templatePath, pagePath, title, text, codePage);
 }
 
-void BuildPageFrom(QByteArrayView templateBytes, const QString& templatePath,
-                   const QString& pagePath, QByteArrayView title, QByteArrayView text,
-                   const CodePage& codePage)
+void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
+               QByteArrayView text, const CodePage& codePage)
+{
+    PreparePage(templatePath, pagePath, title, text, codePage)->Commit();
+}
+
+std::unique_ptr<OutputFile> PreparePageFrom(QByteArrayView templateBytes, const FileId& templateId,
+                                            const QString& templatePath, const QString& pagePath,
+                                            QByteArrayView title, QByteArrayView text,
+                                            const CodePage& codePage)
 {
     CheckNames(templatePath, pagePath);
     const auto read = [&templateBytes](char* into, qint64 size) {
@@ -199,5 +213,5 @@ void BuildPageFrom(QByteArrayView templateBytes, const QString& templatePath,
         templateBytes = templateBytes.sliced(count);
         return qint64(count);
     };
-    MakePage(read, templatePath, pagePath, title, text, codePage);
+    return MakePage(read, templateId, templatePath, pagePath, title, text, codePage);
 }

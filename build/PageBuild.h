@@ -1,11 +1,13 @@
 #pragma once
 
 #include "build/SubstituteMarkers.h"
+#include "services/FileAccess.h"
 
 #include <QByteArrayView>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 // Reads up to `size` bytes of the template into `into` and gives how many: fewer only at the
 // template's end. A read error throws; the count is never negative.
@@ -38,15 +40,20 @@ struct ProjectPage {
 };
 ProjectPage PlaceProjectPage(const QByteArray& name, const QString& projectFolder);
 
-// Makes a page from a template file and writes it atomically: the template is opened before
-// the page is touched, and the page replaces an earlier one only once it is whole, so on any
-// failure an earlier page of that name stays as it was. Throws CommandError (FileError for file
-// trouble) with a message for the user.
+// Makes a page from a template file into an output file, written whole but not committed:
+// the template is opened before the page is touched, and a page that would replace its own
+// template (through a link too) is refused. Throws CommandError (FileError for file trouble)
+// with a message for the user; the earlier page then stays as it was.
+std::unique_ptr<OutputFile> PreparePage(const QString& templatePath, const QString& pagePath,
+                                        QByteArrayView title, QByteArrayView text,
+                                        const CodePage& codePage = CodePage::Utf8());
+
+// PreparePage, then the page replaces an earlier one once it is on the disk.
 void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
                QByteArrayView text, const CodePage& codePage = CodePage::Utf8());
 
-// The same build from a template already read: `templatePath` names it in messages and in the
-// check that the page would not replace it.
-void BuildPageFrom(QByteArrayView templateBytes, const QString& templatePath,
-                   const QString& pagePath, QByteArrayView title, QByteArrayView text,
-                   const CodePage& codePage = CodePage::Utf8());
+// PreparePage from a template already read: `templateId` and `templatePath` name it.
+std::unique_ptr<OutputFile> PreparePageFrom(QByteArrayView templateBytes, const FileId& templateId,
+                                            const QString& templatePath, const QString& pagePath,
+                                            QByteArrayView title, QByteArrayView text,
+                                            const CodePage& codePage = CodePage::Utf8());

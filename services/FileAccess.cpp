@@ -4,8 +4,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
+#include <map>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 QString ResolveFileName(const QByteArray& name, const QString& folder)
 {
@@ -29,20 +34,12 @@ bool HasFolderPart(const QByteArray& name)
     return name.contains('/') || name.contains('\\') || name == "." || name == "..";
 }
 
-bool IsSameFile(const QString& a, const QString& b)
-{
-    // Device and inode identify a file whatever links or spellings lead to it.
-    struct stat sa {
-    }, sb{};
-    if (::stat(QFile::encodeName(a).constData(), &sa) != 0
-        || ::stat(QFile::encodeName(b).constData(), &sb) != 0)
-        return false;
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
 QString WriteTarget(const QString& path)
 {
-    // The same walk as QSaveFile's, so that the file checked is the file it writes.
+    struct stat status { };
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISLNK(status.st_mode))
+        return path;
+    // Each link's target taken relative to the link's folder, up to a file that need not exist.
     QFileInfo file(path);
     for (int depth = 128; file.isSymLink(); file.setFile(file.symLinkTarget())) {
         if (--depth == 0)
@@ -63,80 +60,240 @@ bool IsInFolder(const QString& path, const QString& folder)
     return inner == outer || inner.startsWith(outer.endsWith('/') ? outer : outer + '/');
 }
 
-InputFile::InputFile(const QString& path) : m_file(path)
+namespace {
+
+QString SystemReason(int error)
+{
+    return qt_error_string(error);
+}
+
+// The folder that holds `path` (".", when the name has none), and the bare name.
+QByteArray FolderOf(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : path.left(qMax<qsizetype>(slash, 1));
+}
+
+mode_t ProcessUmask()
+{
+    // umask() can only be read by setting it; done once, before any file is written.
+    static const mode_t mask = [] {
+        const mode_t old = ::umask(0);
+        ::umask(old);
+        return old;
+    }();
+    return mask;
+}
+
+}  // namespace
+
+InputFile::InputFile(const QString& path) : m_path(path)
 {
     if (path.isEmpty())
         throw FileError::NoFileChosen();
-    // Unbuffered: the callers read in large blocks, which a buffer would only copy once more.
-    // Whether the name is a folder is asked only after a failure, so a success costs one call.
-    if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    struct stat status { };
+    if (m_fd < 0 || ::fstat(m_fd, &status) != 0)
+        throw FileError(FileError::Action::Read, path, SystemReason(errno));
+    if (S_ISDIR(status.st_mode)) {
+        ::close(m_fd);
         throw FileError(FileError::Action::Read, path,
-                        QFileInfo(path).isDir() ? QStringLiteral("It is a folder, not a file")
-                                                : m_file.errorString());
+                        QStringLiteral("It is a folder, not a file"));
+    }
+    m_length = status.st_size;
+    m_id = {quint64(status.st_dev), quint64(status.st_ino)};
+}
+
+InputFile::~InputFile()
+{
+    ::close(m_fd);
 }
 
 qint64 InputFile::Read(char* into, qint64 size)
 {
-    const qint64 got = m_file.read(into, size);
-    if (got < 0)
-        throw FileError(FileError::Action::Read, m_file.fileName(), m_file.errorString());
+    qint64 got = 0;
+    while (got < size) {
+        // One read() gives at most about 2 GiB, so a larger request takes several.
+        const ssize_t count = ::read(m_fd, into + got, size_t(qMin<qint64>(size - got, 1 << 30)));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            throw FileError(FileError::Action::Read, m_path, SystemReason(errno));
+        if (count == 0)
+            break;
+        got += count;
+    }
     return got;
 }
 
 QByteArray InputFile::ReadAll()
 {
-    const qint64 length = m_file.size();
-    if (length < 0 || length >= std::numeric_limits<qsizetype>::max())
-        throw FileError(FileError::Action::Read, m_file.fileName(),
-                        QStringLiteral("The file is too large"));
-
-    QByteArray bytes(qsizetype(length), Qt::Uninitialized);
-    qsizetype filled = 0;
-    while (filled < bytes.size()) {
-        const qint64 got = Read(bytes.data() + filled, bytes.size() - filled);
-        if (got == 0)
-            break;
-        filled += qsizetype(got);
-    }
-    bytes.truncate(filled);
+    if (m_length >= std::numeric_limits<qsizetype>::max())
+        throw FileError(FileError::Action::Read, m_path, QStringLiteral("The file is too large"));
+    QByteArray bytes(qsizetype(m_length), Qt::Uninitialized);
+    bytes.truncate(qsizetype(Read(bytes.data(), bytes.size())));
     return bytes;
 }
 
-OutputFile::OutputFile(const QString& path) : m_file(path)
+OutputFile::OutputFile(const QString& path) : m_path(path)
 {
     if (path.isEmpty())
         throw FileError::NoFileChosen();
-    // Unbuffered, so that every write reaches the system at once and its count is checked
-    // below: a buffered QSaveFile flushes at commit(), and a flush cut short by a full disk
-    // still lets commit() succeed and replace the earlier file with a truncated one.
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        Fail(QFileInfo(path).isDir() ? QStringLiteral("A folder of that name is in the way")
-                                     : m_file.errorString());
+    struct stat status { };
+    bool exists = ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+    if (exists && S_ISLNK(status.st_mode)) {
+        // A link is kept, and the file it leads to is replaced.
+        m_path = WriteTarget(path);
+        exists = ::stat(QFile::encodeName(m_path).constData(), &status) == 0;
+    }
+    m_target = QFile::encodeName(m_path);
+    if (exists && S_ISDIR(status.st_mode))
+        Fail(QStringLiteral("A folder of that name is in the way"));
+    // A file the user may not write is not replaced either, though its folder would allow it.
+    // Read off the mode already at hand rather than asked again with access(); a file of
+    // another owner counts as writable when its group or others may write it.
+    static const uid_t user = ::geteuid();
+    const mode_t writable = user == 0 ? 07777 : status.st_uid == user ? S_IWUSR : S_IWGRP | S_IWOTH;
+    if (exists && (status.st_mode & writable) == 0)
+        Fail(SystemReason(EACCES));
+    if (exists)
+        m_replaces = FileId{quint64(status.st_dev), quint64(status.st_ino)};
+
+    // A new file gets the usual permissions; a replaced one keeps its own.
+    const mode_t mode = exists ? (status.st_mode & 07777) : 0666;
+    const qsizetype slash = m_target.lastIndexOf('/');
+    const QByteArray stem =
+        m_target.left(slash + 1) + '.' + m_target.mid(slash + 1).left(200) + '.';
+    for (int attempt = 0; attempt < 16 && m_fd < 0; ++attempt) {
+        // A random name that nothing else can guess; O_EXCL never follows a planted link.
+        m_temp = stem + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        m_fd = ::open(m_temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (m_fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (m_fd < 0) {
+        m_temp.clear();
+        Fail(SystemReason(errno));
+    }
+    if (exists && (mode & ProcessUmask()) != 0 && ::fchmod(m_fd, mode) != 0)
+        Fail(SystemReason(errno));
+}
+
+OutputFile::~OutputFile()
+{
+    Discard();
+}
+
+void OutputFile::Discard()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    if (!m_temp.isEmpty())
+        ::unlink(m_temp.constData());
+    m_temp.clear();
 }
 
 void OutputFile::Write(QByteArrayView bytes)
 {
-    // QSaveFile reports a write cut short by a full disk or a size limit only through the
-    // returned count, and would then commit the truncated file, so the count is checked here.
-    const qint64 written = m_file.write(bytes.data(), bytes.size());
-    if (written == bytes.size())
-        return;
-    QString reason = m_file.errorString();
-    if (written >= 0 || reason.isEmpty())
-        reason = QStringLiteral("Only %1 of %2 bytes could be written; the disk may be full")
-                     .arg(qMax<qint64>(written, 0))
-                     .arg(bytes.size());
-    Fail(reason);
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = ::write(m_fd, bytes.data() + written,
+                                      size_t(qMin<qsizetype>(bytes.size() - written, 1 << 30)));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            // A full disk or a file-size limit first cuts a write short, then fails it.
+            Fail(QStringLiteral("Only %1 of %2 bytes could be written: %3")
+                     .arg(written)
+                     .arg(bytes.size())
+                     .arg(count < 0 ? SystemReason(errno) : QStringLiteral("the disk is full")));
+        }
+        written += count;
+    }
 }
 
-void OutputFile::Commit()
+FileError OutputFile::Error(int error) const
 {
-    if (!m_file.commit())
-        throw FileError(FileError::Action::Write, m_file.fileName(), m_file.errorString());
+    return FileError(FileError::Action::Write, m_path, SystemReason(error));
 }
 
 void OutputFile::Fail(const QString& reason)
 {
-    m_file.cancelWriting();
-    throw FileError(FileError::Action::Write, m_file.fileName(), reason);
+    Discard();
+    throw FileError(FileError::Action::Write, m_path, reason);
+}
+
+void OutputFile::Commit()
+{
+    std::optional<FileError> error = CommitAll({this}).front();
+    if (error)
+        throw *error;
+}
+
+std::vector<std::optional<FileError>> OutputFile::CommitAll(const std::vector<OutputFile*>& files)
+{
+    std::vector<std::optional<FileError>> errors(files.size());
+    // Each folder once, for its file system and for the flush after the renames.
+    struct Folder {
+        int fd = -1;
+        int error = 0;
+        bool renamed = false;
+    };
+    std::map<QByteArray, Folder> folders;
+    for (OutputFile* file : files) {
+        auto [at, added] = folders.try_emplace(FolderOf(file->m_target));
+        if (added) {
+            at->second.fd = ::open(at->first.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            at->second.error = at->second.fd < 0 ? errno : 0;
+        }
+    }
+
+    // The data first. One file is flushed alone; a group with one syncfs() for each file
+    // system, which costs one flush of the disk where each fdatasync() would cost one.
+    if (files.size() == 1) {
+        if (::fdatasync(files.front()->m_fd) != 0)
+            errors.front() = files.front()->Error(errno);
+    } else {
+        std::map<dev_t, int> synced;  // file system -> the error of its syncfs()
+        for (auto& [path, folder] : folders) {
+            struct stat status { };
+            if (folder.error || ::fstat(folder.fd, &status) != 0) {
+                folder.error = folder.error ? folder.error : errno;
+                continue;
+            }
+            auto [at, added] = synced.try_emplace(status.st_dev, 0);
+            if (added && ::syncfs(folder.fd) != 0)
+                at->second = errno;
+            folder.error = at->second;
+        }
+        for (size_t i = 0; i < files.size(); ++i)
+            if (const int error = folders[FolderOf(files[i]->m_target)].error)
+                errors[i] = files[i]->Error(error);
+    }
+
+    // Then each file whose data is on the disk replaces its target.
+    for (size_t i = 0; i < files.size(); ++i) {
+        OutputFile& file = *files[i];
+        if (!errors[i] && ::close(std::exchange(file.m_fd, -1)) == 0
+            && ::rename(file.m_temp.constData(), file.m_target.constData()) == 0) {
+            file.m_temp.clear();
+            folders[FolderOf(file.m_target)].renamed = true;
+            continue;
+        }
+        if (!errors[i])
+            errors[i] = file.Error(errno);
+        file.Discard();
+    }
+
+    // Last, each folder that has a new name in it, so that the rename survives a power cut.
+    for (auto& [path, folder] : folders) {
+        folder.error = !folder.renamed || ::fsync(folder.fd) == 0 ? 0 : errno;
+        if (folder.fd >= 0)
+            ::close(folder.fd);
+    }
+    for (size_t i = 0; i < files.size(); ++i)
+        if (const int error = folders[FolderOf(files[i]->m_target)].error; error && !errors[i])
+            errors[i] = files[i]->Error(error);
+    return errors;
 }

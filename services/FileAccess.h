@@ -1,10 +1,13 @@
 #pragma once
 
+#include "services/Errors.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QFile>
-#include <QSaveFile>
 #include <QString>
+
+#include <optional>
+#include <vector>
 
 // File names are held as bytes without a folder, as the file prompt gives them. This turns
 // one into a path: an absolute name stays as it is, any other is taken relative to `folder`,
@@ -16,9 +19,6 @@ QString ResolveFileName(const QByteArray& name, const QString& folder = {});
 // holds a folder separator, or is "." or "..". File prompts never give such names.
 bool HasFolderPart(const QByteArray& name);
 
-// True when both paths reach the same existing file, through links too.
-bool IsSameFile(const QString& a, const QString& b);
-
 // The file that a write to `path` replaces: symbolic links followed to their end, as
 // OutputFile follows them, to a file that need not exist yet. A loop of links gives `path`.
 QString WriteTarget(const QString& path);
@@ -26,13 +26,27 @@ QString WriteTarget(const QString& path);
 // True when `path` lies in `folder` or in a folder below it, links in both followed.
 bool IsInFolder(const QString& path, const QString& folder);
 
-// A file opened for reading. Throws FileError when it cannot be opened.
+// Which file a path reaches: its device and inode, whatever links or spellings lead to it.
+struct FileId {
+    quint64 device = 0;
+    quint64 inode = 0;
+
+    bool operator==(const FileId&) const = default;
+};
+
+// A file opened for reading. Throws FileError when it cannot be opened or is a folder.
+// Plain system calls rather than QFile: one open and one fstat answer everything asked of
+// it, where QFile asks the file system about the same path several times.
 class InputFile {
 public:
     explicit InputFile(const QString& path);
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
 
-    QString path() const { return m_file.fileName(); }
-    qint64 Length() const { return m_file.size(); }
+    const QString& path() const { return m_path; }
+    qint64 Length() const { return m_length; }
+    FileId Id() const { return m_id; }
 
     // Reads up to `size` bytes; gives how many, fewer only at the end. Throws FileError.
     qint64 Read(char* into, qint64 size);
@@ -41,22 +55,49 @@ public:
     QByteArray ReadAll();
 
 private:
-    QFile m_file;
+    QString m_path;
+    int m_fd = -1;
+    qint64 m_length = 0;
+    FileId m_id;
 };
 
-// A file created (or replaced) for writing. Nothing reaches the target until Commit():
-// the bytes go to a temporary file beside it, which is renamed over the target when complete.
-// An object destroyed without Commit() leaves the earlier file untouched.
+// A file created (or replaced) for writing, through symbolic links as they stand when it is
+// opened. Nothing reaches the target until Commit(): the bytes go to a temporary file beside
+// it; Commit() flushes them to the disk, renames the file over the target, then flushes the
+// folder, so that neither the data nor the new name can be lost once it returns. An object
+// destroyed without Commit() removes its temporary file and leaves the earlier file as it was.
+// Plain system calls, because QSaveFile never flushes the folder after its rename.
 class OutputFile {
 public:
     explicit OutputFile(const QString& path);
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    // The file that is replaced, links followed.
+    const QString& path() const { return m_path; }
+    // True when the file this one replaces is `file`.
+    bool Replaces(const FileId& file) const { return m_replaces && *m_replaces == file; }
 
     // Throws FileError unless every byte was written.
     void Write(QByteArrayView bytes);
+    // Throws FileError; the earlier file then stays as it was.
     void Commit();
+
+    // Commits many files with few flushes: the data of all reaches the disk at once (one
+    // syncfs() for each file system), then each file is renamed over its target, then each
+    // folder is flushed once. The error of each file that failed, at its index; a file fails
+    // alone where it can, and none replaces its target before its data is on the disk.
+    static std::vector<std::optional<FileError>> CommitAll(const std::vector<OutputFile*>& files);
 
 private:
     [[noreturn]] void Fail(const QString& reason);
+    FileError Error(int error) const;
+    void Discard();
 
-    QSaveFile m_file;
+    QString m_path;
+    QByteArray m_target;
+    QByteArray m_temp;
+    int m_fd = -1;
+    std::optional<FileId> m_replaces;
 };

@@ -536,8 +536,8 @@ const Row kDiskFaults[] = {
       "ls d FILE t.html", "fill 5", "AGAIN", "LATER"}},
     {{"aReadOnlyFolder", "mount d", "put d/t.html <h1>%s</h1>%s", "title a", "FIRST d/FILE",
       "fill 9", "readonly d 1", "AGAIN", "readonly d 0",
-      "msg Cannot write file @/d/FILE:\nExisting file", "EARLIER", "ls d FILE t.html", "fill 5",
-      "AGAIN", "LATER"}},
+      "msg Cannot write file @/d/FILE:\nRead-only file system", "EARLIER", "ls d FILE t.html",
+      "fill 5", "AGAIN", "LATER"}},
 };
 INSTANTIATE_TEST_SUITE_P(DiskFaults, Crossed,
                          testing::Combine(testing::ValuesIn(kSaves),
