@@ -13,13 +13,14 @@ packages=(
   libgtest-dev libgmock-dev   # GoogleTest and GoogleMock
   fonts-dejavu-core       # text metrics for the offscreen widget tests
   xvfb xauth xdotool imagemagick            # the real-window smoke test and its screenshot
+  strace                  # the order of writes, flushes and renames
   dpkg-dev file lintian man-db              # the Debian package and its checks
   desktop-file-utils appstream libxml2-utils
 )
 for group in "$@"; do
   case $group in
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;          # libFuzzer and its sanitizers
-    bench) packages+=(libbenchmark-dev valgrind) ;;             # Google Benchmark, callgrind
+    bench) packages+=(libbenchmark-dev valgrind hugo pandoc) ;; # Google Benchmark, callgrind, peers
     fresh) packages+=(debootstrap) ;;                           # a minimal Debian 12 to test in
     *) echo "unknown package group: $group" >&2; exit 2 ;;
   esac

@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +25,7 @@
 #include <gmock/gmock.h>
 
 #include <csignal>
+#include <set>
 #include <sys/mount.h>
 #include <sys/resource.h>
 
@@ -170,6 +172,10 @@ private:
             {"swap", [&] { std::swap(window, other); }},  // to a second window, or back
             {"open", [&] { Dlg().OpenFromCommandLine(QString::fromUtf8(arg)); }},  // wendle FILE
             {"run", [&] { Launch(arg); }},  // the program with these arguments, and no display
+            {"traced",
+             [&] { Launch(arg, kTrace + QStringList{root.filePath("trace")}); }},  // run, in strace
+            {"trace", [&] { Trace(); }},  // this process's writes from now on, until "durable"
+            {"durable", [&] { Durable(arg.toInt()); }},  // so many renames, each made durable
             {"limit", [&] { sizeLimit = arg.toLongLong(); }},  // the next click's largest file
             // What must follow.
             {"is", [&] { EXPECT_EQ(ReadFile(path).toStdString(), rest.toStdString()); }},
@@ -223,7 +229,7 @@ private:
     }
 
     // Runs the real program with no display at all; logs "run STATUS: OUTPUT ERRORS".
-    void Launch(const QByteArray& arguments)
+    void Launch(const QByteArray& arguments, const QStringList& prefix = {})
     {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -231,10 +237,69 @@ private:
             environment.remove(QString::fromLatin1(name));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(WENDLE_BINARY), QString::fromUtf8(arguments).split(' '));
+        const QStringList command =
+            prefix + QString::fromUtf8(WENDLE_BINARY " " + arguments).split(' ');
+        program.start(command.first(), command.mid(1));
         EXPECT_TRUE(program.waitForFinished(60000));
         log << QStringLiteral("run %1: ").arg(program.exitCode()) + program.readAllStandardOutput()
                 + program.readAllStandardError() + "(end)";
+    }
+
+    // The system calls that write, flush and rename, as strace shows them.
+    inline static const QStringList kTrace{
+        "strace", "-f", "-s4096", "-etrace=openat,write,close,fdatasync,fsync,syncfs,rename", "-o"};
+
+    void Trace()
+    {
+        tracer.start(kTrace.first(),
+                     kTrace.mid(1) << root.filePath("trace") << "-p"
+                                   << QString::number(QCoreApplication::applicationPid()));
+        // strace says so once it has attached, and only then do the steps count.
+        tracer.setReadChannel(QProcess::StandardError);
+        ASSERT_TRUE(tracer.waitForStarted() && tracer.waitForReadyRead(10000))
+            << "strace did not attach";
+    }
+
+    // Reads the trace: each file renamed must have had its data flushed (fdatasync on it, or a
+    // syncfs) after its last write and before the rename, and the folder it was renamed into
+    // flushed (fsync) after the rename and before the trace ends.
+    void Durable(int renames)
+    {
+        if (tracer.state() != QProcess::NotRunning) {
+            tracer.terminate();
+            tracer.waitForFinished();
+        }
+        const QRegularExpression call(
+            R"re(^(?:\d+ +)?(\w+)\((\d+)?(?:[^"]*"([^"]*)")?(?:, "([^"]*)")?.*= (-?\d+))re");
+        std::map<QString, QString> open;  // descriptor -> path
+        std::map<QString, bool> flushed;  // file -> its data is on the disk
+        std::set<QString> folders;  // folders with a rename not yet flushed
+        int seen = 0;
+        for (const QByteArray& line : ReadFile(root.filePath("trace")).split('\n')) {
+            const QRegularExpressionMatch m = call.match(QString::fromUtf8(line));
+            const QString name = m.captured(1), fd = m.captured(2), path = open[fd];
+            if (!m.hasMatch() || m.captured(5).toInt() < 0)
+                continue;
+            if (name == "openat")
+                open[m.captured(5)] = m.captured(3);
+            else if (name == "write")
+                flushed[path] = false;
+            else if (name == "fdatasync")
+                flushed[path] = true;
+            else if (name == "syncfs")
+                for (auto& file : flushed)
+                    file.second = true;
+            else if (name == "fsync")
+                folders.erase(path);
+            else if (name == "rename") {
+                ++seen;
+                EXPECT_TRUE(flushed[m.captured(3)])
+                    << "renamed before its data was flushed: " << line.constData();
+                folders.insert(QFileInfo(m.captured(4)).absolutePath());
+            }
+        }
+        EXPECT_EQ(seen, renames);
+        EXPECT_TRUE(folders.empty()) << "folder not flushed: " << qPrintable(*folders.begin());
     }
 
     std::string NextMessage() { return log.isEmpty() ? "(none)" : log.takeFirst().toStdString(); }
@@ -265,6 +330,7 @@ private:
     QByteArrayList replies;
     qint64 sizeLimit = -1;
     QByteArray mountPoint;
+    QProcess tracer;
 };
 
 TEST_F(WindowTest, controlsFollowTheDialogTemplate)
@@ -452,6 +518,11 @@ const Row kRows[] = {
       "is secret.txt keep", "link s/q.html in/q.html", "put s/in/q.html old",
       "proj s/b.wendle T|X|q.html", "Open s/b.wendle", "Build", "is s/in/q.html <TX>",
       "BuildAs s/p.html", "is secret.txt <TX>"}},
+    {{"everyPageIsOnTheDiskBeforeItCounts", "proj a/1.wendle T|X|1.html", "put a/t.html <%s%s>",
+      "proj a/2.wendle T|X|2.html", "proj b/3.wendle T|X|3.html", "put b/t.html [%s%s]",
+      "traced --build a/1.wendle b/3.wendle a/2.wendle", "msg run 0: (end)", "durable 3",
+      "is b/3.html [TX]", "trace", "title T", "Build p.html", "SaveAs a.wendle", "title 2", "Save",
+      "durable 3", "isproj a.wendle T2||p.html"}},
     {{"noPageNameMakesBuildAsk", "Build old.html", "proj a.wendle T|X|", "Open a.wendle",
       "names t.html|a.wendle|", "Build new.html"}},
     {{"aFailedOpenKeepsEverything", "proj a.wendle T|X|p.html", "Open a.wendle",
