@@ -2,7 +2,8 @@
 //   make bench             all benchmarks, then the ratios they give
 //   wendle_bench --peak-memory    peak memory of 512 MiB and 5 GiB builds, in child processes
 //   wendle_bench --alternate      the page build and its floors taking turns, 64 and 512 MiB
-//   wendle_bench --batch WENDLE   1,000 projects rebuilt by wendle --build, and its start-up
+//   wendle_bench --batch WENDLE   1,000 and 10,000 pages by wendle --build, Hugo, sed, pandoc
+//                                 and a durable floor; and wendle's start-up
 #include "build/PageBuild.h"
 #include "build/SubstituteMarkers.h"
 #include "project/ProjectFile.h"
@@ -432,63 +433,140 @@ int Alternate()
     return 0;
 }
 
-// 1,000 small projects rebuilt by one `wendle --build`, beside the same 1,000 pages copied from
-// one file and flushed with fdatasync by plain system calls in one process (medians of 11
-// alternating runs); and the start-up of a headless run of one project, beside --version.
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+void RunOrDie(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        qFatal("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
+}
+
+// The floor of a durable batch: one process creates, writes and renames `count` files of
+// `page`'s bytes beside each other, with one syncfs() for all their data before the renames
+// and one fsync() of the folder after them.
+void DurableFloor(const QString& folder, int count, const QByteArray& page)
+{
+    std::vector<QByteArray> names;
+    for (int i = 0; i < count; ++i) {
+        names.push_back(QFile::encodeName(QStringLiteral("%1/f%2.html").arg(folder).arg(i)));
+        const QByteArray temp = names.back() + ".tmp";
+        const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 || ::write(fd, page.data(), size_t(page.size())) != page.size())
+            qFatal("the floor cannot write");
+        ::close(fd);
+    }
+    const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (::syncfs(dir) != 0)
+        qFatal("syncfs failed");
+    for (const QByteArray& name : names)
+        if (::rename((name + ".tmp").constData(), name.constData()) != 0)
+            qFatal("the floor cannot rename");
+    ::fsync(dir);
+    ::close(dir);
+}
+
+// Many small pages: `wendle --build` of N projects (a 2.6 KiB text each, one template) beside
+// its peers building the same pages and its floor, taking turns, medians of the rounds:
+//   Hugo        N content files through one layout, all cores; flushes nothing
+//   sed         one process per page, as a shell loop; flushes nothing (50 pages, scaled)
+//   pandoc      --template, one process per page; flushes nothing (50 pages, scaled)
+//   floor       DurableFloor above: every page durable, as wendle's
+// Then the start-up of a headless run of one project, beside --version.
 int Batch(const QString& wendle)
 {
-    constexpr int kProjects = 1000;
-    const QDir folder(QDir(DataFolder()).filePath(QStringLiteral("batch")));
-    folder.mkpath(QStringLiteral("."));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
-    QFile profile(folder.filePath(QStringLiteral("wendle.ini")));
-    QByteArray tpl = QByteArray("<html><head><title>%s</title></head><body>\n")
+    const QByteArray layout = QByteArray("<html><head><title>%s</title></head><body>\n")
         + QByteArray(900, 'x') + "\n<main>%s</main></body></html>\n";
-    QFile templateFile(folder.filePath(QStringLiteral("t.html")));
-    if (!profile.open(QIODevice::WriteOnly)
-        || profile.write("[Template File]\nFileName=t.html\n") < 0
-        || !templateFile.open(QIODevice::WriteOnly) || templateFile.write(tpl) != tpl.size())
-        qFatal("cannot write the batch's files");
-    profile.close();
-    templateFile.close();
-    const QByteArray text = QByteArray("A paragraph of the page's text.\r\n").repeated(10);
-    const QByteArray page = QByteArray(tpl).replace("%s", "A title").replace("%s", text);
-    QStringList arguments{QStringLiteral("--build")};
-    for (int i = 0; i < kProjects; ++i) {
-        const QString name = QStringLiteral("p%1").arg(i, 4, 10, QLatin1Char('0'));
-        OutputFile project(folder.filePath(name + QStringLiteral(".wendle")));
-        WriteProject(project, {"A title", text, (name + QStringLiteral(".html")).toUtf8()});
-        project.Commit();
-        arguments << folder.filePath(name + QStringLiteral(".wendle"));
+    const QByteArray text = QByteArray("A paragraph of the page's text.\r\n").repeated(80);
+    const QByteArray page = QByteArray(layout).replace("%s", "A title").replace("%s", text);
+    constexpr int kSample = 50;
+    QString oneProject;
+    for (const int count : {1000, 10000}) {
+        QDir folder(QDir(DataFolder()).filePath(QStringLiteral("batch-%1").arg(count)));
+        folder.removeRecursively();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+        WriteBytes(folder.filePath("wendle.ini"), "[Template File]\nFileName=t.html\n");
+        WriteBytes(folder.filePath("site/t.html"), layout);
+        QByteArray single = layout;
+        WriteBytes(folder.filePath("hugo/layouts/_default/single.html"),
+                   single.replace("%s", "{{ .Title }}").replace("%s", "{{ .RawContent }}"));
+        WriteBytes(folder.filePath("hugo/config.toml"),
+                   "baseURL = \"http://localhost/\"\ndisableKinds = [\"taxonomy\", \"term\", "
+                   "\"RSS\", \"sitemap\", \"robotsTXT\", \"404\", \"home\", \"section\"]\n");
+        QByteArray pandocLayout = layout;
+        WriteBytes(folder.filePath("pandoc/t.html"),
+                   pandocLayout.replace("%s", "$title$").replace("%s", "$body$"));
+        WriteBytes(folder.filePath("pandoc/body.md"), QByteArray(text).replace("\r", ""));
+        WriteBytes(folder.filePath("sed/t.html"), layout);
+        QStringList projects{QStringLiteral("--build")};
+        for (int i = 0; i < count; ++i) {
+            const QString name = QStringLiteral("p%1").arg(i, 5, 10, QLatin1Char('0'));
+            WriteBytes(folder.filePath("site/" + name + ".wendle"),
+                       EncodeProject({"A title", text, (name + ".html").toUtf8()}));
+            WriteBytes(folder.filePath("hugo/content/" + name + ".md"),
+                       "---\ntitle: \"A title\"\n---\n" + QByteArray(text).replace("\r", ""));
+            projects << folder.filePath("site/" + name + ".wendle");
+        }
+        oneProject = projects[1];
+        folder.mkpath("floor");
+        // One line of the text for sed, which replaces within a line.
+        const QString sedLoop =
+            QStringLiteral(
+                "cd '%1' && for i in $(seq %2); do sed -e 's/%s/A title/' -e 's/%s/%3/' t.html "
+                "> p$i.html; done")
+                .arg(folder.filePath("sed"))
+                .arg(kSample)
+                .arg(QStringLiteral("A paragraph of the text"));
+        const QString pandocLoop =
+            QStringLiteral(
+                "cd '%1' && for i in $(seq %2); do pandoc --template=t.html -M title='A title' "
+                "body.md -o p$i.html; done")
+                .arg(folder.filePath("pandoc"))
+                .arg(kSample);
+        std::map<std::string, std::vector<double>> times;
+        const int rounds = count > 1000 ? 3 : 5;
+        for (int round = 0; round < rounds; ++round) {
+            times["wendle"].push_back(MedianSeconds(1, [&] { RunOrDie(wendle, projects); }));
+            times["hugo"].push_back(MedianSeconds(1, [&] {
+                RunOrDie("hugo", {"--quiet", "-s", folder.filePath("hugo")});
+            }));
+            times["floor"].push_back(
+                MedianSeconds(1, [&] { DurableFloor(folder.filePath("floor"), count, page); }));
+            times["sed"].push_back(MedianSeconds(1,
+                                                 [&] {
+                                                     RunOrDie("bash", {"-c", sedLoop});
+                                                 })
+                                   * count / kSample);
+            times["pandoc"].push_back(MedianSeconds(1,
+                                                    [&] {
+                                                        RunOrDie("bash", {"-c", pandocLoop});
+                                                    })
+                                      * count / kSample);
+        }
+        std::map<std::string, double> median;
+        for (auto& [tool, seconds] : times) {
+            std::sort(seconds.begin(), seconds.end());
+            median[tool] = seconds[seconds.size() / 2];
+        }
+        std::printf("%d pages: wendle --build %.3f s (durable); Hugo %.3f s; floor %.3f s "
+                    "(durable); sed loop %.1f s; pandoc loop %.1f s (both scaled from %d)\n",
+                    count, median["wendle"], median["hugo"], median["floor"], median["sed"],
+                    median["pandoc"], kSample);
+        std::printf("%d pages: wendle / Hugo %.2fx (target 0.5x); wendle / floor %.2fx "
+                    "(target 1.2x)\n",
+                    count, median["wendle"] / median["hugo"], median["wendle"] / median["floor"]);
     }
-    const auto run = [&wendle](const QStringList& args) {
-        QProcess process;
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.start(wendle, args);
-        if (!process.waitForFinished(-1) || process.exitCode() != 0)
-            qFatal("wendle failed");
-    };
-    QFile source(folder.filePath(QStringLiteral("page.html")));
-    if (!source.open(QIODevice::WriteOnly) || source.write(page) != page.size())
-        qFatal("cannot write the copies' source");
-    source.close();
-    // Alternating, so that the disk's slow and fast spells fall on both alike.
-    std::vector<double> builds, copies;
-    for (int round = 0; round < 11; ++round) {
-        builds.push_back(MedianSeconds(1, [&] { run(arguments); }));
-        copies.push_back(MedianSeconds(1, [&] {
-            for (int i = 0; i < kProjects; ++i)
-                StreamCopy(source.fileName(), folder.filePath(QStringLiteral("c%1.html").arg(i)));
-        }));
-    }
-    std::sort(builds.begin(), builds.end());
-    std::sort(copies.begin(), copies.end());
-    const double build = builds[builds.size() / 2], copy = copies[copies.size() / 2];
-    const double one = MedianSeconds(21, [&] { run({QStringLiteral("--build"), arguments[1]}); });
-    const double version = MedianSeconds(21, [&] { run({QStringLiteral("--version")}); });
-    std::printf("wendle --build of %d projects: %.3f s; %d flushed copies: %.3f s; ratio %.2fx "
-                "(limit 1.5x)\n",
-                kProjects, build, kProjects, copy, build / copy);
+    const double one = MedianSeconds(21, [&] { RunOrDie(wendle, {"--build", oneProject}); });
+    const double version = MedianSeconds(21, [&] { RunOrDie(wendle, {"--version"}); });
     std::printf("headless start-up: wendle --build of one project %.1f ms, wendle --version %.1f "
                 "ms\n",
                 one * 1e3, version * 1e3);
