@@ -8,8 +8,9 @@ build: deps
 	cmake --preset default
 	cmake --build --preset default
 
+# Wendle on its own demo in out/demo/ (scripts/demo.sh); ./out/default/wendle is the real thing.
 run: build
-	./out/default/wendle
+	scripts/demo.sh out/default/wendle out/demo
 
 # Every tracked C++ file in the one style of .clang-format.
 format-check: deps

@@ -22,6 +22,7 @@ namespace {
 
 const QString kTemplateExtension = QStringLiteral("html");
 const QString kTemplateFilter = QStringLiteral("HTML Template files(*.html)|*.html||");
+const QString kTemplatePromptTitle = QStringLiteral("Choose an HTML template");
 
 constexpr Qt::WindowFlags kWindowFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
     | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
@@ -80,8 +81,9 @@ CWendleDlg::CWendleDlg(Services& services, QWidget* pParent)
     m_strTemplateName = m_services.profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate);
     if (m_strTemplateName == kNoTemplate) {
         // The first run: the window does not exist yet, so the prompt has no owner.
-        const PromptResult chosen = m_services.prompt.Ask(
-            FilePrompt::Kind::Open, kTemplateExtension, kTemplateFilter, nullptr);
+        const PromptResult chosen =
+            m_services.prompt.Ask(FilePrompt::Kind::Open, kTemplateExtension, kTemplateFilter,
+                                  kTemplatePromptTitle, nullptr);
         m_strTemplateName = chosen.name;
         m_services.profile.Write(kTemplateSection, kTemplateEntry, m_strTemplateName);
     }
@@ -208,8 +210,8 @@ void CWendleDlg::OnHelp()
 
 void CWendleDlg::OnTemplate()
 {
-    const PromptResult chosen =
-        m_services.prompt.Ask(FilePrompt::Kind::Open, kTemplateExtension, kTemplateFilter, this);
+    const PromptResult chosen = m_services.prompt.Ask(FilePrompt::Kind::Open, kTemplateExtension,
+                                                      kTemplateFilter, kTemplatePromptTitle, this);
     m_strTemplateName = chosen.name;
     m_services.profile.Write(kTemplateSection, kTemplateEntry, m_strTemplateName);
 }

@@ -16,7 +16,7 @@ void CWendleDlg::OnBuild()
 {
     if (m_strOutputName.isEmpty()) {
         const PromptResult chosen =
-            m_services.prompt.Ask(FilePrompt::Kind::Save, kHtmlExtension, kPageFilter, this);
+            m_services.prompt.Ask(FilePrompt::Kind::Save, kHtmlExtension, kPageFilter, {}, this);
         m_strOutputName = chosen.name;
         m_strOutputFolder = chosen.folder;
         m_bOutputFromProject = false;

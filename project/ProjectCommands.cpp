@@ -56,7 +56,7 @@ void CWendleDlg::OnOpen()
     if (!MaybeSave())
         return;
     OpenProject(
-        m_services.prompt.Ask(FilePrompt::Kind::Open, kProjectExtension, kProjectFilter, this));
+        m_services.prompt.Ask(FilePrompt::Kind::Open, kProjectExtension, kProjectFilter, {}, this));
 }
 
 void CWendleDlg::OpenFromCommandLine(const QString& path)
@@ -88,7 +88,7 @@ void CWendleDlg::OpenProject(const PromptResult& chosen)
 void CWendleDlg::OnSaveAs()
 {
     const PromptResult chosen =
-        m_services.prompt.Ask(FilePrompt::Kind::Save, kProjectExtension, kProjectFilter, this);
+        m_services.prompt.Ask(FilePrompt::Kind::Save, kProjectExtension, kProjectFilter, {}, this);
     OutputFile file(ResolveFileName(chosen.name, chosen.folder));
     m_strProjectName = chosen.name;
     m_strProjectFolder = chosen.folder;

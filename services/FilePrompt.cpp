@@ -29,9 +29,11 @@ QString QtNameFilters(const QString& filter)
 }
 
 PromptResult QtFilePrompt::Ask(Kind kind, const QString& defaultExtension, const QString& filter,
-                               QWidget* owner)
+                               const QString& title, QWidget* owner)
 {
     QFileDialog dialog(owner);
+    if (!title.isEmpty())
+        dialog.setWindowTitle(title);
     dialog.setAcceptMode(kind == Kind::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     // The name is not tested here: opening a missing file fails later with a message that
     // names it, the same way for every command.

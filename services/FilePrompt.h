@@ -22,9 +22,10 @@ public:
 
     // `filter` comes as description|pattern pairs closed by "||", for example
     // "HTML files(*.html)|*.html||". `defaultExtension` is added to a typed name without one.
-    // An existing file is never questioned: the caller replaces it.
+    // An existing file is never questioned: the caller replaces it. An empty `title` leaves
+    // the dialog's own ("Open", "Save As").
     virtual PromptResult Ask(Kind kind, const QString& defaultExtension, const QString& filter,
-                             QWidget* owner) = 0;
+                             const QString& title, QWidget* owner) = 0;
 };
 
 // The chosen file at `absolutePath`: moves the current directory to its folder and gives its
@@ -39,5 +40,5 @@ QString QtNameFilters(const QString& filter);
 class QtFilePrompt final : public FilePrompt {
 public:
     PromptResult Ask(Kind kind, const QString& defaultExtension, const QString& filter,
-                     QWidget* owner) override;
+                     const QString& title, QWidget* owner) override;
 };

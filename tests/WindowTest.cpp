@@ -92,11 +92,12 @@ protected:
 
 private:
     PromptResult Ask(Kind kind, const QString& extension, const QString& filter,
-                     QWidget* owner) override
+                     const QString& title, QWidget* owner) override
     {
-        lastPrompt = QStringLiteral("%1 %2 %3 %4")
+        lastPrompt = QStringLiteral("%1 %2 %3 %4%5")
                          .arg(kind == Kind::Open ? "Open" : "Save", extension, filter,
-                              owner && owner == window.get() ? "window" : "none");
+                              owner && owner == window.get() ? "window" : "none",
+                              title.isEmpty() ? QString() : ": " + title);
         EXPECT_FALSE(answers.isEmpty()) << "unexpected prompt " << qPrintable(lastPrompt);
         const QByteArray answer = answers.isEmpty() ? "-" : answers.takeFirst();
         return answer == "-" ? PromptResult() : AcceptChosenFile(Path(answer));
@@ -412,7 +413,7 @@ const std::string kBlock(kTemplateBlockSize - 1, '.');  // a template block but 
 const Row kRows[] = {
     // Start-up, the profile and the keys.
     {{"firstRunAsksForATemplate", "rm profile", "start a.html", "names a.html||",
-      "prompt Open html HTML Template files(*.html)|*.html|| none",
+      "prompt Open html HTML Template files(*.html)|*.html|| none: Choose an HTML template",
       "is profile [Template File]\nFileName=a.html\n"}},
     {{"aCancelledFirstRunIsStored", "rm profile", "start -",
       "is profile [Template File]\nFileName=\n", "start", "names ||"}},
@@ -421,7 +422,7 @@ const Row kRows[] = {
     {{"theProfileKeepsOtherLinesAndBytes",
       "put profile ; c\n[template file]\r\nfilename= x.html\r\nAfter=2\n[Last]\nx=y", "start",
       "names  x.html||", "Template n.html",
-      "prompt Open html HTML Template files(*.html)|*.html|| window",
+      "prompt Open html HTML Template files(*.html)|*.html|| window: Choose an HTML template",
       "is profile ; c\n[template file]\nFileName=n.html\nAfter=2\n[Last]\nx=y\n"}},
     {{"returnAndTabInTheText", "text one\ntwo", "key Tab", "fields |one\ntwo", "shown 1"}},
     {{"returnInTheTitleCloses", "key Return", "shown 0"}},
@@ -565,6 +566,14 @@ const Row kRows[] = {
     {{"twoWindowsOnOneProject", "proj a.wendle T|X|", "Open a.wendle", "swap", "Open a.wendle",
       "title 2", "Save", "swap", "title 1", "reply cancel", "Save", "msg ask: The project",
       "isproj a.wendle T2|X|"}},
+    {{"theWelcomeProjectReadsBack", "open " WENDLE_EXAMPLES "/welcome.wendle",
+      "names t.html|welcome.wendle|welcome.html",
+      "fields Welcome to Wendle|Type your page's title in the field above, and its text here.\n\n"
+      "Press Build: Wendle puts the title and the text into the template,\ntemplate.html, and "
+      "writes the page welcome.html beside this project.\nOpen welcome.html in your web browser "
+      "to see it.\n\nSave keeps your title and text in welcome.wendle; Template... chooses "
+      "another\ntemplate. Any HTML you type here, such as <b>bold</b>, goes into the page as it "
+      "is."}},
     {{"windows1252TextIsRead", "proj a.wendle \x93q\x94|\x80|p.html", "Open a.wendle",
       "fields \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac", "Save",
       "isproj a.wendle \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac|p.html"}},
