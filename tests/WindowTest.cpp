@@ -571,8 +571,8 @@ const Row kRows[] = {
       "fields Welcome to Wendle|Type your page's title in the field above, and its text here.\n\n"
       "Press Build: Wendle puts the title and the text into the template,\ntemplate.html, and "
       "writes the page welcome.html beside this project.\nOpen welcome.html in your web browser "
-      "to see it.\n\nSave keeps your title and text in welcome.wendle; Template... chooses "
-      "another\ntemplate. Any HTML you type here, such as <b>bold</b>, goes into the page as it "
+      "to see it.\n\nSave keeps your title and text in welcome.wendle; Template...\nchooses "
+      "another template. Any HTML you type here, such as\n<b>bold</b>, goes into the page as it "
       "is."}},
     {{"windows1252TextIsRead", "proj a.wendle \x93q\x94|\x80|p.html", "Open a.wendle",
       "fields \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac", "Save",
