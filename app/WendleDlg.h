@@ -83,8 +83,11 @@ private:
     // Asks before typed work would be lost; true when the caller may go on. Throws when the
     // save the user chose fails.
     bool MaybeSave();
-    // The title and text are now kept in a project or a page.
-    void KeepFields();
+    // The title and text, as read from or put into the fields, are now kept in a project or
+    // a page.
+    void KeepFields(const QString& title, const QString& text);
+    // Whether the fields differ from what was kept; nothing is read while nothing was typed.
+    bool FieldsChanged() const;
 
     Services& m_services;
     QHash<int, QWidget*> m_controls;
@@ -100,11 +103,11 @@ private:
     // The page name came from a project file rather than from the user's own choice in the
     // file prompt, so Build checks where it really leads first.
     bool m_bOutputFromProject = false;
-    // The title and text as they were last kept, to tell whether closing would lose work.
     // The content the project file held when it was last read or written here.
     size_t m_projectHash = 0;
-    QByteArray m_keptTitle;
-    QByteArray m_keptText;
+    // The title and text as they were last kept, to tell whether closing would lose work.
+    QString m_keptTitle;
+    QString m_keptText;
     QLineEdit* m_editTitle = nullptr;
     QPlainTextEdit* m_editText = nullptr;
 };

@@ -37,9 +37,11 @@ void CWendleDlg::OnBuild()
             return;
         pagePath = page.target;
     }
-    BuildPage(ResolveFileName(m_strTemplateName), pagePath, GetWindowText(*m_editTitle),
-              GetWindowText(*m_editText));
-    KeepFields();
+    const QString title = FieldText(*m_editTitle);
+    const QString text = FieldText(*m_editText);
+    BuildPage(ResolveFileName(m_strTemplateName), pagePath, title.toUtf8(),
+              BytesFromFieldText(text));
+    KeepFields(title, text);
 }
 
 void CWendleDlg::OnBuildAs()

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace {
 const QString kProjectExtension = QStringLiteral("wendle");
@@ -17,7 +18,7 @@ const QString kProjectFilter = QStringLiteral("Wendle files(*.wendle)|*.wendle||
 
 bool CWendleDlg::MaybeSave()
 {
-    if (GetWindowText(*m_editTitle) == m_keptTitle && GetWindowText(*m_editText) == m_keptText)
+    if (!FieldsChanged())
         return true;
     const Messages::SaveAnswer answer = m_services.messages.AskToSave(
         this,
@@ -32,22 +33,33 @@ bool CWendleDlg::MaybeSave()
     return true;
 }
 
-void CWendleDlg::KeepFields()
+void CWendleDlg::KeepFields(const QString& title, const QString& text)
 {
-    m_keptTitle = GetWindowText(*m_editTitle);
-    m_keptText = GetWindowText(*m_editText);
+    m_keptTitle = title;
+    m_keptText = text;
+    m_editTitle->setModified(false);
+    m_editText->document()->setModified(false);
+}
+
+bool CWendleDlg::FieldsChanged() const
+{
+    // Typing and deleting again sets the flags but changes nothing, so a touched field is
+    // compared with what was kept, in the field's own form.
+    return (m_editTitle->isModified() && !SameFieldText(FieldText(*m_editTitle), m_keptTitle))
+        || (m_editText->document()->isModified()
+            && !SameFieldText(FieldText(*m_editText), m_keptText));
 }
 
 void CWendleDlg::OnNew()
 {
     if (!MaybeSave())
         return;
-    SetWindowText(*m_editTitle, "");
-    SetWindowText(*m_editText, "");
+    m_editTitle->clear();
+    m_editText->clear();
     m_strProjectName.clear();
     m_strProjectFolder.clear();
     DoDataExchange();
-    KeepFields();
+    KeepFields({}, {});
     // The page name stays: the next Build writes to the same page as before.
 }
 
@@ -74,15 +86,15 @@ void CWendleDlg::OpenProject(const PromptResult& chosen)
 
     m_strProjectName = chosen.name;
     m_strProjectFolder = chosen.folder;
-    SetWindowText(*m_editTitle, content.title);
-    SetWindowText(*m_editText, content.text);
+    const QString title = SetWindowText(*m_editTitle, content.title);
+    const QString text = SetWindowText(*m_editText, content.text);
     // The page name is the project's: its page lies in the project's folder.
     m_projectHash = HashOf(content);
     m_strOutputName = content.outputName;
     m_strOutputFolder = content.outputName.isEmpty() ? QString() : chosen.folder;
     m_bOutputFromProject = !content.outputName.isEmpty();
     DoDataExchange();
-    KeepFields();
+    KeepFields(title, text);
 }
 
 void CWendleDlg::OnSaveAs()
@@ -121,10 +133,11 @@ bool CWendleDlg::SaveProject()
 
 void CWendleDlg::WriteWindowProject(OutputFile& file)
 {
-    const ProjectContent content{GetWindowText(*m_editTitle), GetWindowText(*m_editText),
-                                 m_strOutputName};
+    const QString title = FieldText(*m_editTitle);
+    const QString text = FieldText(*m_editText);
+    const ProjectContent content{title.toUtf8(), BytesFromFieldText(text), m_strOutputName};
     WriteProject(file, content);
     file.Commit();
     m_projectHash = HashOf(content);
-    KeepFields();
+    KeepFields(title, text);
 }

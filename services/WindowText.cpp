@@ -4,9 +4,11 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTextDocument>
 
-#include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 
@@ -23,44 +25,79 @@ QString DecodeBytes(QByteArrayView bytes)
     return QString::fromLatin1(bytes);
 }
 
+bool IsLineBreak(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
 }  // namespace
+
+QString FieldText(const QLineEdit& field)
+{
+    return field.text();
+}
+
+QString FieldText(const QPlainTextEdit& field)
+{
+    // toPlainText() would turn no-break spaces into plain spaces; the raw text keeps them.
+    return field.document()->toRawText();
+}
 
 QString FieldTextFromBytes(QByteArrayView bytes)
 {
     QString text = DecodeBytes(UpToFirstNul(bytes));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // CR LF to LF in place, in one pass: QString::replace would move the rest of the text for
+    // each of them.
+    const QChar* in = text.constData();
+    const QChar* const end = in + text.size();
+    QChar* const begin = text.data();
+    QChar* out = begin;
+    for (; in != end; ++in) {
+        if (*in != QLatin1Char('\r') || in + 1 == end || in[1] != QLatin1Char('\n'))
+            *out++ = *in;
+    }
+    text.truncate(out - begin);
     return text;
 }
 
-QByteArray BytesFromFieldText(const QString& text)
+QByteArray BytesFromFieldText(QStringView text)
 {
-    QString crlf = text;
-    crlf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return crlf.toUtf8();
+    // Each line is encoded straight into one buffer of the largest size it can take, followed
+    // by CR LF, so the text is read once and the bytes are never moved.
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    const auto breaks = std::count_if(text.begin(), text.end(), IsLineBreak);
+    QByteArray bytes(utf8.requiredSpace(text.size()) + breaks, Qt::Uninitialized);
+    char* out = bytes.data();
+    for (auto line = text.begin(); line != text.end();) {
+        const auto next = std::find_if(line, text.end(), IsLineBreak);
+        out = utf8.appendToBuffer(out, QStringView(line, next));
+        if (next == text.end())
+            break;
+        *out++ = '\r';
+        *out++ = '\n';
+        line = next + 1;
+    }
+    bytes.truncate(out - bytes.constData());
+    return bytes;
 }
 
-QByteArray GetWindowText(const QLineEdit& field)
+bool SameFieldText(QStringView a, QStringView b)
 {
-    return field.text().toUtf8();
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](QChar x, QChar y) {
+        return x == y || (IsLineBreak(x) && IsLineBreak(y));
+    });
 }
 
-QByteArray GetWindowText(const QPlainTextEdit& field)
+QString SetWindowText(QLineEdit& field, QByteArrayView bytes)
 {
-    // toPlainText() would turn no-break spaces into plain spaces; the raw text keeps them and
-    // separates lines with U+2029 (paragraphs) or U+2028 (line breaks within one).
-    QString text = field.document()->toRawText();
-    for (QChar& c : text)
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            c = QLatin1Char('\n');
-    return BytesFromFieldText(text);
+    QString text = FieldTextFromBytes(bytes);
+    field.setText(text);
+    return text;
 }
 
-void SetWindowText(QLineEdit& field, QByteArrayView bytes)
+QString SetWindowText(QPlainTextEdit& field, QByteArrayView bytes)
 {
-    field.setText(FieldTextFromBytes(bytes));
-}
-
-void SetWindowText(QPlainTextEdit& field, QByteArrayView bytes)
-{
-    field.setPlainText(FieldTextFromBytes(bytes));
+    QString text = FieldTextFromBytes(bytes);
+    field.setPlainText(text);
+    return text;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -10,11 +11,23 @@ class QPlainTextEdit;
 // The fields' text as byte strings in the program's code page, UTF-8. In the bytes a line
 // break is carriage return + line feed; setting a field stops at the first NUL byte, and
 // bytes that are not valid UTF-8 are read as Windows-1252.
-QByteArray GetWindowText(const QLineEdit& field);
-QByteArray GetWindowText(const QPlainTextEdit& field);
-void SetWindowText(QLineEdit& field, QByteArrayView bytes);
-void SetWindowText(QPlainTextEdit& field, QByteArrayView bytes);
+//
+// A command reads a field once, in the field's own form (FieldText), converts that once
+// (BytesFromFieldText), and keeps the same text to tell later whether it was changed.
 
-// The conversions behind the functions above.
+// The text as the field holds it. In the text field lines end with the document's own
+// separators, U+2029 between paragraphs and U+2028 within one.
+QString FieldText(const QLineEdit& field);
+QString FieldText(const QPlainTextEdit& field);
+
+// Sets the field from bytes; gives the text it was set to.
+QString SetWindowText(QLineEdit& field, QByteArrayView bytes);
+QString SetWindowText(QPlainTextEdit& field, QByteArrayView bytes);
+
+// The conversions, each one pass over the text: bytes to a field's text (CR LF to LF), and a
+// field's text to bytes (any line separator to CR LF).
 QString FieldTextFromBytes(QByteArrayView bytes);
-QByteArray BytesFromFieldText(const QString& text);
+QByteArray BytesFromFieldText(QStringView text);
+
+// True when two field texts are the same but for how their lines are separated.
+bool SameFieldText(QStringView a, QStringView b);
