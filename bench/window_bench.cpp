@@ -1,0 +1,135 @@
+// The window's commands on large texts, each beside what Qt's own fields cost in the same run.
+// The real window, offscreen, with a project whose text is N MiB of 72-byte lines; each command
+// is clicked once a round, medians of 3 rounds, at 1, 8 and 64 MiB:
+//   Open       beside setPlainText of the same text into a shown text field
+//   Build      beside toPlainText, then its UTF-8 bytes written and flushed
+//   Save As    beside the same
+//   New        beside clear() of a text field that holds the text
+//   closing with nothing typed, alone
+#include "app/WendleDlg.h"
+#include "project/ProjectFile.h"
+#include "res/resource.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Answers every file prompt with the next path, and fails on any message.
+class Scripted final : public FilePrompt, public Messages {
+public:
+    QStringList answers;
+
+    PromptResult Ask(Kind, const QString&, const QString&, const QString&, QWidget*) override
+    {
+        return AcceptChosenFile(answers.takeFirst());
+    }
+    void ReportError(QWidget*, const QString& text) override { qFatal("%s", qPrintable(text)); }
+    bool Confirm(QWidget*, const QString& text) override { qFatal("%s", qPrintable(text)); }
+    void Inform(QWidget*, const QString& text) override { qFatal("%s", qPrintable(text)); }
+    SaveAnswer AskToSave(QWidget*, const QString& text) override { qFatal("%s", qPrintable(text)); }
+    bool ConfirmSave(QWidget*, const QString& text) override { qFatal("%s", qPrintable(text)); }
+};
+
+double Milliseconds(const std::function<void()>& work)
+{
+    ::sync();
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    QApplication::processEvents();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+void WriteFlushed(const QString& path, const QByteArray& bytes)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0 || ::write(fd, bytes.data(), size_t(bytes.size())) != bytes.size()
+        || ::fdatasync(fd) != 0)
+        qFatal("cannot write %s", qPrintable(path));
+    ::close(fd);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    Scripted scripted;
+    ProfileStore profile(folder.filePath("wendle.ini"));
+    profile.Write(kTemplateSection, kTemplateEntry, "t.html");
+    WriteFlushed(folder.filePath("t.html"), "<h1>%s</h1><pre>%s</pre>");
+    Services services{scripted, scripted, profile};
+
+    std::map<int, std::map<std::string, double>> perMiB;  // size -> measure -> ms
+    for (const int mib : {1, 8, 64}) {
+        const QByteArray line = QByteArray(70, 'x') + "\r\n";
+        const QByteArray text = line.repeated(int((qint64(mib) << 20) / line.size()));
+        const QString project = folder.filePath("p.wendle");
+        WriteFlushed(project, EncodeProject({"A title", text, "p.html"}));
+        std::map<std::string, std::vector<double>> rounds;
+        for (int round = 0; round < 3; ++round) {
+            CWendleDlg window(services);
+            window.show();
+            const auto click = [&window](int id) {
+                qobject_cast<QPushButton*>(window.GetDlgItem(id))->click();
+            };
+            scripted.answers = {project, folder.filePath("s.wendle")};
+            rounds["Open"].push_back(Milliseconds([&] { click(IDC_OPEN); }));
+            rounds["Build"].push_back(Milliseconds([&] { click(IDC_BUILD); }));
+            rounds["Save As"].push_back(Milliseconds([&] { click(IDC_SAVEAS); }));
+            rounds["close"].push_back(Milliseconds([&] { window.close(); }));
+            window.show();
+            rounds["New"].push_back(Milliseconds([&] { click(IDC_NEW); }));
+            if (window.findChild<QPlainTextEdit*>()->document()->characterCount() != 1)
+                qFatal("New left text behind");
+
+            QPlainTextEdit field;
+            field.setLineWrapMode(QPlainTextEdit::NoWrap);
+            field.resize(600, 400);
+            field.show();
+            const QString plain = QString::fromUtf8(text).replace("\r\n", "\n");
+            rounds["setPlainText"].push_back(Milliseconds([&] { field.setPlainText(plain); }));
+            rounds["toPlainText + write"].push_back(Milliseconds([&] {
+                WriteFlushed(folder.filePath("floor.html"), field.toPlainText().toUtf8());
+            }));
+            rounds["clear"].push_back(Milliseconds([&] { field.clear(); }));
+        }
+        for (auto& [measure, times] : rounds) {
+            std::sort(times.begin(), times.end());
+            perMiB[mib][measure] = times[times.size() / 2];
+        }
+        auto& m = perMiB[mib];
+        std::printf("%2d MiB: Open %.1f ms (%.2fx setPlainText %.1f); Build %.1f ms (%.2fx); "
+                    "Save As %.1f ms (%.2fx; toPlainText + write %.1f); New %.1f ms (%.2fx clear "
+                    "%.1f); closing %.3f ms\n",
+                    mib, m["Open"], m["Open"] / m["setPlainText"], m["setPlainText"], m["Build"],
+                    m["Build"] / m["toPlainText + write"], m["Save As"],
+                    m["Save As"] / m["toPlainText + write"], m["toPlainText + write"], m["New"],
+                    m["New"] / m["clear"], m["clear"], m["close"]);
+    }
+    std::printf("time per byte at 64 MiB / at 8 MiB (target 1.25):");
+    for (const char* measure :
+         {"Open", "Build", "Save As", "New", "setPlainText", "toPlainText + write", "clear"})
+        std::printf(" %s %.2f;", measure, perMiB[64][measure] / perMiB[8][measure] / 8);
+    std::printf("\ntargets: every command at most 1.5x its floor; closing under 1 ms at 64 MiB\n");
+    return 0;
+}
