@@ -52,6 +52,7 @@ bench:
 	cd out/bench && ./bench/wendle_bench --alternate
 	cd out/bench && ./bench/wendle_bench --peak-memory
 	cd out/bench && ./bench/wendle_bench --batch ./wendle
+	cd out/bench && ./bench/wendle_bench --watch ./wendle
 	cd out/bench && ./bench/wendle_window_bench
 	scripts/startup_bench.sh out/bench/wendle out/bench/bench/minimal_dialog
 

@@ -45,7 +45,11 @@ CommandLine ParseCommandLine(const QStringList& arguments)
                        "folder."));
     const QCommandLineOption verbose(QStringLiteral("verbose"),
                                      QStringLiteral("With --build: print a line per page built."));
-    parser.addOptions({build, templateFile, allowOutside, verbose});
+    const QCommandLineOption watch(
+        QStringLiteral("watch"),
+        QStringLiteral("With --build: keep running, and rebuild a page whenever its project or "
+                       "its template changes, until Ctrl-C."));
+    parser.addOptions({build, watch, templateFile, allowOutside, verbose});
     parser.addPositionalArgument(QStringLiteral("PROJECT"),
                                  QStringLiteral("A project file (*.wendle)."),
                                  QStringLiteral("[PROJECT...]"));
@@ -67,14 +71,16 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     line.templateFile = parser.value(templateFile);
     line.allowOutside = parser.isSet(allowOutside);
     line.verbose = parser.isSet(verbose);
+    line.watch = parser.isSet(watch);
     QString error = parser.errorText();
     if (parsed && parser.isSet(build) && line.projects.isEmpty())
         error = QStringLiteral("--build needs at least one project.");
     else if (parsed && !parser.isSet(build) && line.projects.size() > 1)
         error = QStringLiteral("The window opens one project; build several with --build.");
     else if (parsed && !parser.isSet(build)
-             && (parser.isSet(templateFile) || line.allowOutside || line.verbose))
-        error = QStringLiteral("--template, --allow-outside and --verbose go with --build.");
+             && (parser.isSet(templateFile) || line.allowOutside || line.verbose || line.watch))
+        error =
+            QStringLiteral("--watch, --template, --allow-outside and --verbose go with --build.");
     if (!error.isEmpty()) {
         std::fprintf(stderr, "wendle: %s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
         line.action = CommandLine::Action::Exit;

@@ -6,8 +6,9 @@
 // What Wendle's command line asks for:
 //   wendle                      the window
 //   wendle PROJECT              the window, with PROJECT opened as Open opens it
-//   wendle --build [--template FILE] [--allow-outside] [--verbose] PROJECT...
-//                               no window: rebuild each project's page
+//   wendle --build [--watch] [--template FILE] [--allow-outside] [--verbose] PROJECT...
+//                               no window: rebuild each project's page; with --watch, again
+//                               whenever a project or its template changes
 //   wendle --help | --version
 struct CommandLine {
     enum class Action { Window, Build, Exit };
@@ -17,6 +18,7 @@ struct CommandLine {
     QString templateFile;
     bool allowOutside = false;
     bool verbose = false;
+    bool watch = false;
 };
 
 // Whether the arguments mean the window, decided before any application object exists: the

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/WendleDlg.h"
 #include "build/BatchBuild.h"
+#include "build/BatchWatch.h"
 
 #include <QApplication>
 
@@ -23,10 +24,10 @@ int CWendleApp::Run()
         return line.exitCode;
     case CommandLine::Action::Build: {
         const ProfileStore profile(ProfileStore::DefaultPath());
-        return RunBatchBuild({line.projects, line.templateFile, line.allowOutside, line.verbose},
-                             profile)
-            ? 0
-            : 1;
+        const BatchBuild batch{line.projects, line.templateFile, line.allowOutside, line.verbose};
+        if (line.watch)
+            return RunBatchWatch(batch, profile);
+        return RunBatchBuild(batch, profile) ? 0 : 1;
     }
     case CommandLine::Action::Window:
         // Only arguments that WantsWindow let through get here; the guard keeps any other

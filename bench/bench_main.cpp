@@ -4,6 +4,7 @@
 //   wendle_bench --alternate      the page build and its floors taking turns, 64 and 512 MiB
 //   wendle_bench --batch WENDLE   1,000 and 10,000 pages by wendle --build, Hugo, sed, pandoc
 //                                 and a durable floor; and wendle's start-up
+//   wendle_bench --watch WENDLE   wendle --build --watch: from a save to the pages, and memory
 #include "build/PageBuild.h"
 #include "build/SubstituteMarkers.h"
 #include "project/ProjectFile.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
@@ -573,6 +575,88 @@ int Batch(const QString& wendle)
     return 0;
 }
 
+// The resident memory of a running process, in KiB.
+long ResidentKiB(qint64 pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+// wendle --build --watch over 1 project and over 1,000 sharing one template: the time from a
+// save of the template (a new file renamed over it, as editors save) until every page is built
+// and on the disk ("built" printed), median of 20 saves, beside wendle --build of the same
+// pages; and, for 1,000 projects, the watch's memory after the first rebuild and after 100.
+int Watch(const QString& wendle)
+{
+    for (const int count : {1, 1000}) {
+        QDir folder(QDir(DataFolder()).filePath(QStringLiteral("watch-%1").arg(count)));
+        folder.removeRecursively();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+        WriteBytes(folder.filePath("wendle.ini"), "[Template File]\nFileName=t.html\n");
+        const QString tpl = folder.filePath("site/t.html");
+        WriteBytes(tpl, "<h1>%s</h1>%s");
+        QStringList projects;
+        for (int i = 0; i < count; ++i) {
+            const QString name = QStringLiteral("p%1").arg(i, 4, 10, QLatin1Char('0'));
+            WriteBytes(folder.filePath("site/" + name + ".wendle"),
+                       EncodeProject({"A title", "Some text", (name + ".html").toUtf8()}));
+            projects << folder.filePath("site/" + name + ".wendle");
+        }
+        const double build =
+            MedianSeconds(3, [&] { RunOrDie(wendle, QStringList{"--build"} + projects); });
+        QProcess watch;
+        watch.start(wendle, QStringList{"--build", "--watch", "--verbose"} + projects);
+        // Waits until `count` more pages are reported built.
+        const auto built = [&watch, count] {
+            for (int lines = 0; lines < count;) {
+                if (!watch.canReadLine() && !watch.waitForReadyRead(30000))
+                    qFatal("the watch stopped building");
+                while (watch.canReadLine())
+                    lines += watch.readLine().startsWith("built ");
+            }
+        };
+        built();
+        int saves = 0;
+        const auto save = [&] {
+            WriteBytes(tpl + ".new", "<h1>%s</h1>%s<!-- " + QByteArray::number(++saves) + " -->");
+            if (::rename(QFile::encodeName(tpl + ".new").constData(),
+                         QFile::encodeName(tpl).constData())
+                != 0)
+                qFatal("cannot rename the template");
+        };
+        std::vector<double> latency;
+        long first = 0;
+        for (int i = 0; i < (count > 1 ? 100 : 20); ++i) {
+            QThread::msleep(150);  // apart, so that each save is a burst of its own
+            const auto start = std::chrono::steady_clock::now();
+            save();
+            built();
+            if (i < 20)
+                latency.push_back(
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+                        .count());
+            if (i == 0)
+                first = ResidentKiB(watch.processId());
+        }
+        const long last = ResidentKiB(watch.processId());
+        watch.terminate();
+        watch.waitForFinished();
+        std::sort(latency.begin(), latency.end());
+        std::printf("watch of %d project%s: from a template's save to every page on the disk "
+                    "%.0f ms (median of 20; --build of the same pages %.0f ms; target under "
+                    "150 ms + that)\n",
+                    count, count > 1 ? "s" : "", latency[latency.size() / 2] * 1e3, build * 1e3);
+        if (count > 1)
+            std::printf("watch of %d projects: resident memory after the first rebuild %ld KiB, "
+                        "after 100 rebuilds %ld KiB (exit status %d)\n",
+                        count, first, last, watch.exitCode());
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -584,6 +668,8 @@ int main(int argc, char* argv[])
         return Alternate();
     if (argc > 2 && std::strcmp(argv[1], "--batch") == 0)
         return Batch(QString::fromLocal8Bit(argv[2]));
+    if (argc > 2 && std::strcmp(argv[1], "--watch") == 0)
+        return Watch(QString::fromLocal8Bit(argv[2]));
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -44,13 +44,10 @@ std::unique_ptr<OutputFile> WriteProjectPage(const QString& project, const Batch
         throw CommandError(QStringLiteral("The project writes its page outside the project's "
                                           "folder, %1; build it there with --allow-outside.")
                                .arg(place.Where()));
-    if (batch.templateFile.isEmpty() && (storedTemplate.isEmpty() || storedTemplate == kNoTemplate))
+    const QString templatePath = TemplatePathFor(batch, storedTemplate, folder);
+    if (templatePath.isEmpty())
         throw CommandError(QStringLiteral("No template has been chosen. Name one with --template "
                                           "FILE, or choose one in Wendle's window."));
-    // The profile's template is looked up in the project's folder, as the window does after Open.
-    const QString templatePath = batch.templateFile.isEmpty()
-        ? ResolveFileName(storedTemplate, folder)
-        : QDir::cleanPath(current.absoluteFilePath(batch.templateFile));
     // The title and text go through the fields' conversions, as the window would build them.
     const QByteArray title = FieldTextFromBytes(content.title).toUtf8();
     const QByteArray text = BytesFromFieldText(FieldTextFromBytes(content.text));
@@ -72,6 +69,15 @@ void ReportFailure(const QString& project, const QString& message)
 }
 
 }  // namespace
+
+QString TemplatePathFor(const BatchBuild& batch, const QByteArray& storedTemplate,
+                        const QString& projectFolder)
+{
+    if (!batch.templateFile.isEmpty())
+        return QDir::cleanPath(QDir::current().absoluteFilePath(batch.templateFile));
+    return storedTemplate == kNoTemplate ? QString()
+                                         : ResolveFileName(storedTemplate, projectFolder);
+}
 
 bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile)
 {

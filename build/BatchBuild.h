@@ -13,6 +13,12 @@ struct BatchBuild {
     bool verbose = false;  // print "built PATH" for each page
 };
 
+// The template of a project in `projectFolder`: --template, or else the one the profile names
+// (`storedTemplate`), looked up in the project's folder as the window does after Open. Empty
+// when there is none.
+QString TemplatePathFor(const BatchBuild& batch, const QByteArray& storedTemplate,
+                        const QString& projectFolder);
+
 // Builds each project's page in turn, as the window's Build does after Open: the project is
 // read and checked, the page is the project's page name in the project's folder, the template
 // is read and checked before the page is written, atomically. Each failure is one line on

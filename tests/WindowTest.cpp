@@ -12,6 +12,7 @@
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -177,6 +178,16 @@ private:
              [&] { Launch(arg, kTrace + QStringList{root.filePath("trace")}); }},  // run, in strace
             {"trace", [&] { Trace(); }},  // this process's writes from now on, until "durable"
             {"durable", [&] { Durable(arg.toInt()); }},  // so many renames, each made durable
+            // The program left running (--watch): started, waited for, stopped with SIGTERM.
+            {"watch", [&] { Launch(arg, {}, &watcher); }},
+            {"waitfor", [&] { Until([&] { return ReadQuietly(path) == rest; }); }},
+            {"waitout", [&] { Until([&] { return Output().contains(arg); }); }},
+            {"stop", [&] { Stop(); }},
+            {"replace",
+             [&] {  // as most editors save: a new file renamed over the old one
+                 WriteFile(path + ".new", rest);
+                 EXPECT_EQ(::rename(QFile::encodeName(path + ".new"), QFile::encodeName(path)), 0);
+             }},
             {"limit", [&] { sizeLimit = arg.toLongLong(); }},  // the next click's largest file
             // What must follow.
             {"is", [&] { EXPECT_EQ(ReadFile(path).toStdString(), rest.toStdString()); }},
@@ -230,9 +241,11 @@ private:
     }
 
     // Runs the real program with no display at all; logs "run STATUS: OUTPUT ERRORS".
-    void Launch(const QByteArray& arguments, const QStringList& prefix = {})
+    void Launch(const QByteArray& arguments, const QStringList& prefix = {},
+                QProcess* running = nullptr)
     {
-        QProcess program;
+        QProcess local;
+        QProcess& program = running ? *running : local;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         if (!prefix.isEmpty())  // LeakSanitizer cannot work under strace
             environment.insert("ASAN_OPTIONS", "detect_leaks=0");
@@ -243,9 +256,45 @@ private:
         const QStringList command =
             prefix + QString::fromUtf8(WENDLE_BINARY " " + arguments).split(' ');
         program.start(command.first(), command.mid(1));
+        if (running)
+            return;
         EXPECT_TRUE(program.waitForFinished(60000));
         log << QStringLiteral("run %1: ").arg(program.exitCode()) + program.readAllStandardOutput()
                 + program.readAllStandardError() + "(end)";
+    }
+
+    static QByteArray ReadQuietly(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // What the running program has printed so far, standard output then standard error.
+    QByteArray Output()
+    {
+        watched += watcher.readAllStandardOutput();
+        watchedErrors += watcher.readAllStandardError();
+        return watched + watchedErrors;
+    }
+
+    // Waits for a condition with a generous time-out, so a slow machine only waits longer.
+    static void Until(const std::function<bool()>& done)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!done() && timer.elapsed() < 20000)
+            QTest::qWait(10);
+        EXPECT_TRUE(done()) << "timed out";
+    }
+
+    void Stop()
+    {
+        watcher.terminate();
+        EXPECT_TRUE(watcher.waitForFinished(20000));
+        Output();
+        log << QStringLiteral("watch %1: ")
+                    .arg(watcher.exitStatus() == QProcess::NormalExit ? watcher.exitCode() : -1)
+                + watched + watchedErrors + "(end)";
     }
 
     // The system calls that write, flush and rename, as strace shows them.
@@ -334,6 +383,8 @@ private:
     qint64 sizeLimit = -1;
     QByteArray mountPoint;
     QProcess tracer;
+    QProcess watcher;
+    QByteArray watched, watchedErrors;
 };
 
 TEST_F(WindowTest, controlsFollowTheDialogTemplate)
@@ -491,7 +542,8 @@ const Row kRows[] = {
       "msg run 0: Usage:", "run --help-all", "msg run 0: Usage:", "run --frobnicate",
       "msg run 2: wendle: Unknown option 'frobnicate'.", "run --build",
       "msg run 2: wendle: --build needs", "run a b", "msg run 2: wendle: The window",
-      "run --verbose a", "msg run 2: wendle: --template, --allow-outside and --verbose go with"}},
+      "run --verbose a",
+      "msg run 2: wendle: --watch, --template, --allow-outside and --verbose go with"}},
     {{"theCommandLineBuilds", "rm profile", "proj a/1.wendle H|i|1.html", "run --build a/1.wendle",
       "msg run 1: wendle: a/1.wendle: No template has been chosen.",
       "put profile [Template File]\nFileName=t.html", "put a/t.html <h1>%s</h1>%s",
@@ -530,6 +582,29 @@ const Row kRows[] = {
       "traced --build a/1.wendle b/3.wendle a/2.wendle", "msg run 0: (end)", "durable 3",
       "is b/3.html [TX]", "trace", "title T", "Build p.html", "SaveAs a.wendle", "title 2", "Save",
       "durable 3", "isproj a.wendle T2||p.html"}},
+    {{"watchRebuildsAtEverySave",
+      "proj a.wendle T|X|p.html",
+      "proj b.wendle U|Y|q.html",
+      "put t.html <%s>%s",
+      "watch --build --watch a.wendle b.wendle",
+      "waitfor q.html <U>Y",
+      "replace t.html [%s]%s",
+      "waitfor p.html [T]X",
+      "replace t.html {%s}%s",
+      "waitfor q.html {U}Y",
+      "proj a.wendle V|X|p.html",
+      "waitfor p.html {V}X",
+      "put t.html %s",
+      "waitout a.wendle: The template @/t.html has no marker for the text",
+      "is p.html {V}X",
+      "rm t.html",
+      "waitout wendle: @/t.html: It was removed",
+      "put t.html (%s)%s",
+      "waitfor p.html (V)X",
+      "waitfor q.html (U)Y",
+      "stop",
+      "msg watch 0: wendle: a.wendle:",
+      "ls . a.wendle b.wendle p.html q.html t.html"}},
     {{"noPageNameMakesBuildAsk", "Build old.html", "proj a.wendle T|X|", "Open a.wendle",
       "names t.html|a.wendle|", "Build new.html"}},
     {{"aFailedOpenKeepsEverything", "proj a.wendle T|X|p.html", "Open a.wendle",

@@ -1,0 +1,177 @@
+#include "build/BatchWatch.h"
+
+#include "services/ProfileStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <map>
+#include <set>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// What tells a changed file from the same file: which file the name reaches, and its size and
+// times. A file that is not there has none.
+struct Stamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{}, changed{};
+
+    static Stamp Of(const QString& path)
+    {
+        struct stat status { };
+        if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+            return {};
+        return {true, status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim};
+    }
+
+    bool operator==(const Stamp& other) const
+    {
+        const auto same = [](const timespec& a, const timespec& b) {
+            return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+        };
+        return exists == other.exists && device == other.device && inode == other.inode
+            && size == other.size && same(modified, other.modified) && same(changed, other.changed);
+    }
+};
+
+// The write end of a pipe that SIGINT and SIGTERM write to; the event loop reads the other end,
+// so nothing but write() runs in the signal handler.
+int signalPipe = -1;
+
+void OnSignal(int)
+{
+    const char byte = 0;
+    [[maybe_unused]] const ssize_t ignored = ::write(signalPipe, &byte, 1);
+}
+
+class Watch {
+public:
+    Watch(const BatchBuild& batch, const ProfileStore& profile) : m_batch(batch), m_profile(profile)
+    {
+        const QByteArray stored = profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate);
+        for (int i = 0; i < batch.projects.size(); ++i) {
+            const QFileInfo project(QDir::current().absoluteFilePath(batch.projects[i]));
+            Track(project.absoluteFilePath(), i);
+            const QString templatePath = TemplatePathFor(batch, stored, project.absolutePath());
+            if (!templatePath.isEmpty())
+                Track(templatePath, i);
+        }
+        // Editors that save by renaming a new file over the old one end a watch on the file,
+        // so the folders are watched too, and the files are watched again once they are back.
+        for (const auto& [path, file] : m_files)
+            m_watcher.addPath(QFileInfo(path).absolutePath());
+        Rewatch();
+        m_settle.setSingleShot(true);
+        m_settle.setInterval(100);
+        QObject::connect(&m_watcher, &QFileSystemWatcher::fileChanged, [this](const QString& path) {
+            m_touched.insert(path);
+            m_settle.start();
+        });
+        QObject::connect(&m_watcher, &QFileSystemWatcher::directoryChanged,
+                         [this] { m_settle.start(); });
+        QObject::connect(&m_settle, &QTimer::timeout, [this] { Rebuild(); });
+    }
+
+private:
+    struct File {
+        Stamp stamp;
+        std::set<int> projects;
+    };
+
+    void Track(const QString& path, int project)
+    {
+        File& file = m_files[QDir::cleanPath(path)];
+        file.stamp = Stamp::Of(path);
+        file.projects.insert(project);
+    }
+
+    void Rewatch()
+    {
+        const QStringList watched = m_watcher.files();
+        for (const auto& [path, file] : m_files)
+            if (file.stamp.exists && !watched.contains(path))
+                m_watcher.addPath(path);
+    }
+
+    void Rebuild()
+    {
+        std::set<int> changed;
+        for (auto& [path, file] : m_files) {
+            const Stamp now = Stamp::Of(path);
+            if (!now.exists && file.stamp.exists)
+                std::fprintf(stderr,
+                             "wendle: %s: It was removed; its pages are rebuilt when it "
+                             "is back.\n",
+                             qPrintable(QDir::toNativeSeparators(path)));
+            // An event for the file itself counts even when its stamp looks the same: two
+            // writes within one tick of the file system's clock leave the same times.
+            if (now.exists && (!(now == file.stamp) || m_touched.count(path)))
+                changed.insert(file.projects.begin(), file.projects.end());
+            file.stamp = now;
+        }
+        m_touched.clear();
+        Rewatch();
+        // A project whose template is gone waits for it rather than failing at every change.
+        BatchBuild again = m_batch;
+        again.projects.clear();
+        for (const int project : changed)
+            if (AllPresent(project))
+                again.projects << m_batch.projects[project];
+        if (!again.projects.isEmpty())
+            RunBatchBuild(again, m_profile);
+        std::fflush(stdout);
+    }
+
+    bool AllPresent(int project) const
+    {
+        for (const auto& [path, file] : m_files)
+            if (file.projects.count(project) && !file.stamp.exists)
+                return false;
+        return true;
+    }
+
+    const BatchBuild& m_batch;
+    const ProfileStore& m_profile;
+    std::map<QString, File> m_files;  // projects and templates, by path
+    std::set<QString> m_touched;
+    QFileSystemWatcher m_watcher;
+    QTimer m_settle;
+};
+
+}  // namespace
+
+int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
+{
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
+        return 1;
+    signalPipe = fds[1];
+    struct sigaction action { };
+    action.sa_handler = OnSignal;
+    ::sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+    QSocketNotifier stop(fds[0], QSocketNotifier::Read);
+    QObject::connect(&stop, &QSocketNotifier::activated, [] { QCoreApplication::quit(); });
+
+    // Watching starts before the first build, so that no save during it goes unseen.
+    Watch watch(batch, profile);
+    RunBatchBuild(batch, profile);
+    std::fflush(stdout);
+    QCoreApplication::exec();
+    return 0;
+}
