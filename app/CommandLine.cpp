@@ -30,7 +30,13 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         QStringLiteral("Makes single HTML pages from a template. With no argument, or with a "
                        "project, opens the window; with --build, rebuilds the page of each "
                        "project, without a window, and exits."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Qt's own help option would also list --help-all, for Qt's options, which Wendle refuses;
+    // --help-all is still taken, as help.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    QCommandLineOption helpAll(QStringLiteral("help-all"));
+    helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({help, helpAll});
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption build(QStringLiteral("build"),
                                    QStringLiteral("Rebuild each project's page, then exit."));
@@ -56,7 +62,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
 
     CommandLine line;
     const bool parsed = parser.parse(arguments);
-    if (parsed && (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))) {
+    if (parsed && (parser.isSet(help) || parser.isSet(helpAll))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         line.action = CommandLine::Action::Exit;
         return line;

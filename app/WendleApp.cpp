@@ -8,12 +8,46 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const char kNoDisplay[] = "wendle: the window needs a display, and none was found (in an SSH "
+                          "session, a container or a\nterminal without a desktop). Pages can be "
+                          "built without one: wendle --build PROJECT...\n";
+
+// Qt's messages while the window's application starts, held back: when no display can be
+// reached Qt gives up with a fatal message (and an abort), and the user is told plainly instead.
+QStringList heldBack;
+
+void HoldBack(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        heldBack << message;
+        return;
+    }
+    std::fputs(kNoDisplay, stderr);
+    std::_Exit(1);
+}
+
+}  // namespace
 
 std::unique_ptr<QCoreApplication> CWendleApp::CreateApplication(int& argc, char* argv[])
 {
-    if (WantsWindow(argc, argv))
-        return std::make_unique<QApplication>(argc, argv);
-    return std::make_unique<QCoreApplication>(argc, argv);
+    if (!WantsWindow(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    // No platform is named and none could be found: say so before Qt aborts.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs(kNoDisplay, stderr);
+        return nullptr;
+    }
+    const QtMessageHandler previous = qInstallMessageHandler(HoldBack);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const QString& message : std::exchange(heldBack, {}))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    return app;
 }
 
 int CWendleApp::Run()

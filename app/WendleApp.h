@@ -10,7 +10,8 @@ class QCoreApplication;
 class CWendleApp {
 public:
     // The application object the arguments need: QApplication for the window, else one that
-    // needs no display.
+    // needs no display. Null, after saying so, when the window would need a display and there
+    // is none.
     static std::unique_ptr<QCoreApplication> CreateApplication(int& argc, char* argv[]);
 
     // Does what the command line asks for; gives the exit status.

@@ -11,6 +11,8 @@ CWendleApp theApp;
 int main(int argc, char* argv[])
 {
     const std::unique_ptr<QCoreApplication> app = CWendleApp::CreateApplication(argc, argv);
+    if (!app)
+        return 1;
     QCoreApplication::setApplicationName(QStringLiteral("wendle"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WENDLE_VERSION));
     return theApp.Run();

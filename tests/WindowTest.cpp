@@ -253,14 +253,14 @@ private:
             environment.remove(QString::fromLatin1(name));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
         program.setProcessEnvironment(environment);
-        const QStringList command =
-            prefix + QString::fromUtf8(WENDLE_BINARY " " + arguments).split(' ');
+        const QStringList command = prefix
+            + QString::fromUtf8(WENDLE_BINARY " " + arguments).split(' ', Qt::SkipEmptyParts);
         program.start(command.first(), command.mid(1));
         if (running)
             return;
         EXPECT_TRUE(program.waitForFinished(60000));
         log << QStringLiteral("run %1: ").arg(program.exitCode()) + program.readAllStandardOutput()
-                + program.readAllStandardError() + "(end)";
+                + '|' + program.readAllStandardError() + "(end)";
     }
 
     static QByteArray ReadQuietly(const QString& path)
@@ -294,7 +294,7 @@ private:
         Output();
         log << QStringLiteral("watch %1: ")
                     .arg(watcher.exitStatus() == QProcess::NormalExit ? watcher.exitCode() : -1)
-                + watched + watchedErrors + "(end)";
+                + watched + '|' + watchedErrors + "(end)";
     }
 
     // The system calls that write, flush and rename, as strace shows them.
@@ -538,26 +538,29 @@ const Row kRows[] = {
       "names t.html|a.wendle|a.html", "put p/t.html <%s%s>", "Build", "is p/a.html <TX>",
       "put p/b.wendle bad", "open @/p/b.wendle", "msg not a Wendle project", "start",
       "open b.wendle", "msg @/p/b.wendle:\nIt is not", "fields |", "names t.html||"}},
-    {{"theCommandLineUsage", "run --version", "msg run 0: wendle 0.5\n", "run --help",
-      "msg run 0: Usage:", "run --help-all", "msg run 0: Usage:", "run --frobnicate",
-      "msg run 2: wendle: Unknown option 'frobnicate'.", "run --build",
-      "msg run 2: wendle: --build needs", "run a b", "msg run 2: wendle: The window",
-      "run --verbose a",
-      "msg run 2: wendle: --watch, --template, --allow-outside and --verbose go with"}},
+    // Output, then "|", then errors: help and version go to standard output, errors elsewhere.
+    {{"theCommandLineUsage", "run --version", "msg run 0: wendle 0.5\n|(end)", "run --help",
+      "msg Displays help on commandline options.\n  -v, --version", "run --help-all",
+      "msg run 0: Usage:", "run --frobnicate", "msg run 2: |wendle: Unknown option 'frobnicate'.",
+      "run --build", "msg run 2: |wendle: --build needs", "run a b",
+      "msg run 2: |wendle: The window", "run --verbose a",
+      "msg run 2: |wendle: --watch, --template, --allow-outside and --verbose go with", "run",
+      "msg run 1: |wendle: the window needs a display", "run a.wendle",
+      "msg run 1: |wendle: the window needs a display"}},
     {{"theCommandLineBuilds", "rm profile", "proj a/1.wendle H|i|1.html", "run --build a/1.wendle",
-      "msg run 1: wendle: a/1.wendle: No template has been chosen.",
+      "msg run 1: |wendle: a/1.wendle: No template has been chosen.",
       "put profile [Template File]\nFileName=t.html", "put a/t.html <h1>%s</h1>%s",
       "put b/t.html [%s|%s]", "proj b/2.wendle T|x\r\ny\x80|2.html", "put a/bad.wendle bad",
       "proj c/3.wendle T|X|3.html", "put c/3.html earlier", "proj a/no.wendle T|X|",
       "run --build --verbose a/1.wendle a/bad.wendle c/3.wendle b/2.wendle a/no.wendle",
-      "msg run 1: built @/a/1.html\nbuilt @/b/2.html\nwendle: a/bad.wendle: Cannot read file "
+      "msg run 1: built @/a/1.html\nbuilt @/b/2.html\n|wendle: a/bad.wendle: Cannot read file "
       "@/a/bad.wendle: It is not a Wendle project, or it is damaged.\nwendle: c/3.wendle: Cannot "
       "read file @/c/t.html: No such file or directory.\nwendle: a/no.wendle: The project names "
       "no page; choose one with Build As",
       "is a/1.html <h1>H</h1>i", "is b/2.html [T|x\r\ny\xe2\x82\xac]", "is c/3.html earlier"}},
     {{"theCommandLineRefuses", "put t.html [%s|%s]", "proj a/out.wendle T|X|../b/o.html",
       "proj a/t.wendle T|X|t.html", "put a/t.html %s%s", "run --build a/out.wendle a/t.wendle",
-      "msg run 1: wendle: a/out.wendle: The project writes its page outside the project's folder, "
+      "msg run 1: |wendle: a/out.wendle: The project writes its page outside the project's folder, "
       "to @/b/o.html; build it there with --allow-outside.\nwendle: a/t.wendle: The page "
       "@/a/t.html would replace its own template.",
       "gone b/o.html", "is a/t.html %s%s", "mkdir b",
@@ -566,10 +569,10 @@ const Row kRows[] = {
     {{"aLinkCannotCarryTheBatchOut", "put secret.txt keep", "proj s/a.wendle T|X|p.html",
       "link s/p.html ../secret.txt", "proj s/b.wendle T|X|q.html", "link s/q.html in/q.html",
       "put s/in/q.html old", "put s/t.html <%s%s>", "run --build s/a.wendle s/b.wendle",
-      "msg run 1: wendle: s/a.wendle: The project writes its page outside the project's folder, "
+      "msg run 1: |wendle: s/a.wendle: The project writes its page outside the project's folder, "
       "to @/secret.txt through the link @/s/p.html; build it there with --allow-outside.\n(end)",
       "is secret.txt keep", "is s/in/q.html <TX>", "run --build --allow-outside s/a.wendle",
-      "msg run 0: (end)", "is secret.txt <TX>"}},
+      "msg run 0: |(end)", "is secret.txt <TX>"}},
     {{"aLinkOutOfTheFolderAsks", "put secret.txt keep", "proj s/a.wendle T|X|p.html",
       "link s/p.html ../secret.txt", "put s/t.html <%s%s>", "Open s/a.wendle", "reply no", "Build",
       "msg ask: This project writes its page outside the project's folder, to\n@/secret.txt\n"
@@ -579,7 +582,7 @@ const Row kRows[] = {
       "BuildAs s/p.html", "is secret.txt <TX>"}},
     {{"everyPageIsOnTheDiskBeforeItCounts", "proj a/1.wendle T|X|1.html", "put a/t.html <%s%s>",
       "proj a/2.wendle T|X|2.html", "proj b/3.wendle T|X|3.html", "put b/t.html [%s%s]",
-      "traced --build a/1.wendle b/3.wendle a/2.wendle", "msg run 0: (end)", "durable 3",
+      "traced --build a/1.wendle b/3.wendle a/2.wendle", "msg run 0: |(end)", "durable 3",
       "is b/3.html [TX]", "trace", "title T", "Build p.html", "SaveAs a.wendle", "title 2", "Save",
       "durable 3", "isproj a.wendle T2||p.html"}},
     {{"watchRebuildsAtEverySave",
@@ -603,7 +606,7 @@ const Row kRows[] = {
       "waitfor p.html (V)X",
       "waitfor q.html (U)Y",
       "stop",
-      "msg watch 0: wendle: a.wendle:",
+      "msg watch 0: |wendle: a.wendle:",
       "ls . a.wendle b.wendle p.html q.html t.html"}},
     {{"noPageNameMakesBuildAsk", "Build old.html", "proj a.wendle T|X|", "Open a.wendle",
       "names t.html|a.wendle|", "Build new.html"}},
