@@ -6,9 +6,12 @@
 #include "services/Errors.h"
 
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -63,6 +66,17 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget* parent)
     }
     }
     return nullptr;
+}
+
+// The one local file a drag carries, when it is a project or a template; else empty.
+QString DroppedFile(const QMimeData* data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return {};
+    const QString path = urls.front().toLocalFile();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("wendle") || suffix == QLatin1String("html") ? path : QString();
 }
 
 }  // namespace
@@ -138,6 +152,10 @@ bool CWendleDlg::OnInitDialog()
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &CWendleDlg::OnHelp);
     m_editTitle->setFocus();
+    // The fields would take a dropped file as text; files are the window's to handle.
+    setAcceptDrops(true);
+    m_editTitle->installEventFilter(this);
+    m_editText->viewport()->installEventFilter(this);
     return true;
 }
 
@@ -210,8 +228,53 @@ void CWendleDlg::OnHelp()
 
 void CWendleDlg::OnTemplate()
 {
-    const PromptResult chosen = m_services.prompt.Ask(FilePrompt::Kind::Open, kTemplateExtension,
-                                                      kTemplateFilter, kTemplatePromptTitle, this);
+    ChooseTemplate(m_services.prompt.Ask(FilePrompt::Kind::Open, kTemplateExtension,
+                                         kTemplateFilter, kTemplatePromptTitle, this));
+}
+
+void CWendleDlg::ChooseTemplate(const PromptResult& chosen)
+{
     m_strTemplateName = chosen.name;
     m_services.profile.Write(kTemplateSection, kTemplateEntry, m_strTemplateName);
+}
+
+void CWendleDlg::dragEnterEvent(QDragEnterEvent* event)
+{
+    AcceptDrag(event);
+}
+
+void CWendleDlg::AcceptDrag(QDropEvent* event)
+{
+    // Refused here, the drag shows that it cannot be dropped.
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CWendleDlg::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // As Open and Template do, the file's folder becoming the current directory.
+    if (path.endsWith(QLatin1String(".html"), Qt::CaseInsensitive))
+        RunCommand([this, &path] { ChooseTemplate(AcceptChosenFile(path)); });
+    else
+        RunCommand([this, &path] {
+            if (MaybeSave())
+                OpenProject(AcceptChosenFile(path));
+        });
+}
+
+bool CWendleDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // Text dragged onto a field stays the field's; anything that carries files is the window's.
+    auto* drag = dynamic_cast<QDropEvent*>(event);
+    if (!drag || !drag->mimeData()->hasUrls())
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::Drop)
+        dropEvent(drag);
+    else
+        AcceptDrag(drag);
+    return true;
 }

@@ -47,6 +47,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A project or a template dropped from a file manager, on the window or on a field.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     using Handler = void (CWendleDlg::*)();
@@ -76,6 +80,8 @@ private:
     void OnSave();
     void OnSaveAs();
     void OpenProject(const PromptResult& chosen);
+    void ChooseTemplate(const PromptResult& chosen);
+    void AcceptDrag(QDropEvent* event);
     // Saves into the project's own file; false when the user chose not to replace a file that
     // another program changed.
     bool SaveProject();

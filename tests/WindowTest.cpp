@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -171,6 +172,8 @@ private:
             {"reply", [&] { replies << arg; }},  // yes, no; save, discard, cancel
             {"choose", [&] { answers << arg; }},  // the answer to a prompt that no click opens
             {"close", [&] { Dlg().close(); }},
+            {"drop", [&] { EXPECT_TRUE(Drag(arg)); }},  // files from a file manager, on the text
+            {"nodrop", [&] { EXPECT_FALSE(Drag(arg)); }},
             {"swap", [&] { std::swap(window, other); }},  // to a second window, or back
             {"open", [&] { Dlg().OpenFromCommandLine(QString::fromUtf8(arg)); }},  // wendle FILE
             {"run", [&] { Launch(arg); }},  // the program with these arguments, and no display
@@ -352,6 +355,21 @@ private:
         }
         EXPECT_EQ(seen, renames);
         EXPECT_TRUE(folders.empty()) << "folder not flushed: " << qPrintable(*folders.begin());
+    }
+
+    // Drags files onto the text field and drops them there if the drag is accepted.
+    bool Drag(const QByteArray& names)
+    {
+        QMimeData files;
+        QList<QUrl> urls;
+        for (const QByteArray& name : names.split(' '))
+            urls << QUrl::fromLocalFile(Path(name));
+        files.setUrls(urls);
+        QWidget* target = Text()->viewport();
+        QDragEnterEvent enter({5, 5}, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        return enter.isAccepted() && QApplication::sendEvent(target, &drop);
     }
 
     std::string NextMessage() { return log.isEmpty() ? "(none)" : log.takeFirst().toStdString(); }
@@ -658,6 +676,26 @@ const Row kRows[] = {
       "to see it.\n\nSave keeps your title and text in welcome.wendle; Template...\nchooses "
       "another template. Any HTML you type here, such as\n<b>bold</b>, goes into the page as it "
       "is."}},
+    {{"filesDroppedFromAFileManager",
+      "proj p/a.wendle T|X|a.html",
+      "put p/n.html <%s>%s",
+      "put x.txt x",
+      "nodrop x.txt",
+      "nodrop p/a.wendle p/n.html",
+      "drop p/n.html",
+      "names n.html||",
+      "is profile [Template File]\nFileName=n.html\n",
+      "title !",
+      "reply cancel",
+      "drop p/a.wendle",
+      "msg ask:",
+      "fields !|",
+      "reply discard",
+      "drop p/a.wendle",
+      "msg ask:",
+      "names n.html|a.wendle|a.html",
+      "Build",
+      "is p/a.html <T>X"}},
     {{"windows1252TextIsRead", "proj a.wendle \x93q\x94|\x80|p.html", "Open a.wendle",
       "fields \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac", "Save",
       "isproj a.wendle \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac|p.html"}},
