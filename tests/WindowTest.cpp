@@ -12,9 +12,12 @@
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -23,6 +26,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gmock/gmock.h>
 
@@ -301,8 +305,8 @@ private:
     }
 
     // The system calls that write, flush and rename, as strace shows them.
-    inline static const QStringList kTrace{
-        "strace", "-f", "-s4096", "-etrace=openat,write,close,fdatasync,fsync,syncfs,rename", "-o"};
+    inline static const QStringList kTrace{"strace", "-f", "-y",
+                                           "-etrace=write,fdatasync,fsync,syncfs,rename", "-o"};
 
     void Trace()
     {
@@ -324,32 +328,23 @@ private:
             tracer.terminate();
             tracer.waitForFinished();
         }
-        const QRegularExpression call(
-            R"re(^(?:\d+ +)?(\w+)\((\d+)?(?:[^"]*"([^"]*)")?(?:, "([^"]*)")?.*= (-?\d+))re");
-        std::map<QString, QString> open;  // descriptor -> path
+        // strace -y shows a descriptor with its path: write(3</d/.p.html.x>, ...) = 9
+        const QRegularExpression call(R"re((\w+)\((?:\d+<([^>]*)>|"([^"]*)", "([^"]*)").*= \d)re");
         std::map<QString, bool> flushed;  // file -> its data is on the disk
         std::set<QString> folders;  // folders with a rename not yet flushed
         int seen = 0;
         for (const QByteArray& line : ReadFile(root.filePath("trace")).split('\n')) {
             const QRegularExpressionMatch m = call.match(QString::fromUtf8(line));
-            const QString name = m.captured(1), fd = m.captured(2), path = open[fd];
-            if (!m.hasMatch() || m.captured(5).toInt() < 0)
-                continue;
-            if (name == "openat")
-                open[m.captured(5)] = m.captured(3);
-            else if (name == "write")
-                flushed[path] = false;
-            else if (name == "fdatasync")
-                flushed[path] = true;
+            const QString name = m.captured(1), path = m.captured(2);
+            if (name == "write" || name == "fdatasync")
+                flushed[path] = name == "fdatasync";
             else if (name == "syncfs")
                 for (auto& file : flushed)
                     file.second = true;
             else if (name == "fsync")
                 folders.erase(path);
-            else if (name == "rename") {
-                ++seen;
-                EXPECT_TRUE(flushed[m.captured(3)])
-                    << "renamed before its data was flushed: " << line.constData();
+            else if (name == "rename" && ++seen) {
+                EXPECT_TRUE(flushed[m.captured(3)]) << "renamed unflushed: " << line.constData();
                 folders.insert(QFileInfo(m.captured(4)).absolutePath());
             }
         }
@@ -481,6 +476,9 @@ const std::string kLongTitle(40000, 't');  // beyond QLineEdit's usual 32767 cha
 const std::string kLongText(1 << 20, 'x');
 const std::string kBlock(kTemplateBlockSize - 1, '.');  // a template block but its last byte
 
+// A row packs its steps as a script reads; left to itself the formatter sets the steps of a
+// long row one to a line.
+// clang-format off
 const Row kRows[] = {
     // Start-up, the profile and the keys.
     {{"firstRunAsksForATemplate", "rm profile", "start a.html", "names a.html||",
@@ -489,7 +487,9 @@ const Row kRows[] = {
     {{"aCancelledFirstRunIsStored", "rm profile", "start -",
       "is profile [Template File]\nFileName=\n", "start", "names ||"}},
     {{"aStoredNotfoundAsksAgain", "put profile [Template File]\nFileName=notfound\n",
-      "start b.html", "names b.html||"}},
+      "start b.html", "names b.html||", "put profile [Template File]\nFileName=NotFound\n", "start",
+      "names NotFound||", "put profile [Template File]\nFileName=NOTFOUND\n", "start",
+      "names NOTFOUND||"}},
     {{"theProfileKeepsOtherLinesAndBytes",
       "put profile ; c\n[template file]\r\nfilename= x.html\r\nAfter=2\n[Last]\nx=y", "start",
       "names  x.html||", "Template n.html",
@@ -525,6 +525,8 @@ const Row kRows[] = {
       "msg Cannot read file @/t.html:\nNo such file", "link t.html t.html", "Build",
       "msg Cannot read file @/t.html:\n", "is p.html <h1></h1>", "rm t.html", "put t.html <%s>%s",
       "Build", "is p.html <new>"}},
+    {{"onlyPercentAndLowercaseSIsAMarker", "put t.html %S% s<%s|%s>", "title T", "text X",
+      "Build p.html", "is p.html %S% s<T|X>"}},
     {{"aTemplateWithoutMarkersKeepsThePage", "Build p.html", "title new", "put t.html <html>",
       "Build", "msg no marker for the title", "put t.html %s", "Build",
       "msg no marker for the text", "put t.html \0%s%s"s, "Build", "msg no marker for the title",
@@ -603,28 +605,13 @@ const Row kRows[] = {
       "traced --build a/1.wendle b/3.wendle a/2.wendle", "msg run 0: |(end)", "durable 3",
       "is b/3.html [TX]", "trace", "title T", "Build p.html", "SaveAs a.wendle", "title 2", "Save",
       "durable 3", "isproj a.wendle T2||p.html"}},
-    {{"watchRebuildsAtEverySave",
-      "proj a.wendle T|X|p.html",
-      "proj b.wendle U|Y|q.html",
-      "put t.html <%s>%s",
-      "watch --build --watch a.wendle b.wendle",
-      "waitfor q.html <U>Y",
-      "replace t.html [%s]%s",
-      "waitfor p.html [T]X",
-      "replace t.html {%s}%s",
-      "waitfor q.html {U}Y",
-      "proj a.wendle V|X|p.html",
-      "waitfor p.html {V}X",
-      "put t.html %s",
-      "waitout a.wendle: The template @/t.html has no marker for the text",
-      "is p.html {V}X",
-      "rm t.html",
-      "waitout wendle: @/t.html: It was removed",
-      "put t.html (%s)%s",
-      "waitfor p.html (V)X",
-      "waitfor q.html (U)Y",
-      "stop",
-      "msg watch 0: |wendle: a.wendle:",
+    {{"watchRebuildsAtEverySave", "proj a.wendle T|X|p.html", "proj b.wendle U|Y|q.html",
+      "put t.html <%s>%s", "watch --build --watch a.wendle b.wendle", "waitfor q.html <U>Y",
+      "replace t.html [%s]%s", "waitfor p.html [T]X", "replace t.html {%s}%s",
+      "waitfor q.html {U}Y", "proj a.wendle V|X|p.html", "waitfor p.html {V}X", "put t.html %s",
+      "waitout a.wendle: The template @/t.html has no marker for the text", "is p.html {V}X",
+      "rm t.html", "waitout wendle: @/t.html: It was removed", "put t.html (%s)%s",
+      "waitfor p.html (V)X", "waitfor q.html (U)Y", "stop", "msg watch 0: |wendle: a.wendle:",
       "ls . a.wendle b.wendle p.html q.html t.html"}},
     {{"noPageNameMakesBuildAsk", "Build old.html", "proj a.wendle T|X|", "Open a.wendle",
       "names t.html|a.wendle|", "Build new.html"}},
@@ -644,26 +631,11 @@ const Row kRows[] = {
     {{"aRelativePageNameAsks", "mkdir o", "proj p/a.wendle T|X|../o/p.html", "Open p/a.wendle",
       "reply no", "Build", "msg to\n@/o/p.html", "gone o/p.html", "proj a.wendle T|X|p.html",
       "Open a.wendle", "Build", "is p.html <h1>T</h1>X"}},
-    {{"anotherProgramsChangeIsNotOverwrittenUnasked",
-      "proj a.wendle T|X|",
-      "Open a.wendle",
-      "title !",
-      "proj a.wendle Other|x|",
-      "reply cancel",
-      "Save",
-      "msg ask: The project @/a.wendle was changed by another program after Wendle opened it. "
-      "Save over it?",
-      "isproj a.wendle Other|x|",
-      "fields T!|X",
-      "reply save",
-      "Save",
-      "msg ask:",
-      "isproj a.wendle T!|X|",
-      "title ?",
-      "Save",
-      "isproj a.wendle T!?|X|",
-      "rm a.wendle",
-      "Save",
+    {{"anotherProgramsChangeIsNotOverwrittenUnasked", "proj a.wendle T|X|", "Open a.wendle",
+      "title !", "proj a.wendle Other|x|", "reply cancel", "Save",
+      "msg ask: The project @/a.wendle was changed by another program after Wendle opened it. " "Save over it?",
+      "isproj a.wendle Other|x|", "fields T!|X", "reply save", "Save", "msg ask:",
+      "isproj a.wendle T!|X|", "title ?", "Save", "isproj a.wendle T!?|X|", "rm a.wendle", "Save",
       "isproj a.wendle T!?|X|"}},
     {{"twoWindowsOnOneProject", "proj a.wendle T|X|", "Open a.wendle", "swap", "Open a.wendle",
       "title 2", "Save", "swap", "title 1", "reply cancel", "Save", "msg ask: The project",
@@ -676,26 +648,13 @@ const Row kRows[] = {
       "to see it.\n\nSave keeps your title and text in welcome.wendle; Template...\nchooses "
       "another template. Any HTML you type here, such as\n<b>bold</b>, goes into the page as it "
       "is."}},
-    {{"filesDroppedFromAFileManager",
-      "proj p/a.wendle T|X|a.html",
-      "put p/n.html <%s>%s",
-      "put x.txt x",
-      "nodrop x.txt",
-      "nodrop p/a.wendle p/n.html",
-      "drop p/n.html",
-      "names n.html||",
-      "is profile [Template File]\nFileName=n.html\n",
-      "title !",
-      "reply cancel",
-      "drop p/a.wendle",
-      "msg ask:",
-      "fields !|",
-      "reply discard",
-      "drop p/a.wendle",
-      "msg ask:",
-      "names n.html|a.wendle|a.html",
-      "Build",
-      "is p/a.html <T>X"}},
+    {{"filesDroppedFromAFileManager", "proj p/a.wendle T|X|a.html", "put p/n.html <%s>%s",
+      "put x.txt x", "nodrop x.txt", "nodrop p/a.wendle p/n.html", "drop p/n.html",
+      "names n.html||", "is profile [Template File]\nFileName=n.html\n", "title !", "reply cancel",
+      "drop p/a.wendle", "msg ask:", "fields !|", "reply discard", "drop p/a.wendle", "msg ask:",
+      "names n.html|a.wendle|a.html", "Build", "is p/a.html <T>X"}},
+    {{"aBackslashInThePageNameAsks", "proj a.wendle T|X|..\\o\\p.html", "Open a.wendle", "reply no",
+      "Build", "msg ask: This project writes its page outside", "ls . a.wendle t.html"}},
     {{"windows1252TextIsRead", "proj a.wendle \x93q\x94|\x80|p.html", "Open a.wendle",
       "fields \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac", "Save",
       "isproj a.wendle \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac|p.html"}},
@@ -710,6 +669,7 @@ const Row kRows[] = {
       "msg Cannot read file t.html:\nNo such file or directory.", "mkdir g", "Save",
       "isproj g/a.wendle ||p.html"}},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Window, Crossed,
                          testing::Combine(testing::Values(Row{{"Window"}}),
@@ -778,6 +738,53 @@ const Row kAnswers[] = {
 INSTANTIATE_TEST_SUITE_P(LosingWork, Crossed,
                          testing::Combine(testing::ValuesIn(kRoads), testing::ValuesIn(kAnswers)),
                          CrossedName);
+
+// The real file prompt (Qt's own dialog, offscreen) and message boxes, answered by their own
+// line edit and buttons once they are up.
+void WhenShown(const std::function<void(QWidget*)>& answer)
+{
+    QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
+}
+
+TEST(RealDialogs, answerAsTheirButtonsSay)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("sub");
+    for (const auto kind : {FilePrompt::Kind::Open, FilePrompt::Kind::Save}) {
+        WhenShown([&](QWidget* dialog) {
+            EXPECT_EQ(static_cast<QFileDialog*>(dialog)->nameFilters(), QStringList{"Pages (*.x)"});
+            // Typed into its name field, then its Open or Save button.
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(dir.filePath("sub/p"));
+            dialog->findChild<QDialogButtonBox*>()
+                ->button(kind == FilePrompt::Kind::Open ? QDialogButtonBox::Open
+                                                        : QDialogButtonBox::Save)
+                ->click();
+        });
+        const PromptResult chosen = QtFilePrompt().Ask(kind, "x", "Pages|*.x||", "Pick", nullptr);
+        EXPECT_EQ(chosen.name, "p.x");
+        EXPECT_EQ(QDir::currentPath(), dir.filePath("sub"));
+    }
+    // Each question against each of its buttons, and Escape (NoButton).
+    QtMessages box;
+    const std::function<int()> toSave = [&] { return int(box.AskToSave(nullptr, "?")); },
+                               confirm = [&] { return int(box.Confirm(nullptr, "?")); },
+                               saveOver = [&] { return int(box.ConfirmSave(nullptr, "?")); };
+    const std::tuple<std::function<int()>, QMessageBox::StandardButton, int> table[] = {
+        {toSave, QMessageBox::Save, 0},      {toSave, QMessageBox::Discard, 1},
+        {toSave, QMessageBox::Cancel, 2},    {toSave, QMessageBox::NoButton, 2},
+        {confirm, QMessageBox::Yes, 1},      {confirm, QMessageBox::No, 0},
+        {confirm, QMessageBox::NoButton, 0}, {saveOver, QMessageBox::Save, 1},
+        {saveOver, QMessageBox::NoButton, 0}};
+    for (const auto& [ask, press, answer] : table) {
+        WhenShown([press = press](QWidget* box) {
+            if (press == QMessageBox::NoButton)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                static_cast<QMessageBox*>(box)->button(press)->click();
+        });
+        EXPECT_EQ(ask(), answer) << press;
+    }
+}
 
 TEST(FieldText, convertsLineBreaksBothWays)
 {
