@@ -123,9 +123,15 @@ void CWendleDlg::CreateControls()
             widget->setFocusPolicy(Qt::NoFocus);
         if (control.id != IDC_STATIC)
             m_controls.insert(control.id, widget);
-        // A label names the field that follows it, for screen readers too.
-        if (pendingLabel && control.kind != ControlKind::Label)
+        // A label names the field that follows it, for screen readers too; they read a field by
+        // its label and a button by its caption, without the colon and the blanks that only
+        // serve the layout.
+        if (pendingLabel && control.kind != ControlKind::Label) {
             pendingLabel->setBuddy(widget);
+            widget->setAccessibleName(pendingLabel->text().chopped(1));
+        }
+        if (control.kind == ControlKind::PushButton)
+            widget->setAccessibleName(QString::fromUtf8(control.text).trimmed());
         pendingLabel = qobject_cast<QLabel*>(widget);
     }
 

@@ -14,6 +14,7 @@ packages=(
   fonts-dejavu-core       # text metrics for the offscreen widget tests
   xvfb xauth xdotool imagemagick            # the real-window smoke test and its screenshot
   strace                  # the order of writes, flushes and renames
+  dbus at-spi2-core python3-pyatspi         # the window read as a screen reader reads it
   dpkg-dev file lintian man-db              # the Debian package and its checks
   desktop-file-utils appstream libxml2-utils
 )

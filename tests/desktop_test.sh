@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Wendle as a desktop user meets it. Usage: desktop_test.sh smoke|package WENDLE BUILD APP_ID
+# Wendle as a desktop user meets it. Usage: desktop_test.sh smoke|a11y|package WENDLE BUILD APP_ID
 #   smoke: the real program in a virtual X server. With a profile naming a template its window
 #     appears (screenshot BUILD/wendle-window.png) and Escape ends the run; with none the
 #     template prompt comes first, the main window after it, and the cancel is stored; the
 #     demo of make run opens with no prompt, and Build writes its page.
+#   a11y: the demo's window read through the accessibility bus, in a session bus of its own
+#     (a11y_test.py); skipped (77) where no session bus can start.
 #   package: the Debian package holds the program, launcher, icons, metadata, MIME type and
 #     manual page; the validators and lintian pass, and the dependencies were computed.
 set -euo pipefail
 part=$1 wendle=$2 build=$3 id=$4
-if [[ $part == smoke && -z ${WENDLE_IN_X:-} ]]; then
+if [[ $part != package && -z ${WENDLE_IN_X:-} ]]; then
   # Bounded, so a hung program fails the test. -noreset: the server would otherwise reset when
   # its last client leaves, and a program starting during the reset cannot connect.
   WENDLE_IN_X=1 exec timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
@@ -17,7 +19,15 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-if [[ $part == smoke ]]; then
+if [[ $part == a11y ]]; then
+  unset QT_QPA_PLATFORM
+  export HOME=$work XDG_RUNTIME_DIR=$work/run QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  mkdir -m 700 "$XDG_RUNTIME_DIR" && cd "$work"
+  dbus-run-session -- true 2> /dev/null || { echo "SKIP: no session bus can start"; exit 77; }
+  dbus-run-session -- bash -c '/usr/libexec/at-spi-bus-launcher --launch-immediately &
+    "$1/../scripts/demo.sh" "$2" demo & /usr/bin/python3 "$1/a11y_test.py"; status=$?
+    kill %2 %1; exit $status' a11y "$(dirname "$(realpath "$0")")" "$wendle" || fail "accessibility"
+elif [[ $part == smoke ]]; then
   unset QT_QPA_PLATFORM
   for ((i = 0; i < 100; i++)); do xdotool getmouselocation &> /dev/null && break; sleep 0.1; done
   export HOME=$work XDG_CONFIG_HOME=$work XDG_RUNTIME_DIR=$work/run
