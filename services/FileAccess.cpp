@@ -151,10 +151,11 @@ OutputFile::OutputFile(const QString& path) : m_path(path)
         Fail(QStringLiteral("A folder of that name is in the way"));
     // A file the user may not write is not replaced either, though its folder would allow it.
     // Read off the mode already at hand rather than asked again with access(); a file of
-    // another owner counts as writable when its group or others may write it.
+    // another owner counts as writable when its group or others may write it, and root may
+    // write any.
     static const uid_t user = ::geteuid();
-    const mode_t writable = user == 0 ? 07777 : status.st_uid == user ? S_IWUSR : S_IWGRP | S_IWOTH;
-    if (exists && (status.st_mode & writable) == 0)
+    const mode_t writable = status.st_uid == user ? S_IWUSR : S_IWGRP | S_IWOTH;
+    if (exists && user != 0 && (status.st_mode & writable) == 0)
         Fail(SystemReason(EACCES));
     if (exists)
         m_replaces = FileId{quint64(status.st_dev), quint64(status.st_ino)};
