@@ -12,7 +12,6 @@
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
-#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
@@ -187,9 +186,14 @@ private:
             {"durable", [&] { Durable(arg.toInt()); }},  // so many renames, each made durable
             // The program left running (--watch): started, waited for, stopped with SIGTERM.
             {"watch", [&] { Launch(arg, {}, &watcher); }},
-            {"waitfor", [&] { Until([&] { return ReadQuietly(path) == rest; }); }},
-            {"waitout", [&] { Until([&] { return Output().contains(arg); }); }},
-            {"stop", [&] { Stop(); }},
+            {"waitfor",
+             [&] {
+                 Until([&] {
+                     return QFileInfo(path).size() == rest.size() && ReadFile(path) == rest;
+                 });
+             }},
+            {"waitout", [&] { Until([&] { return watcher.peek(1 << 20).contains(arg); }); }},
+            {"stop", [&] { watcher.terminate(), Finish(watcher, "watch"); }},
             {"replace",
              [&] {  // as most editors save: a new file renamed over the old one
                  WriteFile(path + ".new", rest);
@@ -198,6 +202,7 @@ private:
             {"limit", [&] { sizeLimit = arg.toLongLong(); }},  // the next click's largest file
             // What must follow.
             {"is", [&] { EXPECT_EQ(ReadFile(path).toStdString(), rest.toStdString()); }},
+            {"same", [&] { EXPECT_EQ(ReadFile(path), ReadFile(QString::fromUtf8(rest))); }},
             {"isproj", [&] { EXPECT_EQ(ReadFile(path).toStdString(), project.toStdString()); }},
             {"gone", [&] { EXPECT_FALSE(QFileInfo::exists(path)); }},
             {"ls", [&] { EXPECT_EQ(QDir(path).entryList().join(' '), ". .. " + rest); }},
@@ -262,26 +267,19 @@ private:
         program.setProcessEnvironment(environment);
         const QStringList command = prefix
             + QString::fromUtf8(WENDLE_BINARY " " + arguments).split(' ', Qt::SkipEmptyParts);
+        program.setReadChannel(QProcess::StandardError);  // for "waitout"
         program.start(command.first(), command.mid(1));
-        if (running)
-            return;
+        if (!running)
+            Finish(program, "run");
+    }
+
+    // Waits for the program's end; logs "TAG STATUS: OUTPUT|ERRORS(end)", -1 after a crash.
+    void Finish(QProcess& program, const char* tag)
+    {
         EXPECT_TRUE(program.waitForFinished(60000));
-        log << QStringLiteral("run %1: ").arg(program.exitCode()) + program.readAllStandardOutput()
-                + '|' + program.readAllStandardError() + "(end)";
-    }
-
-    static QByteArray ReadQuietly(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // What the running program has printed so far, standard output then standard error.
-    QByteArray Output()
-    {
-        watched += watcher.readAllStandardOutput();
-        watchedErrors += watcher.readAllStandardError();
-        return watched + watchedErrors;
+        log << QStringLiteral("%1 %2: ").arg(tag).arg(
+                   program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1)
+                + program.readAllStandardOutput() + '|' + program.readAllStandardError() + "(end)";
     }
 
     // Waits for a condition with a generous time-out, so a slow machine only waits longer.
@@ -292,16 +290,6 @@ private:
         while (!done() && timer.elapsed() < 20000)
             QTest::qWait(10);
         EXPECT_TRUE(done()) << "timed out";
-    }
-
-    void Stop()
-    {
-        watcher.terminate();
-        EXPECT_TRUE(watcher.waitForFinished(20000));
-        Output();
-        log << QStringLiteral("watch %1: ")
-                    .arg(watcher.exitStatus() == QProcess::NormalExit ? watcher.exitCode() : -1)
-                + watched + '|' + watchedErrors + "(end)";
     }
 
     // The system calls that write, flush and rename, as strace shows them.
@@ -324,10 +312,8 @@ private:
     // flushed (fsync) after the rename and before the trace ends.
     void Durable(int renames)
     {
-        if (tracer.state() != QProcess::NotRunning) {
-            tracer.terminate();
-            tracer.waitForFinished();
-        }
+        tracer.terminate();
+        tracer.waitForFinished();
         // strace -y shows a descriptor with its path: write(3</d/.p.html.x>, ...) = 9
         const QRegularExpression call(R"re((\w+)\((?:\d+<([^>]*)>|"([^"]*)", "([^"]*)").*= \d)re");
         std::map<QString, bool> flushed;  // file -> its data is on the disk
@@ -397,7 +383,6 @@ private:
     QByteArray mountPoint;
     QProcess tracer;
     QProcess watcher;
-    QByteArray watched, watchedErrors;
 };
 
 TEST_F(WindowTest, controlsFollowTheDialogTemplate)
@@ -498,12 +483,9 @@ const Row kRows[] = {
     {{"returnAndTabInTheText", "text one\ntwo", "key Tab", "fields |one\ntwo", "shown 1"}},
     {{"returnInTheTitleCloses", "key Return", "shown 0"}},
     {{"closingAfterABuildAsksNothing", "title x", "Build p.html", "close", "shown 0"}},
-    {{"typingAndDeletingIsNoChange", "title ab", "key Backspace", "key Backspace", "key Escape",
-      "shown 0"}},
-    {{"editsUndoneInTheTextAreNoChange", "proj a.wendle T|A\r\nB|", "Open a.wendle", "text x",
-      "key Backspace", "New", "fields |", "key Escape", "shown 0"}},
-    {{"aChangedTextAloneAsks", "proj a.wendle T|A|", "Open a.wendle", "text x", "reply cancel",
-      "key Escape", "msg ask:", "shown 1"}},
+    {{"typingAndDeletingIsNoChange", "proj a.wendle T|A\r\nB|", "Open a.wendle", "title ab",
+      "key Backspace", "key Backspace", "text x", "key Backspace", "New", "fields |", "key Escape",
+      "shown 0", "start", "text y", "reply cancel", "key Escape", "msg ask:", "shown 1"}},
     {{"f1ShowsTheVersion", "key F1", "msg info: Tasco's Wendle v0.5"}},
 
     // Build and Build As.
@@ -629,8 +611,9 @@ const Row kRows[] = {
       "msg ask: This project writes its page outside the project's folder, to\n@/o/p.html\n",
       "gone o/p.html", "reply yes", "Build", "msg @/o/p.html", "is o/p.html <h1>T</h1>X"}},
     {{"aRelativePageNameAsks", "mkdir o", "proj p/a.wendle T|X|../o/p.html", "Open p/a.wendle",
-      "reply no", "Build", "msg to\n@/o/p.html", "gone o/p.html", "proj a.wendle T|X|p.html",
-      "Open a.wendle", "Build", "is p.html <h1>T</h1>X"}},
+      "reply no", "Build", "msg to\n@/o/p.html", "gone o/p.html", "proj b.wendle T|X|..\\o\\p.html",
+      "Open b.wendle", "reply no", "Build", "msg to\n@/..\\o\\p.html", "proj a.wendle T|X|p.html",
+      "Open a.wendle", "Build", "is p.html <h1>T</h1>X", "ls . a.wendle b.wendle o p p.html t.html"}},
     {{"anotherProgramsChangeIsNotOverwrittenUnasked", "proj a.wendle T|X|", "Open a.wendle",
       "title !", "proj a.wendle Other|x|", "reply cancel", "Save",
       "msg ask: The project @/a.wendle was changed by another program after Wendle opened it. " "Save over it?",
@@ -641,20 +624,13 @@ const Row kRows[] = {
       "title 2", "Save", "swap", "title 1", "reply cancel", "Save", "msg ask: The project",
       "isproj a.wendle T2|X|"}},
     {{"theWelcomeProjectReadsBack", "open " WENDLE_EXAMPLES "/welcome.wendle",
-      "names t.html|welcome.wendle|welcome.html",
-      "fields Welcome to Wendle|Type your page's title in the field above, and its text here.\n\n"
-      "Press Build: Wendle puts the title and the text into the template,\ntemplate.html, and "
-      "writes the page welcome.html beside this project.\nOpen welcome.html in your web browser "
-      "to see it.\n\nSave keeps your title and text in welcome.wendle; Template...\nchooses "
-      "another template. Any HTML you type here, such as\n<b>bold</b>, goes into the page as it "
-      "is."}},
+      "names t.html|welcome.wendle|welcome.html", "SaveAs w.wendle",
+      "same w.wendle " WENDLE_EXAMPLES "/welcome.wendle"}},
     {{"filesDroppedFromAFileManager", "proj p/a.wendle T|X|a.html", "put p/n.html <%s>%s",
       "put x.txt x", "nodrop x.txt", "nodrop p/a.wendle p/n.html", "drop p/n.html",
       "names n.html||", "is profile [Template File]\nFileName=n.html\n", "title !", "reply cancel",
       "drop p/a.wendle", "msg ask:", "fields !|", "reply discard", "drop p/a.wendle", "msg ask:",
       "names n.html|a.wendle|a.html", "Build", "is p/a.html <T>X"}},
-    {{"aBackslashInThePageNameAsks", "proj a.wendle T|X|..\\o\\p.html", "Open a.wendle", "reply no",
-      "Build", "msg ask: This project writes its page outside", "ls . a.wendle t.html"}},
     {{"windows1252TextIsRead", "proj a.wendle \x93q\x94|\x80|p.html", "Open a.wendle",
       "fields \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac", "Save",
       "isproj a.wendle \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac|p.html"}},
@@ -740,7 +716,7 @@ INSTANTIATE_TEST_SUITE_P(LosingWork, Crossed,
                          CrossedName);
 
 // The real file prompt (Qt's own dialog, offscreen) and message boxes, answered by their own
-// line edit and buttons once they are up.
+// name field and buttons once they are up.
 void WhenShown(const std::function<void(QWidget*)>& answer)
 {
     QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
@@ -753,57 +729,50 @@ TEST(RealDialogs, answerAsTheirButtonsSay)
     for (const auto kind : {FilePrompt::Kind::Open, FilePrompt::Kind::Save}) {
         WhenShown([&](QWidget* dialog) {
             EXPECT_EQ(static_cast<QFileDialog*>(dialog)->nameFilters(), QStringList{"Pages (*.x)"});
-            // Typed into its name field, then its Open or Save button.
+            // Typed into its name field, then accepted as its Open or Save button does.
             dialog->findChild<QLineEdit*>("fileNameEdit")->setText(dir.filePath("sub/p"));
-            dialog->findChild<QDialogButtonBox*>()
-                ->button(kind == FilePrompt::Kind::Open ? QDialogButtonBox::Open
-                                                        : QDialogButtonBox::Save)
-                ->click();
+            QMetaObject::invokeMethod(dialog, "accept");
         });
         const PromptResult chosen = QtFilePrompt().Ask(kind, "x", "Pages|*.x||", "Pick", nullptr);
         EXPECT_EQ(chosen.name, "p.x");
         EXPECT_EQ(QDir::currentPath(), dir.filePath("sub"));
     }
-    // Each question against each of its buttons, and Escape (NoButton).
+    // Each question (0 AskToSave, 1 Confirm, 2 ConfirmSave) against each of its buttons, and
+    // Escape (NoButton).
     QtMessages box;
-    const std::function<int()> toSave = [&] { return int(box.AskToSave(nullptr, "?")); },
-                               confirm = [&] { return int(box.Confirm(nullptr, "?")); },
-                               saveOver = [&] { return int(box.ConfirmSave(nullptr, "?")); };
-    const std::tuple<std::function<int()>, QMessageBox::StandardButton, int> table[] = {
-        {toSave, QMessageBox::Save, 0},      {toSave, QMessageBox::Discard, 1},
-        {toSave, QMessageBox::Cancel, 2},    {toSave, QMessageBox::NoButton, 2},
-        {confirm, QMessageBox::Yes, 1},      {confirm, QMessageBox::No, 0},
-        {confirm, QMessageBox::NoButton, 0}, {saveOver, QMessageBox::Save, 1},
-        {saveOver, QMessageBox::NoButton, 0}};
-    for (const auto& [ask, press, answer] : table) {
-        WhenShown([press = press](QWidget* box) {
+    const std::tuple<int, QMessageBox::StandardButton, int> table[] = {
+        {0, QMessageBox::Save, 0},     {0, QMessageBox::Discard, 1}, {0, QMessageBox::Cancel, 2},
+        {0, QMessageBox::NoButton, 2}, {1, QMessageBox::Yes, 1},     {1, QMessageBox::No, 0},
+        {1, QMessageBox::NoButton, 0}, {2, QMessageBox::Save, 1},    {2, QMessageBox::NoButton, 0}};
+    for (const auto& [question, press, answer] : table) {
+        WhenShown([press = press](QWidget* shown) {
             if (press == QMessageBox::NoButton)
-                QTest::keyClick(box, Qt::Key_Escape);
+                QTest::keyClick(shown, Qt::Key_Escape);
             else
-                static_cast<QMessageBox*>(box)->button(press)->click();
+                static_cast<QMessageBox*>(shown)->button(press)->click();
         });
-        EXPECT_EQ(ask(), answer) << press;
+        EXPECT_EQ(question == 0       ? int(box.AskToSave(nullptr, "?"))
+                      : question == 1 ? int(box.Confirm(nullptr, "?"))
+                                      : int(box.ConfirmSave(nullptr, "?")),
+                  answer)
+            << press;
     }
 }
 
 TEST(FieldText, convertsLineBreaksBothWays)
 {
-    // Bytes to a field's text, and a field's text (any of its line separators) to bytes.
-    const std::pair<QByteArray, QString> table[] = {
-        {"a\r\nb\r\n", "a\nb\n"},
-        {"\r\r\n\n\r", "\r\n\n\r"},
-        {"\xf0\x9f\x98\x80\r\n\xc3\xa9", QString::fromUtf8("\xf0\x9f\x98\x80\n\xc3\xa9")},
-        {"", ""},
-    };
-    for (const auto& [bytes, text] : table) {
+    // Bytes to a field's text, and that text (lines as the document separates them) back.
+    for (const auto& [bytes, text] :
+         {std::pair<QByteArray, QString>{"a\r\nb\r\n", "a\nb\n"},
+          {"\r\r\n\n\r", "\r\n\n\r"},
+          {"\xf0\x9f\x98\x80\r\n", QString::fromUtf8("\xf0\x9f\x98\x80\n")}}) {
         EXPECT_EQ(FieldTextFromBytes(bytes), text);
         EXPECT_EQ(BytesFromFieldText(QString(text).replace('\n', QChar::ParagraphSeparator)),
                   QByteArray(bytes).replace("\r\n", "\n").replace("\n", "\r\n"));
     }
     EXPECT_EQ(BytesFromFieldText(u"a\u2028b\nc"), "a\r\nb\r\nc");
     EXPECT_TRUE(SameFieldText(u"a\u2029b\u2028", u"a\nb\n"));
-    EXPECT_FALSE(SameFieldText(u"a\nb", u"a\rb"));
-    EXPECT_FALSE(SameFieldText(u"a\nb", u"a\n"));
+    EXPECT_FALSE(SameFieldText(u"a\nb", u"a\rb") || SameFieldText(u"a\nb", u"a\n"));
 }
 
 TEST(ProjectFile, readsAndWritesOnlyWhatTheOtherTakes)

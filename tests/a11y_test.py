@@ -3,80 +3,52 @@
 # by their labels and the buttons by their captions, each with its role; Tab moving through them
 # in the window's tab order; and the unsaved-work question and the about box with their buttons.
 # Keys go to the real window through xdotool. Exits 1 with a message at the first difference.
-import subprocess
-import sys
-import time
-
+import subprocess, sys, time
 import pyatspi
 
-FIELDS = ["Title", "Text"]
-BUTTONS = ["Save As...", "Build", "Open...", "Template...", "New", "Save", "Build As..."]
+FIELDS, BUTTONS = ["Title", "Text"], ["Save As...", "Build", "Open...", "Template...", "New",
+                                      "Save", "Build As..."]
 
 
 def until(what, find):
     for _ in range(200):
-        found = find()
-        if found:
+        if found := find():
             return found
         time.sleep(0.1)
     sys.exit(f"a11y: FAIL: {what}")
 
 
-def tree(node):
-    yield node
-    for child in node:
-        if child is not None:
+def nodes(role=None):  # every node of wendle's windows, or those of one role
+    def tree(node):
+        yield node
+        for child in filter(None, node):
             yield from tree(child)
+    apps = [a for a in filter(None, pyatspi.Registry.getDesktop(0)) if a.name == "wendle"]
+    return [n for a in apps for w in filter(None, a) for n in tree(w) if role in (None, n.getRoleName())]
 
 
-def windows():
-    apps = [a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "wendle"]
-    return [w for a in apps for w in a if w is not None]
+def key(*keys, focus=[]):
+    # Without a window manager, keys reach the main window only once it has the keyboard focus.
+    subprocess.run(["xdotool", *focus, "key", "--clearmodifiers", *keys], check=True)
 
 
-def focused():
-    return [n.name for w in windows() for n in tree(w) if n.getState().contains(pyatspi.STATE_FOCUSED)
-            and n.getRoleName() in ("text", "push button")]
+MAIN = ["search", "--sync", "--onlyvisible", "--name", "^Tasco's Wendle$", "windowfocus", "--sync"]
 
 
-def key(name):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
-
-
-def dialog_with(text):
-    def find():
-        for w in windows():
-            nodes = list(tree(w))
-            if any(text in n.name for n in nodes):
-                return [n.name for n in nodes if n.getRoleName() == "push button"]
-    return until(f"no window says '{text}'", find)
-
-
-def focus_main():
-    # Without a window manager, keys reach the window only once it has the keyboard focus.
-    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tasco's Wendle$",
-                    "windowfocus", "--sync"], check=True)
-
-
-main = until("no window of wendle's on the bus", windows)[0]
-focus_main()
+until("no window of wendle's on the bus", nodes)
 controls = [(n.getRoleName(), n.name, n.getState().contains(pyatspi.STATE_EDITABLE))
-            for n in main if n.getRoleName() in ("text", "push button")]
+            for n in nodes() if n.getRoleName() in ("text", "push button")]
 expected = [("text", n, True) for n in FIELDS] + [("push button", n, False) for n in BUTTONS]
 if controls != expected:
     sys.exit(f"a11y: FAIL: controls {controls}, expected {expected}")
 for name in FIELDS[1:] + BUTTONS + FIELDS[:1]:
-    key("Tab")
-    until(f"Tab did not reach {name}: {focused()}", lambda: focused() == [name])
-subprocess.run(["xdotool", "type", "x"], check=True)
-key("Escape")
-if sorted(dialog_with("not saved")) != ["Cancel", "Discard", "Save"]:
-    sys.exit("a11y: FAIL: the unsaved-work question lacks its buttons")
-key("Escape")
-until("the question stayed", lambda: not any("not saved" in n.name for w in windows() for n in tree(w)))
-focus_main()
-key("F1")
-if dialog_with("v0.5") != ["OK"]:
-    sys.exit("a11y: FAIL: the about box lacks its button")
-key("Return")
+    key("Tab", focus=MAIN if name == "Text" else [])
+    until(f"Tab did not reach {name}", lambda: [n.name for n in nodes() if n.getRoleName() in (
+        "text", "push button") and n.getState().contains(pyatspi.STATE_FOCUSED)] == [name])
+for keys, focus, says, buttons in [(["x", "Escape"], [], "not saved", ["Cancel", "Discard", "Save"]),
+                                   (["F1"], MAIN, "v0.5", ["OK"])]:
+    key(*keys, focus=focus)
+    until(f"no window says '{says}' with {buttons}", lambda: any(says in n.name for n in nodes())
+          and sorted(n.name for n in nodes("push button")) == sorted(BUTTONS + buttons))
+    key("Escape")
 print("a11y: passed")
