@@ -55,11 +55,11 @@ std::unique_ptr<OutputFile> WriteProjectPage(const QString& project, const Batch
     if (known == templates.end()) {
         InputFile source(templatePath);
         if (source.Length() > kTemplateBlockSize)
-            return PreparePage(templatePath, place.target, title, text);
+            return PreparePage(templatePath, place.target, title, text, OutputFile::Links::Replace);
         known = templates.emplace(templatePath, Template{source.ReadAll(), source.Id()}).first;
     }
     return PreparePageFrom(known->second.bytes, known->second.id, templatePath, place.target, title,
-                           text);
+                           text, OutputFile::Links::Replace);
 }
 
 void ReportFailure(const QString& project, const QString& message)

@@ -39,8 +39,10 @@ void CWendleDlg::OnBuild()
     }
     const QString title = FieldText(*m_editTitle);
     const QString text = FieldText(*m_editText);
+    // A page checked above is written where it was checked, whatever link appears there since.
     BuildPage(ResolveFileName(m_strTemplateName), pagePath, title.toUtf8(),
-              BytesFromFieldText(text));
+              BytesFromFieldText(text),
+              m_bOutputFromProject ? OutputFile::Links::Replace : OutputFile::Links::Follow);
     KeepFields(title, text);
 }
 

@@ -145,9 +145,9 @@ void CheckNames(const QString& templatePath, const QString& pagePath)
 std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& templateId,
                                      const QString& templatePath, const QString& pagePath,
                                      QByteArrayView title, QByteArrayView text,
-                                     const CodePage& codePage)
+                                     OutputFile::Links links, const CodePage& codePage)
 {
-    auto output = std::make_unique<OutputFile>(pagePath);
+    auto output = std::make_unique<OutputFile>(pagePath, links);
     // The file the page would replace is known only now, links followed; the output's
     // temporary file goes with it when refused.
     if (output->Replaces(templateId))
@@ -187,24 +187,24 @@ std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& tem
 
 std::unique_ptr<OutputFile> PreparePage(const QString& templatePath, const QString& pagePath,
                                         QByteArrayView title, QByteArrayView text,
-                                        const CodePage& codePage)
+                                        OutputFile::Links links, const CodePage& codePage)
 {
     CheckNames(templatePath, pagePath);
     InputFile input(templatePath);
     return MakePage([&input](char* into, qint64 size) { return input.Read(into, size); },
-                    input.Id(), templatePath, pagePath, title, text, codePage);
+                    input.Id(), templatePath, pagePath, title, text, links, codePage);
 }
 
 void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
-               QByteArrayView text, const CodePage& codePage)
+               QByteArrayView text, OutputFile::Links links, const CodePage& codePage)
 {
-    PreparePage(templatePath, pagePath, title, text, codePage)->Commit();
+    PreparePage(templatePath, pagePath, title, text, links, codePage)->Commit();
 }
 
 std::unique_ptr<OutputFile> PreparePageFrom(QByteArrayView templateBytes, const FileId& templateId,
                                             const QString& templatePath, const QString& pagePath,
                                             QByteArrayView title, QByteArrayView text,
-                                            const CodePage& codePage)
+                                            OutputFile::Links links, const CodePage& codePage)
 {
     CheckNames(templatePath, pagePath);
     const auto read = [&templateBytes](char* into, qint64 size) {
@@ -213,5 +213,5 @@ std::unique_ptr<OutputFile> PreparePageFrom(QByteArrayView templateBytes, const 
         templateBytes = templateBytes.sliced(count);
         return qint64(count);
     };
-    return MakePage(read, templateId, templatePath, pagePath, title, text, codePage);
+    return MakePage(read, templateId, templatePath, pagePath, title, text, links, codePage);
 }

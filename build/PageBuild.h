@@ -43,17 +43,20 @@ ProjectPage PlaceProjectPage(const QByteArray& name, const QString& projectFolde
 // Makes a page from a template file into an output file, written whole but not committed:
 // the template is opened before the page is touched, and a page that would replace its own
 // template (through a link too) is refused. Throws CommandError (FileError for file trouble)
-// with a message for the user; the earlier page then stays as it was.
+// with a message for the user; the earlier page then stays as it was. `links` as OutputFile.
 std::unique_ptr<OutputFile> PreparePage(const QString& templatePath, const QString& pagePath,
                                         QByteArrayView title, QByteArrayView text,
+                                        OutputFile::Links links = OutputFile::Links::Follow,
                                         const CodePage& codePage = CodePage::Utf8());
 
 // PreparePage, then the page replaces an earlier one once it is on the disk.
 void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
-               QByteArrayView text, const CodePage& codePage = CodePage::Utf8());
+               QByteArrayView text, OutputFile::Links links = OutputFile::Links::Follow,
+               const CodePage& codePage = CodePage::Utf8());
 
 // PreparePage from a template already read: `templateId` and `templatePath` name it.
 std::unique_ptr<OutputFile> PreparePageFrom(QByteArrayView templateBytes, const FileId& templateId,
                                             const QString& templatePath, const QString& pagePath,
                                             QByteArrayView title, QByteArrayView text,
+                                            OutputFile::Links links = OutputFile::Links::Follow,
                                             const CodePage& codePage = CodePage::Utf8());

@@ -135,17 +135,18 @@ QByteArray InputFile::ReadAll()
     return bytes;
 }
 
-OutputFile::OutputFile(const QString& path) : m_path(path)
+OutputFile::OutputFile(const QString& path, Links links) : m_path(path)
 {
     if (path.isEmpty())
         throw FileError::NoFileChosen();
     struct stat status { };
     bool exists = ::lstat(QFile::encodeName(path).constData(), &status) == 0;
-    if (exists && S_ISLNK(status.st_mode)) {
-        // A link is kept, and the file it leads to is replaced.
+    if (exists && S_ISLNK(status.st_mode) && links == Links::Follow) {
         m_path = WriteTarget(path);
         exists = ::stat(QFile::encodeName(m_path).constData(), &status) == 0;
     }
+    // A link that is replaced lends the new file neither its permissions nor its identity.
+    exists = exists && !S_ISLNK(status.st_mode);
     m_target = QFile::encodeName(m_path);
     if (exists && S_ISDIR(status.st_mode))
         Fail(QStringLiteral("A folder of that name is in the way"));

@@ -69,7 +69,12 @@ private:
 // Plain system calls, because QSaveFile never flushes the folder after its rename.
 class OutputFile {
 public:
-    explicit OutputFile(const QString& path);
+    // Follow: a link at `path` is kept, and the file it leads to is replaced. Replace: `path`
+    // itself is replaced, a link there included, for a path that was already resolved and
+    // checked, so that no link set there since can lead the write elsewhere.
+    enum class Links { Follow, Replace };
+
+    explicit OutputFile(const QString& path, Links links = Links::Follow);
     ~OutputFile();
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;

@@ -110,7 +110,11 @@ private:
 
     void ReportError(QWidget*, const QString& text) override { log << "error: " + text; }
     void Inform(QWidget*, const QString& text) override { log << "info: " + text; }
-    bool Confirm(QWidget*, const QString& question) override { return Reply(question) == "yes"; }
+    bool Confirm(QWidget*, const QString& question) override
+    {
+        const QByteArray reply = Reply(question);  // "yes STEP": the step is taken meanwhile
+        return reply.startsWith("yes ") ? (Step(reply.mid(4)), true) : reply == "yes";
+    }
     SaveAnswer AskToSave(QWidget*, const QString& question) override
     {
         const qsizetype answer = QByteArrayList{"save", "discard"}.indexOf(Reply(question));
@@ -610,6 +614,9 @@ const Row kRows[] = {
       "reply no", "Build",
       "msg ask: This project writes its page outside the project's folder, to\n@/o/p.html\n",
       "gone o/p.html", "reply yes", "Build", "msg @/o/p.html", "is o/p.html <h1>T</h1>X"}},
+    {{"theConsentedFileIsTheFileWritten", "mkdir o", "put p/t.html <%s%s>", "put s.txt s",
+      "proj p/a.wendle T|X|../o/p.html", "Open p/a.wendle", "reply yes link o/p.html ../s.txt",
+      "Build", "msg ask:", "is o/p.html <TX>", "is s.txt s"}},
     {{"aRelativePageNameAsks", "mkdir o", "proj p/a.wendle T|X|../o/p.html", "Open p/a.wendle",
       "reply no", "Build", "msg to\n@/o/p.html", "gone o/p.html", "proj b.wendle T|X|..\\o\\p.html",
       "Open b.wendle", "reply no", "Build", "msg to\n@/..\\o\\p.html", "proj a.wendle T|X|p.html",
