@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QSet>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -100,7 +101,9 @@ private:
 
     void Rewatch()
     {
-        const QStringList watched = m_watcher.files();
+        // A set, for a site of many projects asks this of every file at each rebuild.
+        const QStringList files = m_watcher.files();
+        const QSet<QString> watched(files.begin(), files.end());
         for (const auto& [path, file] : m_files)
             if (file.stamp.exists && !watched.contains(path))
                 m_watcher.addPath(path);
