@@ -95,11 +95,8 @@ CWendleDlg::CWendleDlg(Services& services, QWidget* pParent)
     m_strTemplateName = m_services.profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate);
     if (m_strTemplateName == kNoTemplate) {
         // The first run: the window does not exist yet, so the prompt has no owner.
-        const PromptResult chosen =
-            m_services.prompt.Ask(FilePrompt::Kind::Open, kTemplateExtension, kTemplateFilter,
-                                  kTemplatePromptTitle, nullptr);
-        m_strTemplateName = chosen.name;
-        m_services.profile.Write(kTemplateSection, kTemplateEntry, m_strTemplateName);
+        ChooseTemplate(m_services.prompt.Ask(FilePrompt::Kind::Open, kTemplateExtension,
+                                             kTemplateFilter, kTemplatePromptTitle, nullptr));
     }
 
     CreateControls();
