@@ -92,14 +92,18 @@ InputFile::InputFile(const QString& path) : m_path(path)
     if (path.isEmpty())
         throw FileError::NoFileChosen();
     m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    struct stat status { };
-    if (m_fd < 0 || ::fstat(m_fd, &status) != 0)
+    if (m_fd < 0)
         throw FileError(FileError::Action::Read, path, SystemReason(errno));
-    if (S_ISDIR(status.st_mode)) {
-        ::close(m_fd);
-        throw FileError(FileError::Action::Read, path,
-                        QStringLiteral("It is a folder, not a file"));
-    }
+    // The constructor throws past the destructor, so every failure from here closes the file.
+    const auto fail = [this](const QString& reason) {
+        ::close(std::exchange(m_fd, -1));
+        throw FileError(FileError::Action::Read, m_path, reason);
+    };
+    struct stat status { };
+    if (::fstat(m_fd, &status) != 0)
+        fail(SystemReason(errno));
+    if (S_ISDIR(status.st_mode))
+        fail(QStringLiteral("It is a folder, not a file"));
     m_length = status.st_size;
     m_id = {quint64(status.st_dev), quint64(status.st_ino)};
 }
@@ -151,13 +155,10 @@ OutputFile::OutputFile(const QString& path, Links links) : m_path(path)
     if (exists && S_ISDIR(status.st_mode))
         Fail(QStringLiteral("A folder of that name is in the way"));
     // A file the user may not write is not replaced either, though its folder would allow it.
-    // Read off the mode already at hand rather than asked again with access(); a file of
-    // another owner counts as writable when its group or others may write it, and root may
-    // write any.
-    static const uid_t user = ::geteuid();
-    const mode_t writable = status.st_uid == user ? S_IWUSR : S_IWGRP | S_IWOTH;
-    if (exists && user != 0 && (status.st_mode & writable) == 0)
-        Fail(SystemReason(EACCES));
+    // The system answers, as access() would for this process (its groups, ACLs, root), where
+    // the mode bits alone cannot tell whether the user is in the file's group.
+    if (exists && ::faccessat(AT_FDCWD, m_target.constData(), W_OK, AT_EACCESS) != 0)
+        Fail(SystemReason(errno));
     if (exists)
         m_replaces = FileId{quint64(status.st_dev), quint64(status.st_ino)};
 
@@ -251,17 +252,25 @@ std::vector<std::optional<FileError>> OutputFile::CommitAll(const std::vector<Ou
         }
     }
 
+    // A folder that cannot be opened cannot be flushed after the rename, so its files fail
+    // here, while every earlier file is still as it was.
+    for (size_t i = 0; i < files.size(); ++i)
+        if (const int error = folders[FolderOf(files[i]->m_target)].error)
+            errors[i] = files[i]->Error(error);
+
     // The data first. One file is flushed alone; a group with one syncfs() for each file
     // system, which costs one flush of the disk where each fdatasync() would cost one.
     if (files.size() == 1) {
-        if (::fdatasync(files.front()->m_fd) != 0)
+        if (!errors.front() && ::fdatasync(files.front()->m_fd) != 0)
             errors.front() = files.front()->Error(errno);
     } else {
         std::map<dev_t, int> synced;  // file system -> the error of its syncfs()
         for (auto& [path, folder] : folders) {
             struct stat status { };
-            if (folder.error || ::fstat(folder.fd, &status) != 0) {
-                folder.error = folder.error ? folder.error : errno;
+            if (folder.error)
+                continue;
+            if (::fstat(folder.fd, &status) != 0) {
+                folder.error = errno;
                 continue;
             }
             auto [at, added] = synced.try_emplace(status.st_dev, 0);
@@ -270,7 +279,7 @@ std::vector<std::optional<FileError>> OutputFile::CommitAll(const std::vector<Ou
             folder.error = at->second;
         }
         for (size_t i = 0; i < files.size(); ++i)
-            if (const int error = folders[FolderOf(files[i]->m_target)].error)
+            if (const int error = folders[FolderOf(files[i]->m_target)].error; !errors[i] && error)
                 errors[i] = files[i]->Error(error);
     }
 
