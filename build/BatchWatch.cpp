@@ -60,20 +60,12 @@ void OnSignal(int)
 
 class Watch {
 public:
-    Watch(const BatchBuild& batch, const ProfileStore& profile) : m_batch(batch), m_profile(profile)
+    Watch(const BatchBuild& batch, const ProfileStore& profile)
+        : m_batch(batch), m_profile(profile), m_stored(StoredTemplate())
     {
-        const QByteArray stored = profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate);
-        for (int i = 0; i < batch.projects.size(); ++i) {
-            const QFileInfo project(QDir::current().absoluteFilePath(batch.projects[i]));
-            Track(project.absoluteFilePath(), i);
-            const QString templatePath = TemplatePathFor(batch, stored, project.absolutePath());
-            if (!templatePath.isEmpty())
-                Track(templatePath, i);
-        }
-        // Editors that save by renaming a new file over the old one end a watch on the file,
-        // so the folders are watched too, and the files are watched again once they are back.
-        for (const auto& [path, file] : m_files)
-            m_watcher.addPath(QFileInfo(path).absolutePath());
+        for (int i = 0; i < batch.projects.size(); ++i)
+            Track(QDir::current().absoluteFilePath(batch.projects[i]), i, false);
+        TrackTemplates();
         Rewatch();
         m_settle.setSingleShot(true);
         m_settle.setInterval(100);
@@ -90,28 +82,74 @@ private:
     struct File {
         Stamp stamp;
         std::set<int> projects;
+        bool isTemplate = false;
     };
 
-    void Track(const QString& path, int project)
+    void Track(const QString& path, int project, bool isTemplate)
     {
         File& file = m_files[QDir::cleanPath(path)];
         file.stamp = Stamp::Of(path);
         file.projects.insert(project);
+        file.isTemplate = isTemplate;
     }
 
+    QByteArray StoredTemplate() const
+    {
+        return m_profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate);
+    }
+
+    // The template of each project, as the profile names it now (or --template).
+    void TrackTemplates()
+    {
+        std::erase_if(m_files, [](const auto& entry) { return entry.second.isTemplate; });
+        for (int i = 0; i < m_batch.projects.size(); ++i) {
+            const QString folder =
+                QFileInfo(QDir::current().absoluteFilePath(m_batch.projects[i])).absolutePath();
+            const QString path = TemplatePathFor(m_batch, m_stored, folder);
+            if (!path.isEmpty())
+                Track(path, i, true);
+        }
+    }
+
+    // Editors that save by renaming a new file over the old one end a watch on the file, and a
+    // folder removed and made again (a checkout, an unpacked archive) ends the watch on the
+    // folder. So the folders are watched as well as the files; a folder that is gone is waited
+    // for in the nearest folder above it that is there, and everything is watched again once
+    // it is back. The profile's folder is watched too, when the profile names the template.
     void Rewatch()
     {
-        // A set, for a site of many projects asks this of every file at each rebuild.
-        const QStringList files = m_watcher.files();
-        const QSet<QString> watched(files.begin(), files.end());
+        QSet<QString> folders;
+        if (m_batch.templateFile.isEmpty())
+            folders.insert(QFileInfo(m_profile.path()).absolutePath());
         for (const auto& [path, file] : m_files)
-            if (file.stamp.exists && !watched.contains(path))
+            folders.insert(QFileInfo(path).absolutePath());
+        // Sets, for a site of many projects asks this of every file at each rebuild.
+        const QStringList dirs = m_watcher.directories(), files = m_watcher.files();
+        const QSet<QString> watchedDirs(dirs.begin(), dirs.end());
+        const QSet<QString> watchedFiles(files.begin(), files.end());
+        for (QString folder : folders) {
+            while (!QFileInfo(folder).isDir() && !QDir(folder).isRoot())
+                folder = QFileInfo(folder).absolutePath();
+            if (!watchedDirs.contains(folder))
+                m_watcher.addPath(folder);
+        }
+        for (const auto& [path, file] : m_files)
+            if (file.stamp.exists && !watchedFiles.contains(path))
                 m_watcher.addPath(path);
     }
 
     void Rebuild()
     {
+        // Watches first, so that a change made while this runs is seen by the next round.
+        Rewatch();
         std::set<int> changed;
+        if (m_batch.templateFile.isEmpty() && StoredTemplate() != m_stored) {
+            // Another template chosen in the window: every page is now built from it.
+            m_stored = StoredTemplate();
+            TrackTemplates();
+            for (int i = 0; i < m_batch.projects.size(); ++i)
+                changed.insert(i);
+        }
         for (auto& [path, file] : m_files) {
             const Stamp now = Stamp::Of(path);
             if (!now.exists && file.stamp.exists)
@@ -148,6 +186,7 @@ private:
 
     const BatchBuild& m_batch;
     const ProfileStore& m_profile;
+    QByteArray m_stored;  // the template's name in the profile, as last read
     std::map<QString, File> m_files;  // projects and templates, by path
     std::set<QString> m_touched;
     QFileSystemWatcher m_watcher;
