@@ -31,8 +31,13 @@
 
 #include <csignal>
 #include <set>
+
+#include <grp.h>
+#include <pwd.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace std::string_literals;
 using testing::HasSubstr;
@@ -44,6 +49,18 @@ QByteArray ReadFile(const QString& path)
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "cannot read " << qPrintable(path);
     return file.readAll();
+}
+
+// Every entry of a folder, hidden ones (Wendle's temporary files) included.
+QStringList Entries(const QString& path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+}
+
+unsigned Mode(const QString& path)
+{
+    struct stat status { };
+    return ::stat(QFile::encodeName(path).constData(), &status) ? 0 : status.st_mode & 07777;
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes)
@@ -68,6 +85,7 @@ protected:
         EXPECT_TRUE(answers.isEmpty() && replies.isEmpty()) << "answers left over";
         window.reset();
         other.reset();
+        User("root");
         if (!mountPoint.isEmpty())
             ::umount2(mountPoint.constData(), MNT_DETACH);
         QDir::setCurrent(savedCurrent);
@@ -168,6 +186,14 @@ private:
             {"mkdir", [&] { QDir().mkpath(path); }},
             {"rm", [&] { QFile::remove(path) || QDir(path).removeRecursively(); }},
             {"link", [&] { EXPECT_TRUE(QFile::link(QString::fromUtf8(rest), path)); }},
+            {"chmod",
+             [&] { EXPECT_EQ(::chmod(QFile::encodeName(path), rest.toUInt(nullptr, 8)), 0); }},
+            {"give",
+             [&] {
+                 EXPECT_EQ(::chown(QFile::encodeName(path), ::getpwnam("nobody")->pw_uid, -1), 0);
+             }},
+            // nobody: what follows runs as an unprivileged user, until "user root".
+            {"user", [&] { User(arg); }},
             {"mount", [&] { Mount(path, 0); }},  // a disk of 256 KiB, to fill up
             {"readonly", [&] { Mount(path, MS_REMOUNT | (rest == "1" ? MS_RDONLY : 0)); }},
             // The user. An answer to a file prompt is a path, or "-" to cancel.
@@ -209,7 +235,8 @@ private:
             {"same", [&] { EXPECT_EQ(ReadFile(path), ReadFile(QString::fromUtf8(rest))); }},
             {"isproj", [&] { EXPECT_EQ(ReadFile(path).toStdString(), project.toStdString()); }},
             {"gone", [&] { EXPECT_FALSE(QFileInfo::exists(path)); }},
-            {"ls", [&] { EXPECT_EQ(QDir(path).entryList().join(' '), ". .. " + rest); }},
+            {"ls", [&] { EXPECT_EQ(Entries(path).join(' '), (". .. " + rest).trimmed()); }},
+            {"mode", [&] { EXPECT_EQ(QString::number(Mode(path), 8), rest); }},
             {"msg", [&] { EXPECT_THAT(NextMessage(), HasSubstr(arg.toStdString())); }},
             {"fields", [&] { EXPECT_EQ(fields.toStdString(), arg.toStdString()); }},
             {"names", [&] { EXPECT_EQ(names.toStdString(), arg.toStdString()); }},
@@ -228,6 +255,26 @@ private:
         mountPoint = QFile::encodeName(path);
         if (::mount("tmpfs", mountPoint.constData(), "tmpfs", flags, "size=256k") != 0)
             GTEST_SKIP() << "mounting a tmpfs needs root";
+    }
+
+    // Root may write anything, so rows about permissions act as nobody, in group nogroup and no
+    // other, as setpriv would; only the effective ids change, so that the test can become root
+    // again to set up files of other owners.
+    void User(const QByteArray& name)
+    {
+        const gid_t rootGroup = 0;
+        if (name == "root") {
+            EXPECT_TRUE(::geteuid() == ::getuid()
+                        || (!::seteuid(0) && !::setegid(0) && !::setgroups(1, &rootGroup)));
+            return;
+        }
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "only root can act as another user";
+        Dlg();  // started as the user it belongs to, who may read the profile
+        ::chmod(QFile::encodeName(root.path()), 0777);
+        if (::setgroups(0, nullptr) || ::setegid(::getgrnam("nogroup")->gr_gid)
+            || ::seteuid(::getpwnam("nobody")->pw_uid))
+            GTEST_SKIP() << "cannot act as nobody: " << strerror(errno);
     }
 
     void Start(const QByteArray& answer)
@@ -263,7 +310,7 @@ private:
         QProcess local;
         QProcess& program = running ? *running : local;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        if (!prefix.isEmpty())  // LeakSanitizer cannot work under strace
+        if (prefix.value(0) == "strace")  // LeakSanitizer cannot work under strace
             environment.insert("ASAN_OPTIONS", "detect_leaks=0");
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
@@ -486,7 +533,10 @@ const Row kRows[] = {
       "is profile ; c\n[template file]\nFileName=n.html\nAfter=2\n[Last]\nx=y\n"}},
     {{"returnAndTabInTheText", "text one\ntwo", "key Tab", "fields |one\ntwo", "shown 1"}},
     {{"returnInTheTitleCloses", "key Return", "shown 0"}},
-    {{"closingAfterABuildAsksNothing", "title x", "Build p.html", "close", "shown 0"}},
+    {{"closingAfterABuildOrASaveAsksNothing", "proj a.wendle T|X|p.html", "chmod a.wendle 600",
+      "put p.html x", "chmod p.html 640", "Open a.wendle", "title x", "Build", "close", "shown 0",
+      "start", "Open a.wendle", "title y", "Save", "close", "shown 0", "mode a.wendle 600",
+      "mode p.html 640", "is p.html <h1>Tx</h1>X"}},
     {{"typingAndDeletingIsNoChange", "proj a.wendle T|A\r\nB|", "Open a.wendle", "title ab",
       "key Backspace", "key Backspace", "text x", "key Backspace", "New", "fields |", "key Escape",
       "shown 0", "start", "text y", "reply cancel", "key Escape", "msg ask:", "shown 1"}},
@@ -579,6 +629,15 @@ const Row kRows[] = {
       "to @/secret.txt through the link @/s/p.html; build it there with --allow-outside.\n(end)",
       "is secret.txt keep", "is s/in/q.html <TX>", "run --build --allow-outside s/a.wendle",
       "msg run 0: |(end)", "is secret.txt <TX>"}},
+    {{"aFolderThatOnlyLooksInsideIsOutside", "put site/t.html <%s%s>", "mkdir site2",
+      "mkdir out", "link site/sub ../out", "proj site/a.wendle T|X|a.html",
+      "link site/a.html ../site2/a.html", "proj site/b.wendle T|X|b.html",
+      "link site/b.html sub/b.html", "run --build site/a.wendle site/b.wendle",
+      "msg run 1: |wendle: site/a.wendle: The project writes its page outside the project's "
+      "folder, to @/site2/a.html through the link @/site/a.html; build it there with "
+      "--allow-outside.\nwendle: site/b.wendle: The project writes its page outside the "
+      "project's folder, to @/site/sub/b.html through the link @/site/b.html; build",
+      "ls site2 ", "ls out "}},
     {{"aLinkOutOfTheFolderAsks", "put secret.txt keep", "proj s/a.wendle T|X|p.html",
       "link s/p.html ../secret.txt", "put s/t.html <%s%s>", "Open s/a.wendle", "reply no", "Build",
       "msg ask: This project writes its page outside the project's folder, to\n@/secret.txt\n"
@@ -599,6 +658,12 @@ const Row kRows[] = {
       "rm t.html", "waitout wendle: @/t.html: It was removed", "put t.html (%s)%s",
       "waitfor p.html (V)X", "waitfor q.html (U)Y", "stop", "msg watch 0: |wendle: a.wendle:",
       "ls . a.wendle b.wendle p.html q.html t.html"}},
+    {{"watchFollowsAFolderBackAndTheProfile", "proj s/a.wendle T|X|p.html", "put s/t.html <%s>%s",
+      "watch --build --watch s/a.wendle", "waitfor s/p.html <T>X", "rm s",
+      "waitout wendle: @/s/a.wendle: It was removed", "proj s/a.wendle U|X|p.html",
+      "put s/t.html [%s]%s", "waitfor s/p.html [U]X", "put s/u.html {%s}%s",
+      "replace profile [Template File]\nFileName=u.html\n", "waitfor s/p.html {U}X",
+      "replace s/u.html (%s)%s", "waitfor s/p.html (U)X", "stop", "msg watch 0: |wendle: @/s/"}},
     {{"noPageNameMakesBuildAsk", "Build old.html", "proj a.wendle T|X|", "Open a.wendle",
       "names t.html|a.wendle|", "Build new.html"}},
     {{"aFailedOpenKeepsEverything", "proj a.wendle T|X|p.html", "Open a.wendle",
@@ -647,6 +712,22 @@ const Row kRows[] = {
       "msg Cannot write file @/p.html:\n", "SaveAs p.wendle", "msg Cannot write file @/p.wendle:\n",
       "names t.html||p.html", "mkdir o/t.html", "BuildAs o/p.html",
       "msg @/o/t.html:\nIt is a folder", "ls o t.html"}},
+    // As a user who may not write everything: each refused with the system's reason, and every
+    // file as it was.
+    {{"aFileTheUserMayNotWrite", "title a", "Build p.html", "SaveAs a.wendle", "user nobody",
+      "title b", "Build", "msg Cannot write file @/p.html:\nPermission denied", "Save",
+      "msg Cannot write file @/a.wendle:\nPermission denied", "is p.html <h1>a</h1>",
+      "isproj a.wendle a||p.html", "ls . a.wendle p.html t.html"}},
+    {{"aFileOnlyItsGroupMayWrite", "put g.html old", "chmod g.html 664", "user nobody",
+      "BuildAs g.html", "msg Cannot write file @/g.html:\nPermission denied", "is g.html old",
+      "ls . g.html t.html"}},
+    {{"aFolderTheUserMayNotWrite", "put d/t.html <%s%s>", "put d/p.html old", "user nobody",
+      "Build d/p.html", "msg Cannot write file @/d/p.html:\nPermission denied", "is d/p.html old",
+      "ls d p.html t.html"}},
+    {{"aFolderThatCannotBeOpened", "put d/t.html <%s%s>", "put d/p.html old", "give d",
+      "give d/p.html", "chmod d 300", "user nobody", "Build d/p.html",
+      "msg Cannot write file @/d/p.html:\nPermission denied", "user root", "is d/p.html old",
+      "ls d p.html t.html"}},
     {{"aRemovedFolder", "put g/t.html %s%s", "SaveAs g/a.wendle", "Build g/p.html", "rm g", "Save",
       "msg Cannot write file @/g/a.wendle:\n", "Build",
       "msg Cannot read file t.html:\nNo such file or directory.", "mkdir g", "Save",
@@ -675,7 +756,7 @@ const Row kDiskFaults[] = {
       "ls d FILE t.html", "fill 5", "AGAIN", "LATER"}},
     {{"aFinalFlushCutShort", "mkdir d", "put d/t.html <h1>%s</h1>%s", "title a", "FIRST d/FILE",
       "fill 2000", "limit 1024", "AGAIN", "msg Cannot write file @/d/FILE:\nOnly ", "EARLIER",
-      "fill 5", "AGAIN", "LATER"}},
+      "ls d FILE t.html", "fill 5", "AGAIN", "LATER"}},
     {{"aFullDisk", "mount d", "put d/t.html <h1>%s</h1>%s", "title a", "FIRST d/FILE",
       "fill 524288", "AGAIN", "msg Cannot write file @/d/FILE:\nOnly ", "EARLIER",
       "ls d FILE t.html", "fill 5", "AGAIN", "LATER"}},
@@ -780,6 +861,21 @@ TEST(FieldText, convertsLineBreaksBothWays)
     EXPECT_EQ(BytesFromFieldText(u"a\u2028b\nc"), "a\r\nb\r\nc");
     EXPECT_TRUE(SameFieldText(u"a\u2029b\u2028", u"a\nb\n"));
     EXPECT_FALSE(SameFieldText(u"a\nb", u"a\rb") || SameFieldText(u"a\nb", u"a\n"));
+}
+
+TEST(OutputFile, aGroupReportsTheFileWhoseRenameFailed)
+{
+    QTemporaryDir dir;
+    OutputFile kept(dir.filePath("a")), blocked(dir.filePath("b"));
+    kept.Write("A");
+    blocked.Write("B");
+    WriteFile(dir.filePath("b/inside"), "x");  // a full folder, which no rename replaces
+    const auto errors = OutputFile::CommitAll({&kept, &blocked});
+    EXPECT_FALSE(errors[0]);
+    ASSERT_TRUE(errors[1]);
+    EXPECT_THAT(errors[1]->message().toStdString(), HasSubstr("Is a directory"));
+    EXPECT_EQ(ReadFile(dir.filePath("a")), "A");
+    EXPECT_EQ(Entries(dir.path()), QStringList({".", "..", "a", "b"}));
 }
 
 TEST(ProjectFile, readsAndWritesOnlyWhatTheOtherTakes)
