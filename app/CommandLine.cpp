@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "build/PreviewServer.h"
+
 #include <QByteArrayView>
 #include <QCommandLineParser>
 
@@ -26,10 +28,11 @@ bool WantsWindow(int argc, char* argv[])
 CommandLine ParseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Makes single HTML pages from a template. With no argument, or with a "
-                       "project, opens the window; with --build, rebuilds the page of each "
-                       "project, without a window, and exits."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Makes single HTML pages from a template. With no argument, or with a "
+        "project, opens the window; with --build, rebuilds the page of each "
+        "project, without a window, and exits. In the window, F12 builds the page and shows it "
+        "in the browser."));
     // Qt's own help option would also list --help-all, for Qt's options, which Wendle refuses;
     // --help-all is still taken, as help.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -55,7 +58,18 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         QStringLiteral("watch"),
         QStringLiteral("With --build: keep running, and rebuild a page whenever its project or "
                        "its template changes, until Ctrl-C."));
-    parser.addOptions({build, watch, templateFile, allowOutside, verbose});
+    const QCommandLineOption serve(
+        QStringLiteral("serve"),
+        QStringLiteral("With --watch: serve the current directory on 127.0.0.1 and print the "
+                       "address of each page; a browser showing a page reloads it when it is "
+                       "rebuilt."));
+    const QCommandLineOption port(
+        QStringLiteral("port"),
+        QStringLiteral("With --serve: this port and no other (default: %1, or the next free "
+                       "one).")
+            .arg(kPreviewPort),
+        QStringLiteral("N"));
+    parser.addOptions({build, watch, serve, port, templateFile, allowOutside, verbose});
     parser.addPositionalArgument(QStringLiteral("PROJECT"),
                                  QStringLiteral("A project file (*.wendle)."),
                                  QStringLiteral("[PROJECT...]"));
@@ -78,6 +92,9 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     line.allowOutside = parser.isSet(allowOutside);
     line.verbose = parser.isSet(verbose);
     line.watch = parser.isSet(watch);
+    line.serve = parser.isSet(serve);
+    bool portIsNumber = true;
+    line.port = parser.isSet(port) ? parser.value(port).toInt(&portIsNumber) : 0;
     QString error = parser.errorText();
     if (parsed && parser.isSet(build) && line.projects.isEmpty())
         error = QStringLiteral("--build needs at least one project.");
@@ -87,6 +104,12 @@ CommandLine ParseCommandLine(const QStringList& arguments)
              && (parser.isSet(templateFile) || line.allowOutside || line.verbose || line.watch))
         error =
             QStringLiteral("--watch, --template, --allow-outside and --verbose go with --build.");
+    else if (parsed && line.serve && !line.watch)
+        error = QStringLiteral("--serve goes with --watch.");
+    else if (parsed && parser.isSet(port) && !line.serve)
+        error = QStringLiteral("--port goes with --serve.");
+    else if (parsed && parser.isSet(port) && (!portIsNumber || line.port < 1 || line.port > 65535))
+        error = QStringLiteral("--port takes a port number from 1 to 65535.");
     if (!error.isEmpty()) {
         std::fprintf(stderr, "wendle: %s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
         line.action = CommandLine::Action::Exit;

@@ -6,9 +6,11 @@
 // What Wendle's command line asks for:
 //   wendle                      the window
 //   wendle PROJECT              the window, with PROJECT opened as Open opens it
-//   wendle --build [--watch] [--template FILE] [--allow-outside] [--verbose] PROJECT...
+//   wendle --build [--watch [--serve [--port N]]] [--template FILE] [--allow-outside]
+//          [--verbose] PROJECT...
 //                               no window: rebuild each project's page; with --watch, again
-//                               whenever a project or its template changes
+//                               whenever a project or its template changes; with --serve, the
+//                               current directory is served to a browser, which reloads
 //   wendle --help | --version
 struct CommandLine {
     enum class Action { Window, Build, Exit };
@@ -19,6 +21,8 @@ struct CommandLine {
     bool allowOutside = false;
     bool verbose = false;
     bool watch = false;
+    bool serve = false;
+    int port = 0;  // 0: the default preview port, or the next free one
 };
 
 // Whether the arguments mean the window, decided before any application object exists: the

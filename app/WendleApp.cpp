@@ -58,7 +58,8 @@ int CWendleApp::Run()
         return line.exitCode;
     case CommandLine::Action::Build: {
         const ProfileStore profile(ProfileStore::DefaultPath());
-        const BatchBuild batch{line.projects, line.templateFile, line.allowOutside, line.verbose};
+        const BatchBuild batch{line.projects, line.templateFile, line.allowOutside,
+                               line.verbose,  line.serve,        line.port};
         if (line.watch)
             return RunBatchWatch(batch, profile);
         return RunBatchBuild(batch, profile) ? 0 : 1;

@@ -1,5 +1,6 @@
 #include "app/WendleDlg.h"
 
+#include "build/PreviewServer.h"
 #include "res/AppIcon.h"
 #include "res/DialogTemplate.h"
 #include "res/resource.h"
@@ -154,6 +155,9 @@ bool CWendleDlg::OnInitDialog()
     connect(m_editTitle, &QLineEdit::returnPressed, this, &QDialog::accept);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &CWendleDlg::OnHelp);
+    // F12, as in HTML editors: Build, then the page in the browser.
+    auto* preview = new QShortcut(QKeySequence(Qt::Key_F12), this);
+    connect(preview, &QShortcut::activated, this, [this] { RunCommand([this] { OnPreview(); }); });
     m_editTitle->setFocus();
     // The fields would take a dropped file as text; files are the window's to handle.
     setAcceptDrops(true);
@@ -161,6 +165,9 @@ bool CWendleDlg::OnInitDialog()
     m_editText->viewport()->installEventFilter(this);
     return true;
 }
+
+// The preview server, if F12 started one, stops with the window.
+CWendleDlg::~CWendleDlg() = default;
 
 bool CWendleDlg::RunCommand(const std::function<void()>& command)
 {

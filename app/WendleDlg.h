@@ -9,8 +9,10 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class OutputFile;
+class PreviewServer;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -25,6 +27,7 @@ public:
     // Reads the template name from the profile and asks for one on the first run, before the
     // window is shown.
     explicit CWendleDlg(Services& services, QWidget* pParent = nullptr);
+    ~CWendleDlg() override;
 
     // Opens a project named on the command line as Open opens the file its prompt gives: the
     // project's folder becomes the current directory. A failure is reported.
@@ -74,6 +77,9 @@ private:
     // Page building, in build/.
     void OnBuild();
     void OnBuildAs();
+    // F12: Build, then the page in the user's browser, served from its folder by a server
+    // started on the first F12; a tab that shows it already is reloaded instead.
+    void OnPreview();
     // Project files, in project/.
     void OnNew();
     void OnOpen();
@@ -114,6 +120,9 @@ private:
     // The title and text as they were last kept, to tell whether closing would lose work.
     QString m_keptTitle;
     QString m_keptText;
+    // The page the last Build wrote, and the server that shows pages in the browser.
+    QString m_strBuiltPage;
+    std::unique_ptr<PreviewServer> m_preview;
     QLineEdit* m_editTitle = nullptr;
     QPlainTextEdit* m_editText = nullptr;
 };

@@ -79,7 +79,8 @@ QString TemplatePathFor(const BatchBuild& batch, const QByteArray& storedTemplat
                                          : ResolveFileName(storedTemplate, projectFolder);
 }
 
-bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile)
+bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,
+                   const std::function<void(const QString& page)>& built)
 {
     const QByteArray storedTemplate = profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate);
     bool allBuilt = true;
@@ -97,6 +98,8 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile)
                 ReportFailure(written[i].first, errors[i]->message());
             else if (batch.verbose)
                 std::printf("built %s\n", qPrintable(QDir::toNativeSeparators(files[i]->path())));
+            if (!errors[i] && built)
+                built(files[i]->path());
             allBuilt = allBuilt && !errors[i];
         }
         written.clear();

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class ProfileStore;
 
 // A rebuild of projects' pages without a window (wendle --build).
@@ -11,6 +13,8 @@ struct BatchBuild {
     QString templateFile;  // empty: the profile's template, looked up in each project's folder
     bool allowOutside = false;  // build pages a project names outside its folder
     bool verbose = false;  // print "built PATH" for each page
+    bool serve = false;  // with --watch: serve the current directory to a browser
+    int port = 0;  // the port to serve on; 0: the default, or the next free one
 };
 
 // The template of a project in `projectFolder`: --template, or else the one the profile names
@@ -23,5 +27,6 @@ QString TemplatePathFor(const BatchBuild& batch, const QByteArray& storedTemplat
 // read and checked, the page is the project's page name in the project's folder, the template
 // is read and checked before the page is written, atomically. Each failure is one line on
 // standard error, "wendle: PROJECT: MESSAGE", and does not stop the others. The profile is only
-// read. True when every page was built.
-bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile);
+// read. True when every page was built. `built`, when given, is told each page built.
+bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,
+                   const std::function<void(const QString& page)>& built = {});

@@ -1,5 +1,6 @@
 #include "build/BatchWatch.h"
 
+#include "build/PreviewServer.h"
 #include "services/ProfileStore.h"
 
 #include <QCoreApplication>
@@ -60,8 +61,10 @@ void OnSignal(int)
 
 class Watch {
 public:
-    Watch(const BatchBuild& batch, const ProfileStore& profile)
-        : m_batch(batch), m_profile(profile), m_stored(StoredTemplate())
+    using Built = std::function<void(const QString& page)>;
+
+    Watch(const BatchBuild& batch, const ProfileStore& profile, Built built)
+        : m_batch(batch), m_profile(profile), m_built(std::move(built)), m_stored(StoredTemplate())
     {
         for (int i = 0; i < batch.projects.size(); ++i)
             Track(QDir::current().absoluteFilePath(batch.projects[i]), i, false);
@@ -172,7 +175,7 @@ private:
             if (AllPresent(project))
                 again.projects << m_batch.projects[project];
         if (!again.projects.isEmpty())
-            RunBatchBuild(again, m_profile);
+            RunBatchBuild(again, m_profile, m_built);
         std::fflush(stdout);
     }
 
@@ -186,6 +189,7 @@ private:
 
     const BatchBuild& m_batch;
     const ProfileStore& m_profile;
+    Built m_built;
     QByteArray m_stored;  // the template's name in the profile, as last read
     std::map<QString, File> m_files;  // projects and templates, by path
     std::set<QString> m_touched;
@@ -210,9 +214,34 @@ int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
     QSocketNotifier stop(fds[0], QSocketNotifier::Read);
     QObject::connect(&stop, &QSocketNotifier::activated, [] { QCoreApplication::quit(); });
 
+    // The server is up before the first build, so that every address printed answers.
+    PreviewServer server;
+    std::set<QString> announced;
+    Watch::Built built;
+    if (batch.serve) {
+        QString error;
+        const quint16 port = quint16(batch.port ? batch.port : kPreviewPort);
+        if (!server.Listen(port, batch.port != 0, &error)) {
+            std::fprintf(stderr, "wendle: Cannot serve on 127.0.0.1:%d: %s.\n", port,
+                         qPrintable(error));
+            return 1;
+        }
+        server.SetRoot(QDir::currentPath());
+        built = [&](const QString& page) {
+            server.Reload(page);
+            if (!announced.insert(page).second)
+                return;
+            const QUrl url = server.UrlFor(page);
+            if (url.isValid())
+                std::printf("preview: %s\n", url.toEncoded().constData());
+            else
+                std::printf("not served: %s is outside %s\n", qPrintable(page),
+                            qPrintable(server.Root()));
+        };
+    }
     // Watching starts before the first build, so that no save during it goes unseen.
-    Watch watch(batch, profile);
-    RunBatchBuild(batch, profile);
+    Watch watch(batch, profile, built);
+    RunBatchBuild(batch, profile, built);
     std::fflush(stdout);
     QCoreApplication::exec();
     return 0;

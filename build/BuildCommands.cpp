@@ -2,10 +2,14 @@
 #include "app/WendleDlg.h"
 
 #include "build/PageBuild.h"
+#include "build/PreviewServer.h"
+#include "services/Errors.h"
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
+#include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 const QString kHtmlExtension = QStringLiteral("html");
@@ -44,6 +48,9 @@ void CWendleDlg::OnBuild()
               BytesFromFieldText(text),
               m_bOutputFromProject ? OutputFile::Links::Replace : OutputFile::Links::Follow);
     KeepFields(title, text);
+    m_strBuiltPage = pagePath;
+    if (m_preview)
+        m_preview->Reload(pagePath);
 }
 
 void CWendleDlg::OnBuildAs()
@@ -51,4 +58,33 @@ void CWendleDlg::OnBuildAs()
     m_strOutputName.clear();
     m_strOutputFolder.clear();
     OnBuild();
+}
+
+void CWendleDlg::OnPreview()
+{
+    m_strBuiltPage.clear();
+    OnBuild();
+    if (m_strBuiltPage.isEmpty())
+        return;  // the user chose not to build
+    if (!m_preview) {
+        auto server = std::make_unique<PreviewServer>();
+        QString error;
+        if (!server->Listen(kPreviewPort, false, &error))
+            throw CommandError(QStringLiteral("The page was built, but it cannot be shown: no "
+                                              "port from %1 on is free on 127.0.0.1: %2.")
+                                   .arg(kPreviewPort)
+                                   .arg(error));
+        m_preview = std::move(server);
+    }
+    m_preview->SetRoot(QFileInfo(m_strBuiltPage).absolutePath());
+    if (m_preview->IsShown(m_strBuiltPage))
+        return;  // Build has reloaded it
+    const QUrl url = m_preview->UrlFor(m_strBuiltPage);
+    if (!url.isValid())
+        throw CommandError(QStringLiteral("The page was built, but a hidden file is not shown "
+                                          "in the browser."));
+    if (!QDesktopServices::openUrl(url))
+        throw CommandError(QStringLiteral("The page was built, but no browser could be started "
+                                          "for %1.")
+                               .arg(url.toString()));
 }

@@ -10,10 +10,12 @@ packages=(
   g++ cmake make pkg-config git
   clang-format-14         # the style check of make test
   qt6-base-dev            # Qt 6 Widgets, with Qt Test
+  qt6-httpserver-dev      # the preview server (QHttpServer)
   libgtest-dev libgmock-dev   # GoogleTest and GoogleMock
   fonts-dejavu-core       # text metrics for the offscreen widget tests
   xvfb xauth xdotool imagemagick            # the real-window smoke test and its screenshot
   strace                  # the order of writes, flushes and renames
+  chromium chromium-driver python3-selenium   # a real browser for the live preview
   dbus at-spi2-core python3-pyatspi         # the window read as a screen reader reads it
   dpkg-dev file lintian man-db              # the Debian package and its checks
   desktop-file-utils appstream libxml2-utils
