@@ -215,28 +215,29 @@ int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
     QObject::connect(&stop, &QSocketNotifier::activated, [] { QCoreApplication::quit(); });
 
     // The server is up before the first build, so that every address printed answers.
-    PreviewServer server;
+    std::unique_ptr<PreviewServer> server;
     std::set<QString> announced;
     Watch::Built built;
     if (batch.serve) {
         QString error;
         const quint16 port = quint16(batch.port ? batch.port : kPreviewPort);
-        if (!server.Listen(port, batch.port != 0, &error)) {
+        server = PreviewServer::Load(&error);
+        if (!server || !server->Listen(port, batch.port != 0, &error)) {
             std::fprintf(stderr, "wendle: Cannot serve on 127.0.0.1:%d: %s.\n", port,
                          qPrintable(error));
             return 1;
         }
-        server.SetRoot(QDir::currentPath());
+        server->SetRoot(QDir::currentPath());
         built = [&](const QString& page) {
-            server.Reload(page);
+            server->Reload(page);
             if (!announced.insert(page).second)
                 return;
-            const QUrl url = server.UrlFor(page);
+            const QUrl url = server->UrlFor(page);
             if (url.isValid())
                 std::printf("preview: %s\n", url.toEncoded().constData());
             else
                 std::printf("not served: %s is outside %s\n", qPrintable(page),
-                            qPrintable(server.Root()));
+                            qPrintable(server->Root()));
         };
     }
     // Watching starts before the first build, so that no save during it goes unseen.

@@ -67,13 +67,11 @@ void CWendleDlg::OnPreview()
     if (m_strBuiltPage.isEmpty())
         return;  // the user chose not to build
     if (!m_preview) {
-        auto server = std::make_unique<PreviewServer>();
         QString error;
-        if (!server->Listen(kPreviewPort, false, &error))
-            throw CommandError(QStringLiteral("The page was built, but it cannot be shown: no "
-                                              "port from %1 on is free on 127.0.0.1: %2.")
-                                   .arg(kPreviewPort)
-                                   .arg(error));
+        auto server = PreviewServer::Load(&error);
+        if (!server || !server->Listen(kPreviewPort, false, &error))
+            throw CommandError(
+                QStringLiteral("The page was built, but it cannot be shown: %1").arg(error));
         m_preview = std::move(server);
     }
     m_preview->SetRoot(QFileInfo(m_strBuiltPage).absolutePath());

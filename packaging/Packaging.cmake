@@ -33,6 +33,7 @@ add_custom_command(OUTPUT ${pkg}/wendle.1.gz ${pkg}/changelog.gz
 add_custom_target(compressed_docs ALL DEPENDS ${pkg}/wendle.1.gz ${pkg}/changelog.gz)
 
 install(TARGETS wendle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS wendle_preview LIBRARY DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/wendle)
 install(FILES ${pkg}/${WENDLE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${pkg}/${WENDLE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES packaging/wendle-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages

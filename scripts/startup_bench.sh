@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time, from exec to the window shown, of wendle and of a minimal Qt dialog (the
 # floor), alternating runs under one virtual X server; prints the medians and their ratio.
-# Usage: startup_bench.sh WENDLE MINIMAL_DIALOG   (STARTUP_RUNS, default 21)
+# Usage: startup_bench.sh WENDLE MINIMAL_DIALOG [EARLIER_WENDLE]   (STARTUP_RUNS, default 21)
+# EARLIER_WENDLE, another build (an earlier release, say), takes turns with the two.
 set -euo pipefail
 if [[ -z ${WENDLE_BENCH_IN_X:-} ]]; then
   # -noreset: by default the server resets when its last client leaves, and a program that
@@ -13,6 +14,7 @@ unset QT_QPA_PLATFORM
 for ((i = 0; i < 100; i++)); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.1; done
 wendle=$1
 minimal=$2
+earlier=${3:-}
 runs=${STARTUP_RUNS:-21}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -37,15 +39,20 @@ measure() {  # NAME PROGRAM
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-: > "$work/wendle.times"; : > "$work/minimal.times"
+: > "$work/wendle.times"; : > "$work/minimal.times"; : > "$work/earlier.times"
 measure "^Tasco's Wendle\$" "$wendle" > /dev/null  # warm the caches once for each
 measure '^Minimal Dialog$' "$minimal" > /dev/null
 for ((i = 0; i < runs; i++)); do
   measure "^Tasco's Wendle\$" "$wendle" >> "$work/wendle.times"
   measure '^Minimal Dialog$' "$minimal" >> "$work/minimal.times"
+  [[ -z $earlier ]] || measure "^Tasco's Wendle\$" "$earlier" >> "$work/earlier.times"
 done
 w=$(median < "$work/wendle.times")
 m=$(median < "$work/minimal.times")
 awk -v w="$w" -v m="$m" -v n="$runs" 'BEGIN {
   printf "start-up to window shown, median of %d runs: wendle %.1f ms, minimal Qt dialog %.1f ms, ratio %.2f\n",
          n, w / 1000, m / 1000, w / m }'
+if [[ -n $earlier ]]; then
+  e=$(median < "$work/earlier.times")
+  awk -v w="$w" -v e="$e" 'BEGIN { printf "the earlier build %.1f ms; this one / the earlier one %.2f\n", e / 1000, w / e }'
+fi

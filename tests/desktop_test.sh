@@ -64,7 +64,7 @@ else
   dpkg-deb -x "$deb" "$work/root" && cd "$work/root/usr"
   icons=share/icons/hicolor
   # The other files are read by the checks below.
-  for path in bin/wendle $icons/{48x48,scalable}/mimetypes/application-x-wendle-project.*; do
+  for path in bin/wendle libexec/wendle/libwendle_preview.so $icons/{48x48,scalable}/mimetypes/application-x-wendle-project.*; do
     [[ -f $path ]] || fail "the package lacks /usr/$path"
   done
   [[ $(dpkg-deb -f "$deb" Depends) =~ libc6.*libqt6widgets6 ]] || fail "dependencies not computed"

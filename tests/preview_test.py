@@ -8,7 +8,7 @@
 #   only where the browser cannot start. Run it in an X server.
 import atexit, os, re, socket, struct, subprocess, sys, tempfile, time
 
-SECRET, (mode, wendle) = b"SECRET-7f3a", sys.argv[1:3]
+SECRET, mode, wendle = b"SECRET-7f3a", sys.argv[1], os.path.abspath(sys.argv[2])
 work = tempfile.mkdtemp()
 site = os.path.join(work, "site")
 env = dict(os.environ, XDG_CONFIG_HOME=work, HOME=work, XDG_DATA_HOME=work)
