@@ -25,14 +25,28 @@ bool WantsWindow(int argc, char* argv[])
     return names <= 1;
 }
 
+namespace {
+
+// Qt's help names the program by the path it was started by; users type "wendle".
+QString HelpText(const QCommandLineParser& parser)
+{
+    QString help = parser.helpText();
+    const qsizetype end = help.indexOf(QLatin1String(" [options]"));
+    if (help.startsWith(QLatin1String("Usage: ")) && end > 0)
+        help.replace(7, end - 7, QStringLiteral("wendle"));
+    return help;
+}
+
+}  // namespace
+
 CommandLine ParseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Makes single HTML pages from a template. With no argument, or with a "
-        "project, opens the window; with --build, rebuilds the page of each "
-        "project, without a window, and exits. In the window, F12 builds the page and shows it "
-        "in the browser."));
+        "Makes single HTML pages from a template. With no argument, or with a project, opens the "
+        "window, where F12 builds the page and shows it in the browser; with --build, rebuilds "
+        "the page of each project without a window; with --output, makes one page from a title "
+        "and a text; with --show, prints projects as text."));
     // Qt's own help option would also list --help-all, for Qt's options, which Wendle refuses;
     // --help-all is still taken, as help.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -45,8 +59,9 @@ CommandLine ParseCommandLine(const QStringList& arguments)
                                    QStringLiteral("Rebuild each project's page, then exit."));
     const QCommandLineOption templateFile(
         QStringLiteral("template"),
-        QStringLiteral("With --build: the template for every page, instead of the one Wendle "
-                       "remembers (that one is looked up in each project's folder)."),
+        QStringLiteral(
+            "With --build or --output: the template for every page, instead of the one Wendle "
+            "remembers (that one is looked up in each project's folder)."),
         QStringLiteral("FILE"));
     const QCommandLineOption allowOutside(
         QStringLiteral("allow-outside"),
@@ -69,7 +84,31 @@ CommandLine ParseCommandLine(const QStringList& arguments)
                        "one).")
             .arg(kPreviewPort),
         QStringLiteral("N"));
-    parser.addOptions({build, watch, serve, port, templateFile, allowOutside, verbose});
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Build one page, without a project, into PAGE "
+                                                   "(- for standard output)."),
+                                    QStringLiteral("PAGE"));
+    const QCommandLineOption title(QStringLiteral("title"),
+                                   QStringLiteral("With --output: the page's title."),
+                                   QStringLiteral("TITLE"));
+    const QCommandLineOption text(QStringLiteral("text"),
+                                  QStringLiteral("With --output: the page's text, from FILE "
+                                                 "(- for standard input)."),
+                                  QStringLiteral("FILE"));
+    const QCommandLineOption save(QStringLiteral("save"),
+                                  QStringLiteral("With --output: also save the title, the text "
+                                                 "and the page's name as a project."),
+                                  QStringLiteral("PROJECT"));
+    const QCommandLineOption show(QStringLiteral("show"),
+                                  QStringLiteral("Print each project as text (for git diff)."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("With --show: one JSON object a project."));
+    const QCommandLineOption init(QStringLiteral("init"),
+                                  QStringLiteral("Write the sample template and the welcome "
+                                                 "project into DIR."),
+                                  QStringLiteral("DIR"));
+    parser.addOptions({build, watch, serve, port, templateFile, allowOutside, verbose, output,
+                       title, text, save, show, json, init});
     parser.addPositionalArgument(QStringLiteral("PROJECT"),
                                  QStringLiteral("A project file (*.wendle)."),
                                  QStringLiteral("[PROJECT...]"));
@@ -77,7 +116,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     CommandLine line;
     const bool parsed = parser.parse(arguments);
     if (parsed && (parser.isSet(help) || parser.isSet(helpAll))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::fputs(qPrintable(HelpText(parser)), stdout);
         line.action = CommandLine::Action::Exit;
         return line;
     }
@@ -95,12 +134,33 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     line.serve = parser.isSet(serve);
     bool portIsNumber = true;
     line.port = parser.isSet(port) ? parser.value(port).toInt(&portIsNumber) : 0;
+    line.output = parser.value(output);
+    line.title = parser.value(title);
+    line.textFile = parser.value(text);
+    line.saveProject = parser.value(save);
+    line.json = parser.isSet(json);
+    line.initFolder = parser.value(init);
+    const bool building = parser.isSet(build), making = parser.isSet(output),
+               showing = parser.isSet(show), initing = parser.isSet(init);
     QString error = parser.errorText();
-    if (parsed && parser.isSet(build) && line.projects.isEmpty())
+    if (parsed && building + making + showing + initing > 1)
+        error = QStringLiteral("--build, --output, --show and --init each go alone.");
+    else if (parsed && (making || initing) && !line.projects.isEmpty())
+        error = QStringLiteral("--output and --init take no project.");
+    else if (parsed && showing && line.projects.isEmpty())
+        error = QStringLiteral("--show needs at least one project.");
+    else if (parsed && !making && (parser.isSet(title) || parser.isSet(text) || parser.isSet(save)))
+        error = QStringLiteral("--title, --text and --save go with --output.");
+    else if (parsed && line.json && !showing)
+        error = QStringLiteral("--json goes with --show.");
+    else if (parsed && making
+             && (line.allowOutside || line.verbose || line.watch || parser.isSet(port)))
+        error = QStringLiteral("--output takes --template, --title, --text and --save.");
+    else if (parsed && building && line.projects.isEmpty())
         error = QStringLiteral("--build needs at least one project.");
-    else if (parsed && !parser.isSet(build) && line.projects.size() > 1)
+    else if (parsed && !building && !showing && line.projects.size() > 1)
         error = QStringLiteral("The window opens one project; build several with --build.");
-    else if (parsed && !parser.isSet(build)
+    else if (parsed && !building && !making
              && (parser.isSet(templateFile) || line.allowOutside || line.verbose || line.watch))
         error =
             QStringLiteral("--watch, --template, --allow-outside and --verbose go with --build.");
@@ -111,11 +171,15 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     else if (parsed && parser.isSet(port) && (!portIsNumber || line.port < 1 || line.port > 65535))
         error = QStringLiteral("--port takes a port number from 1 to 65535.");
     if (!error.isEmpty()) {
-        std::fprintf(stderr, "wendle: %s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
+        std::fprintf(stderr, "wendle: %s\n\n%s", qPrintable(error), qPrintable(HelpText(parser)));
         line.action = CommandLine::Action::Exit;
         line.exitCode = 2;
         return line;
     }
-    line.action = parser.isSet(build) ? CommandLine::Action::Build : CommandLine::Action::Window;
+    line.action = building ? CommandLine::Action::Build
+        : making           ? CommandLine::Action::Output
+        : showing          ? CommandLine::Action::Show
+        : initing          ? CommandLine::Action::Init
+                           : CommandLine::Action::Window;
     return line;
 }

@@ -11,9 +11,13 @@
 //                               no window: rebuild each project's page; with --watch, again
 //                               whenever a project or its template changes; with --serve, the
 //                               current directory is served to a browser, which reloads
+//   wendle --output PAGE [--template FILE] [--title TITLE] [--text FILE] [--save PROJECT]
+//                               one page from a title and a text; PAGE and FILE may be "-"
+//   wendle --show [--json] PROJECT...   each project as text, or as JSON
+//   wendle --init DIR           the sample template and welcome project, into DIR
 //   wendle --help | --version
 struct CommandLine {
-    enum class Action { Window, Build, Exit };
+    enum class Action { Window, Build, Output, Show, Init, Exit };
     Action action = Action::Window;
     int exitCode = 0;  // for Exit: 0 after --help or --version, 2 after a usage error
     QStringList projects;
@@ -23,6 +27,12 @@ struct CommandLine {
     bool watch = false;
     bool serve = false;
     int port = 0;  // 0: the default preview port, or the next free one
+    QString output;  // --output PAGE
+    QString title;
+    QString textFile;
+    QString saveProject;
+    bool json = false;
+    QString initFolder;
 };
 
 // Whether the arguments mean the window, decided before any application object exists: the

@@ -4,6 +4,8 @@
 #include "app/WendleDlg.h"
 #include "build/BatchBuild.h"
 #include "build/BatchWatch.h"
+#include "build/OnePage.h"
+#include "project/ProjectScripts.h"
 
 #include <QApplication>
 
@@ -64,6 +66,14 @@ int CWendleApp::Run()
             return RunBatchWatch(batch, profile);
         return RunBatchBuild(batch, profile) ? 0 : 1;
     }
+    case CommandLine::Action::Output:
+        return RunOnePage(
+            {line.output, line.templateFile, line.title, line.textFile, line.saveProject},
+            ProfileStore(ProfileStore::DefaultPath()));
+    case CommandLine::Action::Show:
+        return RunShow(line.projects, line.json);
+    case CommandLine::Action::Init:
+        return RunInit(line.initFolder);
     case CommandLine::Action::Window:
         // Only arguments that WantsWindow let through get here; the guard keeps any other
         // from reaching widgets without a QApplication.

@@ -62,12 +62,6 @@ std::unique_ptr<OutputFile> WriteProjectPage(const QString& project, const Batch
                            text, OutputFile::Links::Replace);
 }
 
-void ReportFailure(const QString& project, const QString& message)
-{
-    std::fprintf(stderr, "wendle: %s: %s\n", qPrintable(project),
-                 qPrintable(QString(message).replace(QLatin1Char('\n'), QLatin1Char(' '))));
-}
-
 }  // namespace
 
 QString TemplatePathFor(const BatchBuild& batch, const QByteArray& storedTemplate,
@@ -95,7 +89,7 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,
         const std::vector<std::optional<FileError>> errors = OutputFile::CommitAll(files);
         for (size_t i = 0; i < written.size(); ++i) {
             if (errors[i])
-                ReportFailure(written[i].first, errors[i]->message());
+                ReportFailure(errors[i]->message(), written[i].first);
             else if (batch.verbose)
                 std::printf("built %s\n", qPrintable(QDir::toNativeSeparators(files[i]->path())));
             if (!errors[i] && built)
@@ -110,10 +104,10 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,
                 project, WriteProjectPage(project, batch, storedTemplate, templates, current));
         } catch (const CommandError& error) {
             allBuilt = false;
-            ReportFailure(project, error.message());
+            ReportFailure(error.message(), project);
         } catch (const std::exception& error) {
             allBuilt = false;
-            ReportFailure(project, QString::fromLocal8Bit(error.what()));
+            ReportFailure(QString::fromLocal8Bit(error.what()), project);
         }
         if (written.size() == kGroupSize)
             commit();

@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include <cstdio>
+
 CommandError::CommandError(QString message)
     : m_message(std::move(message)), m_what(m_message.toUtf8())
 {
@@ -23,4 +25,14 @@ FileError::FileError(Action action, const QString& path, const QString& reason)
 FileError FileError::NoFileChosen()
 {
     return FileError(QStringLiteral("No file was chosen."), QString());
+}
+
+void ReportFailure(const QString& message, const QString& where)
+{
+    std::fflush(stdout);  // what was printed before comes first in a terminal
+    const QString line = QString(message).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (where.isEmpty())
+        std::fprintf(stderr, "wendle: %s\n", qPrintable(line));
+    else
+        std::fprintf(stderr, "wendle: %s: %s\n", qPrintable(where), qPrintable(line));
 }

@@ -37,3 +37,7 @@ private:
 
     QString m_path;
 };
+
+// A failure of a run without the window: one line on standard error, "wendle: WHERE: MESSAGE"
+// (or "wendle: MESSAGE" without `where`), the message's line breaks made spaces.
+void ReportFailure(const QString& message, const QString& where = {});

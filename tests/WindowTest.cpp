@@ -210,6 +210,8 @@ private:
             {"swap", [&] { std::swap(window, other); }},  // to a second window, or back
             {"open", [&] { Dlg().OpenFromCommandLine(QString::fromUtf8(arg)); }},  // wendle FILE
             {"run", [&] { Launch(arg); }},  // the program with these arguments, and no display
+            {"feed", [&] { input = arg; }},  // the next run's standard input
+            {"runshut", [&] { Launch(arg, kClosedOutput); }},  // run | head -c 0
             {"traced",
              [&] { Launch(arg, kTrace + QStringList{root.filePath("trace")}); }},  // run, in strace
             {"trace", [&] { Trace(); }},  // this process's writes from now on, until "durable"
@@ -320,6 +322,8 @@ private:
             + QString::fromUtf8(WENDLE_BINARY " " + arguments).split(' ', Qt::SkipEmptyParts);
         program.setReadChannel(QProcess::StandardError);  // for "waitout"
         program.start(command.first(), command.mid(1));
+        program.write(std::exchange(input, {}));
+        program.closeWriteChannel();
         if (!running)
             Finish(program, "run");
     }
@@ -342,6 +346,10 @@ private:
             QTest::qWait(10);
         EXPECT_TRUE(done()) << "timed out";
     }
+
+    // A reader that closes the program's standard output at once; the program's status stays.
+    inline static const QStringList kClosedOutput{"bash", "-c",
+                                                  R"(set -o pipefail; "$@" | head -c 0)", "-"};
 
     // The system calls that write, flush and rename, as strace shows them.
     inline static const QStringList kTrace{"strace", "-f", "-y",
@@ -431,6 +439,7 @@ private:
     QByteArrayList answers;
     QByteArrayList replies;
     qint64 sizeLimit = -1;
+    QByteArray input;
     QByteArray mountPoint;
     QProcess tracer;
     QProcess watcher;
@@ -601,7 +610,10 @@ const Row kRows[] = {
       "run --build", "msg run 2: |wendle: --build needs", "run a b",
       "msg run 2: |wendle: The window", "run --verbose a",
       "msg run 2: |wendle: --watch, --template, --allow-outside and --verbose go with",
-      "run --build --serve a", "msg run 2: |wendle: --serve goes with --watch.", "run",
+      "run --build --serve a", "msg run 2: |wendle: --serve goes with --watch.",
+      "run -o p --build a", "msg run 2: |wendle: --build, --output, --show and --init each go alone."
+      "\n\nUsage: wendle [options]", "run --show a -o p", "msg run 2: |wendle: --build, --output,",
+      "run",
       "msg run 1: |wendle: the window needs a display", "run a.wendle",
       "msg run 1: |wendle: the window needs a display"}},
     {{"theCommandLineBuilds", "rm profile", "proj a/1.wendle H|i|1.html", "run --build a/1.wendle",
@@ -615,6 +627,22 @@ const Row kRows[] = {
       "read file @/c/t.html: No such file or directory.\nwendle: a/no.wendle: The project names "
       "no page; choose one with Build As",
       "is a/1.html <h1>H</h1>i", "is b/2.html [T|x\r\ny\xe2\x82\xac]", "is c/3.html earlier"}},
+    {{"scriptsMakeAPage", "feed a\nb\x80", "run --output - --title T\xc3\xa9 --text -",
+      "msg run 0: <h1>T\xc3\xa9</h1>a\r\nb\xe2\x82\xac|(end)", "put o/t.html [%s|%s]", "put x.txt a\nb",
+      "run -o o/p.html --text x.txt --title T --save o/p.wendle", "msg run 0: |(end)",
+      "is o/p.html [T|a\r\nb]", "isproj o/p.wendle T|a\r\nb|p.html", "put o/t.html %s",
+      "run -o o/p.html --title U", "msg run 1: |wendle: The template @/o/t.html has no marker for "
+      "the text", "run -o o/t.html --title U", "msg run 1: |wendle: The page @/o/t.html would "
+      "replace its own template", "is o/p.html [T|a\r\nb]", "ls o p.html p.wendle t.html", "runshut --output - --title x", "msg run 1: |wendle: Cannot write to standard output: Broken pipe"}},
+    {{"scriptsShowProjects", "proj a.wendle T|x\r\ny|p.html", "proj w.wendle \x93q\x94|\x80|",
+      "put bad.wendle bad", "run --show a.wendle bad.wendle w.wendle", "msg run 1: ==> a.wendle <==\n"
+      "title: T\npage: p.html\n\nx\ny\n==> w.wendle <==\ntitle: \xe2\x80\x9cq\xe2\x80\x9d\npage: \n\n"
+      "\xe2\x82\xac\n|wendle: Cannot read file bad.wendle: It is not a Wendle project",
+      "run --show --json a.wendle", R"(msg run 0: {"page":"p.html","text":"x\ny","title":"T"})"
+      "\n|(end)", "run --init s", "msg run 0: Open the welcome project with:\n  cd s && wendle "
+      "welcome.wendle\n|(end)", "same s/welcome.wendle " WENDLE_EXAMPLES "/welcome.wendle",
+      "put s/template.html mine", "run --init s", "msg run 0: kept s/template.html, which is there "
+      "already\n", "is s/template.html mine"}},
     {{"theCommandLineRefuses", "put t.html [%s|%s]", "proj a/out.wendle T|X|../b/o.html",
       "proj a/t.wendle T|X|t.html", "put a/t.html %s%s", "run --build a/out.wendle a/t.wendle",
       "msg run 1: |wendle: a/out.wendle: The project writes its page outside the project's folder, "

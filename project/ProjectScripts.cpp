@@ -1,0 +1,74 @@
+#include "project/ProjectScripts.h"
+
+#include "project/ProjectFile.h"
+#include "services/Errors.h"
+#include "services/FileAccess.h"
+#include "services/WindowText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+int RunShow(const QStringList& projects, bool json)
+{
+    int status = 0;
+    for (const QString& path : projects) {
+        try {
+            InputFile file(path);
+            const ProjectContent content = ReadProject(file);
+            const QString title = FieldTextFromBytes(content.title);
+            const QString text = FieldTextFromBytes(content.text);
+            const QString page = QFile::decodeName(content.outputName);
+            QByteArray shown;
+            if (json)
+                shown = QJsonDocument(QJsonObject{{"title", title}, {"text", text}, {"page", page}})
+                            .toJson(QJsonDocument::Compact);
+            else
+                shown = QStringLiteral("title: %1\npage: %2\n\n%3").arg(title, page, text).toUtf8();
+            if (!json && projects.size() > 1)
+                shown.prepend("==> " + QFile::encodeName(path) + " <==\n");
+            if (!shown.endsWith('\n'))
+                shown += '\n';
+            std::fwrite(shown.constData(), 1, size_t(shown.size()), stdout);
+        } catch (const CommandError& error) {
+            ReportFailure(error.message());
+            status = 1;
+        }
+    }
+    return std::fflush(stdout) == 0 ? status : 1;
+}
+
+int RunInit(const QString& folder)
+{
+    if (!QDir().mkpath(folder)) {
+        ReportFailure(QStringLiteral("Cannot make the folder %1.").arg(folder));
+        return 1;
+    }
+    try {
+        // Built into the program: a package may leave out /usr/share/doc.
+        for (const char* name : {"template.html", "welcome.wendle"}) {
+            const QString path = QDir(folder).filePath(QLatin1String(name));
+            if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+                std::printf("kept %s, which is there already\n", qPrintable(path));
+                continue;
+            }
+            QFile resource(QStringLiteral(":/examples/") + QLatin1String(name));
+            if (!resource.open(QIODevice::ReadOnly))
+                throw CommandError(QStringLiteral("The sample %1 is missing from the program.")
+                                       .arg(QLatin1String(name)));
+            OutputFile file(path, OutputFile::Links::Replace);
+            file.Write(resource.readAll());
+            file.Commit();
+        }
+    } catch (const CommandError& error) {
+        ReportFailure(error.message());
+        return 1;
+    }
+    std::printf("Open the welcome project with:\n  cd %s && wendle welcome.wendle\n",
+                qPrintable(QDir(folder).path()));
+    return 0;
+}
