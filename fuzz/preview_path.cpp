@@ -19,15 +19,13 @@ struct Site {
     Site()
     {
         QDir(dir.path()).mkpath("site/sub/.git");
-        for (const char* name :
-             {"secret", "site/p.html", "site/.env", "site/sub/s.css", "site/sub/.git/config"}) {
-            QFile file(dir.filePath(name));
-            (void)file.open(QIODevice::WriteOnly);
-        }
-        QFile::link("../secret", root + "/out.html");
-        QFile::link("..", root + "/up");
-        QFile::link(".env", root + "/e.html");
-        QFile::link("sub/.git", root + "/g");
+        for (const char* name : {"secret", "site/p.html", "site/.env", "site/sub/.git/config"})
+            QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+        for (const auto& [target, link] : {std::pair{"../secret", "out.html"},
+                                           {"..", "up"},
+                                           {".env", "e.html"},
+                                           {"sub/.git", "g"}})
+            QFile::link(target, root + '/' + link);
         root = QFileInfo(root).canonicalFilePath();
     }
 };

@@ -2,8 +2,8 @@
 # Wendle as a desktop user meets it. Usage: desktop_test.sh smoke|a11y|package WENDLE BUILD APP_ID
 #   smoke: the real program in a virtual X server. With a profile naming a template its window
 #     appears (screenshot BUILD/wendle-window.png) and Escape ends the run; with none the
-#     template prompt comes first, the main window after it, and the cancel is stored; the
-#     demo of make run opens with no prompt, and Build writes its page.
+#     template prompt comes first, the main window after it, and the cancel is stored. (The
+#     demo of make run, with F12 and Build, is preview_test.py's.)
 #   a11y: the demo's window read through the accessibility bus, in a session bus of its own
 #     (a11y_test.py); skipped (77) where no session bus can start.
 #   package: the Debian package holds the program, launcher, icons, metadata, MIME type and
@@ -49,15 +49,6 @@ elif [[ $part == smoke ]]; then
   escape "$prompt" && win=$(window "$main") || fail "no main window after the prompt"
   escape "$win" && wait $! || fail "exit status $? after Escape"
   grep -qx 'FileName=' wendle.ini || fail "the cancelled prompt was not stored"
-  # The demo of make run: its window comes first, with the welcome project, and Build (reached
-  # by Tab from the title, through the text and Save As) writes the page beside it.
-  "$(dirname "$0")/../scripts/demo.sh" "$wendle" demo &
-  win=$(window .) || fail "no demo window"
-  [[ $(xdotool getwindowname "$win") == "Tasco's Wendle" ]] || fail "a prompt before the demo"
-  xdotool windowfocus --sync "$win" 2> /dev/null; xdotool key --clearmodifiers Tab Tab Tab space
-  for ((i = 0; i < 100; i++)); do [[ -s demo/welcome.html ]] && break; sleep 0.1; done
-  grep -q '<title>Welcome to Wendle</title>' demo/welcome.html || fail "the demo built no page"
-  escape "$win" && wait $! || fail "exit status $? after the demo"
 else
   cpack --config "$build/CPackConfig.cmake" -B "$work" > "$work/log" 2>&1 || { cat "$work/log"; fail cpack; }
   deb=$(ls "$work"/wendle_*.deb)

@@ -104,12 +104,6 @@ if mode == "server":
         assert status in allowed and SECRET not in data, data[:300]
     idle = [socket.create_connection(("127.0.0.1", port)) for _ in range(100)]
     assert get("/p.html", f"localhost:{port}")[0] == 200, "idle clients stopped the server"
-    with socket.create_connection(("127.0.0.1", port), timeout=20) as s:
-        s.sendall(f"GET /.wendle-reload/p.html HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\n"
-                  f"Origin: http://127.0.0.1:{port}\r\n\r\n".encode())
-        until(lambda: b"text/event-stream" in s.recv(4096), "the event stream")
-        write("site/p.wendle", project("Again"))
-        until(lambda: b"data: reload" in s.recv(4096), "reload after a rebuild")
     server.terminate()
     sys.exit(server.wait())
 
@@ -139,11 +133,13 @@ def title_is(title, what):
 # The user's default browser, as xdg-open finds it (a launcher), or else $BROWSER.
 write("browser", f"#!/bin/sh\necho \"$1\" >> {work}/opened\n")
 os.chmod(os.path.join(work, "browser"), 0o755)
-write("mimeapps.list", "[Default Applications]\nx-scheme-handler/http=b.desktop\n")
+write("applications/mimeapps.list", "[Default Applications]\nx-scheme-handler/http=b.desktop\n")
 write("applications/b.desktop", f"[Desktop Entry]\nType=Application\nName=B\nExec={work}/browser %u\n")
 until(lambda: not subprocess.run(["xdotool", "getmouselocation"], capture_output=True).returncode,
       "the X server")
-app = subprocess.Popen([wendle, "p.wendle"], cwd=site, env=dict(env, BROWSER=f"{work}/browser"))
+# The demo of make run, whose welcome text says to press F12.
+app = subprocess.Popen([os.path.join(os.path.dirname(__file__), "../scripts/demo.sh"), wendle,
+                        f"{work}/demo"], env=dict(env, BROWSER=f"{work}/browser"))
 atexit.register(app.kill)
 window = subprocess.run(["timeout", "20", "xdotool", "search", "--sync", "--onlyvisible", "--name",
                          "^Tasco's Wendle$"], capture_output=True, text=True).stdout.split()[0]
@@ -152,13 +148,13 @@ until(lambda: os.path.exists(f"{work}/opened"), "F12 to open the browser")
 with open(f"{work}/opened") as f:
     url = f.read().strip()
 browser.get(url)
-title_is("Hello", "the page in the browser")
+title_is("Welcome to Wendle", "the page in the browser")
 keys("key", "End", "type", "!")  # at the end of the title; then Build, by Tab from the title
 keys("key", "Tab", "Tab", "Tab", "space")
-title_is("Hello!", "the browser to reload after Build")
+title_is("Welcome to Wendle!", "the browser to reload after Build")
 keys("key", "shift+Tab", "shift+Tab", "shift+Tab", "End", "type", "?")
 keys("key", "F12")
-title_is("Hello!?", "the browser to reload after F12")
+title_is("Welcome to Wendle!?", "the browser to reload after F12")
 keys("key", "Escape")
 assert app.wait(20) == 0
 with open(f"{work}/opened") as f:
