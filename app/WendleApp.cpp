@@ -6,11 +6,16 @@
 #include "build/BatchWatch.h"
 #include "build/OnePage.h"
 #include "project/ProjectScripts.h"
+#include "services/Signals.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+
+#include <unistd.h>
 
 namespace {
 
@@ -96,6 +101,16 @@ bool CWendleApp::InitInstance()
     Services services{prompt, messages, profile};
 
     CWendleDlg dlg(services);
+    // A session torn down, kill, a shutdown: the typing is kept for the next start first.
+    if (QSocketNotifier* notifier = NotifyOnSignals({SIGTERM, SIGHUP}, &dlg))
+        QObject::connect(notifier, &QSocketNotifier::activated, [&dlg](QSocketDescriptor fd) {
+            char signal = 0;
+            [[maybe_unused]] const ssize_t got = ::read(int(fd), &signal, 1);
+            dlg.SaveRecoveryNow();
+            std::signal(signal, SIG_DFL);
+            std::raise(signal);
+        });
+    dlg.OfferRecoveredWork();
     if (!m_project.isEmpty())
         dlg.OpenFromCommandLine(m_project);
     dlg.exec();

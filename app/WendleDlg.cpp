@@ -1,6 +1,7 @@
 #include "app/WendleDlg.h"
 
 #include "build/PreviewServer.h"
+#include "project/Recovery.h"
 #include "res/AppIcon.h"
 #include "res/DialogTemplate.h"
 #include "res/resource.h"
@@ -158,6 +159,25 @@ bool CWendleDlg::OnInitDialog()
     // F12, as in HTML editors: Build, then the page in the browser.
     auto* preview = new QShortcut(QKeySequence(Qt::Key_F12), this);
     connect(preview, &QShortcut::activated, this, [this] { RunCommand([this] { OnPreview(); }); });
+    // Every change to a field is a reason to keep a recovery copy soon.
+    m_recovery = std::make_unique<RecoveryCopy>(RecoveryFolder());
+    m_recoveryPause.setSingleShot(true);
+    m_recoveryPause.setInterval(1000);
+    m_recoveryLongest.setSingleShot(true);
+    m_recoveryLongest.setInterval(10000);
+    for (QTimer* timer : {&m_recoveryPause, &m_recoveryLongest})
+        connect(timer, &QTimer::timeout, this, [this] { KeepRecoveryCopy(); });
+    connect(m_editTitle, &QLineEdit::textChanged, this, &CWendleDlg::FieldsTouched);
+    connect(m_editText, &QPlainTextEdit::textChanged, this, &CWendleDlg::FieldsTouched);
+    connect(m_recovery.get(), &RecoveryCopy::failed, this, [this](const QString& message) {
+        // Said once: the window works on without copies.
+        if (!std::exchange(m_recoveryFailed, true))
+            m_services.messages.ReportError(
+                this,
+                QStringLiteral("Wendle cannot keep a recovery copy of your typing, so it "
+                               "would be lost if Wendle were killed.\n\n%1")
+                    .arg(message));
+    });
     m_editTitle->setFocus();
     // The fields would take a dropped file as text; files are the window's to handle.
     setAcceptDrops(true);
@@ -166,8 +186,12 @@ bool CWendleDlg::OnInitDialog()
     return true;
 }
 
-// The preview server, if F12 started one, stops with the window.
-CWendleDlg::~CWendleDlg() = default;
+// The preview server, if F12 started one, stops with the window; a window closed by the user
+// leaves no recovery copy, since closing asked about unsaved work.
+CWendleDlg::~CWendleDlg()
+{
+    m_recovery->Remove();
+}
 
 bool CWendleDlg::RunCommand(const std::function<void()>& command)
 {

@@ -7,12 +7,15 @@
 #include <QHash>
 #include <QIcon>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
 
 class OutputFile;
 class PreviewServer;
+class RecoveryCopy;
+struct RecoveredWork;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -32,6 +35,11 @@ public:
     // Opens a project named on the command line as Open opens the file its prompt gives: the
     // project's folder becomes the current directory. A failure is reported.
     void OpenFromCommandLine(const QString& path);
+
+    // Offers the work that windows now gone left unsaved, newest first (project/Recovery.h).
+    void OfferRecoveredWork();
+    // Writes the recovery copy before the program ends on a signal.
+    void SaveRecoveryNow();
 
     // The control with a resource id, or nullptr.
     QWidget* GetDlgItem(int id) const { return m_controls.value(id); }
@@ -100,6 +108,11 @@ private:
     void KeepFields(const QString& title, const QString& text);
     // Whether the fields differ from what was kept; nothing is read while nothing was typed.
     bool FieldsChanged() const;
+    // A recovery copy of the fields, a second after typing stops and every ten seconds while it
+    // goes on, for as long as they hold work that closing would ask about.
+    void FieldsTouched();
+    void KeepRecoveryCopy(bool now = false);
+    void RestoreWork(const RecoveredWork& work);
 
     Services& m_services;
     QHash<int, QWidget*> m_controls;
@@ -123,6 +136,10 @@ private:
     // The page the last Build wrote, and the server that shows pages in the browser.
     QString m_strBuiltPage;
     std::unique_ptr<PreviewServer> m_preview;
+    std::unique_ptr<RecoveryCopy> m_recovery;
+    QTimer m_recoveryPause;
+    QTimer m_recoveryLongest;
+    bool m_recoveryFailed = false;
     QLineEdit* m_editTitle = nullptr;
     QPlainTextEdit* m_editText = nullptr;
 };

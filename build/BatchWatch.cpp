@@ -2,6 +2,7 @@
 
 #include "build/PreviewServer.h"
 #include "services/ProfileStore.h"
+#include "services/Signals.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -48,16 +49,6 @@ struct Stamp {
             && size == other.size && same(modified, other.modified) && same(changed, other.changed);
     }
 };
-
-// The write end of a pipe that SIGINT and SIGTERM write to; the event loop reads the other end,
-// so nothing but write() runs in the signal handler.
-int signalPipe = -1;
-
-void OnSignal(int)
-{
-    const char byte = 0;
-    [[maybe_unused]] const ssize_t ignored = ::write(signalPipe, &byte, 1);
-}
 
 class Watch {
 public:
@@ -201,18 +192,12 @@ private:
 
 int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
 {
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
+    // Ctrl-C and SIGTERM end the run once the build in progress is done.
+    QObject quitter;
+    QSocketNotifier* stop = NotifyOnSignals({SIGINT, SIGTERM}, &quitter);
+    if (!stop)
         return 1;
-    signalPipe = fds[1];
-    struct sigaction action { };
-    action.sa_handler = OnSignal;
-    ::sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
-    QSocketNotifier stop(fds[0], QSocketNotifier::Read);
-    QObject::connect(&stop, &QSocketNotifier::activated, [] { QCoreApplication::quit(); });
+    QObject::connect(stop, &QSocketNotifier::activated, [] { QCoreApplication::quit(); });
 
     // The server is up before the first build, so that every address printed answers.
     std::unique_ptr<PreviewServer> server;

@@ -2,6 +2,7 @@
 #include "app/WendleDlg.h"
 
 #include "project/ProjectFile.h"
+#include "project/Recovery.h"
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
@@ -39,6 +40,11 @@ void CWendleDlg::KeepFields(const QString& title, const QString& text)
     m_keptText = text;
     m_editTitle->setModified(false);
     m_editText->document()->setModified(false);
+    // Nothing would be lost now, so no copy is kept.
+    m_recoveryPause.stop();
+    m_recoveryLongest.stop();
+    if (m_recovery)
+        m_recovery->Remove();
 }
 
 bool CWendleDlg::FieldsChanged() const
@@ -73,8 +79,11 @@ void CWendleDlg::OnOpen()
 
 void CWendleDlg::OpenFromCommandLine(const QString& path)
 {
-    RunCommand(
-        [this, &path] { OpenProject(AcceptChosenFile(QFileInfo(path).absoluteFilePath())); });
+    // Restored work is asked about first, as Open asks.
+    RunCommand([this, &path] {
+        if (MaybeSave())
+            OpenProject(AcceptChosenFile(QFileInfo(path).absoluteFilePath()));
+    });
 }
 
 void CWendleDlg::OpenProject(const PromptResult& chosen)

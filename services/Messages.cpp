@@ -3,6 +3,7 @@
 #include "res/DialogTemplate.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 void QtMessages::ReportError(QWidget* owner, const QString& text)
 {
@@ -40,4 +41,21 @@ bool QtMessages::ConfirmSave(QWidget* owner, const QString& question)
     return QMessageBox::warning(owner, QString::fromUtf8(kAppCaption), question,
                                 QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel)
         == QMessageBox::Save;
+}
+
+Messages::RestoreAnswer QtMessages::AskToRestore(QWidget* owner, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppCaption), question,
+                    QMessageBox::NoButton, owner);
+    QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QMessageBox::Discard);
+    // Escape and the close button answer "not now", which has no button of its own.
+    QAbstractButton* later = box.addButton(QMessageBox::Cancel);
+    later->hide();
+    box.setDefaultButton(restore);
+    box.setEscapeButton(later);
+    box.exec();
+    return box.clickedButton() == restore ? RestoreAnswer::Restore
+        : box.clickedButton() == discard  ? RestoreAnswer::Discard
+                                          : RestoreAnswer::Later;
 }

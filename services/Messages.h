@@ -19,6 +19,9 @@ public:
     virtual SaveAnswer AskToSave(QWidget* owner, const QString& question) = 0;
     // True when the user answers Save; Cancel is the default and Escape.
     virtual bool ConfirmSave(QWidget* owner, const QString& question) = 0;
+    enum class RestoreAnswer { Restore, Discard, Later };
+    // Offers work that a window left unsaved; Restore is the default, Escape is Later.
+    virtual RestoreAnswer AskToRestore(QWidget* owner, const QString& question) = 0;
 };
 
 class QtMessages final : public Messages {
@@ -28,4 +31,5 @@ public:
     void Inform(QWidget* owner, const QString& text) override;
     SaveAnswer AskToSave(QWidget* owner, const QString& question) override;
     bool ConfirmSave(QWidget* owner, const QString& question) override;
+    RestoreAnswer AskToRestore(QWidget* owner, const QString& question) override;
 };

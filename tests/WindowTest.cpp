@@ -77,6 +77,7 @@ protected:
         WriteFile(root.filePath("t.html"), "<h1>%s</h1>%s");
         WriteFile(profile.path(), "[Template File]\nFileName=t.html\n");
         QDir::setCurrent(root.path());
+        qputenv("XDG_STATE_HOME", QFile::encodeName(config.filePath("state")));
     }
 
     ~WindowTest() override
@@ -142,6 +143,11 @@ private:
     {
         return Reply(question) == "save";
     }
+    RestoreAnswer AskToRestore(QWidget*, const QString& question) override
+    {
+        const qsizetype answer = QByteArrayList{"restore", "discard"}.indexOf(Reply(question));
+        return answer < 0 ? RestoreAnswer::Later : RestoreAnswer(answer);
+    }
 
     QByteArray Reply(const QString& question)
     {
@@ -152,7 +158,10 @@ private:
 
     QString Path(const QByteArray& name) const
     {
-        return name == "profile" ? profile.path() : root.filePath(QString::fromUtf8(name));
+        // "state/": the recovery copies' folder is config/state/wendle/recovery.
+        return name == "profile"        ? profile.path()
+            : name.startsWith("state/") ? config.filePath(QString::fromUtf8(name))
+                                        : root.filePath(QString::fromUtf8(name));
     }
 
     // "verb argument". Most arguments are a path in the test's folder ("profile" for the
@@ -232,6 +241,16 @@ private:
                  EXPECT_EQ(::rename(QFile::encodeName(path + ".new"), QFile::encodeName(path)), 0);
              }},
             {"limit", [&] { sizeLimit = arg.toLongLong(); }},  // the next click's largest file
+            // Recovery copies: offered as at a start; the one copy waited for; none.
+            {"offer", [&] { Dlg().OfferRecoveredWork(); }},
+            {"copy",
+             [&] {
+                 const QList<QByteArray> fields = arg.split('|');
+                 const QByteArray copy = EncodeProject({fields[0], fields[1], fields[2]});
+                 Until([&] { return Copies() == QList{copy}; });
+             }},
+            {"nocopy", [&] { EXPECT_TRUE(Copies().isEmpty()); }},
+            {"wait", [&] { QTest::qWait(arg.toInt()); }},
             // What must follow.
             {"is", [&] { EXPECT_EQ(ReadFile(path).toStdString(), rest.toStdString()); }},
             {"same", [&] { EXPECT_EQ(ReadFile(path), ReadFile(QString::fromUtf8(rest))); }},
@@ -410,6 +429,15 @@ private:
         QApplication::sendEvent(target, &enter);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
         return enter.isAccepted() && QApplication::sendEvent(target, &drop);
+    }
+
+    QList<QByteArray> Copies()
+    {
+        const QDir folder(config.filePath("state/wendle/recovery"));
+        QList<QByteArray> copies;
+        for (const QString& name : folder.entryList({"window-*.wendle"}))
+            copies << ReadFile(folder.filePath(name));
+        return copies;
     }
 
     std::string NextMessage() { return log.isEmpty() ? "(none)" : log.takeFirst().toStdString(); }
@@ -754,6 +782,30 @@ const Row kRows[] = {
       "give d/p.html", "chmod d 300", "user nobody", "Build d/p.html",
       "msg Cannot write file @/d/p.html:\nPermission denied", "user root", "is d/p.html old",
       "ls d p.html t.html"}},
+    // Recovery copies: kept while closing would ask, gone when nothing would be lost.
+    {{"aCopyIsKeptUntilNothingWouldBeLost", "title a", "copy a||", "SaveAs a.wendle", "nocopy",
+      "text b", "copy a|b|", "Build p.html", "nocopy", "title c", "copy ac|b|p.html",
+      "reply discard", "New", "msg ask:", "nocopy", "title d", "copy d||p.html", "reply discard",
+      "close", "msg ask:", "start", "nocopy", "title e", "copy e||", "swap", "offer", "swap"}},
+    {{"aCopyLeftIsOffered", "proj state/wendle/recovery/window-1-1.wendle T|X|p.html",
+      "put state/wendle/recovery/window-1-1.json {\"projectName\": \"a.wendle\", "
+      "\"projectFolder\": \"@\", \"outputName\": \"p.html\", \"outputFolder\": \"@\", "
+      "\"saved\": \"2026-12-07T10:00:00.000\"}", "put state/wendle/recovery/window-2-2.wendle bad",
+      "put state/wendle/recovery/window-2-2.json {}", "reply later", "offer",
+      "msg error: A recovery copy cannot be read: Cannot read file", "msg ask: Wendle was closed "
+      "before the changes to @/a.wendle were saved (", "reply discard",
+      "offer", "msg ask:", "nocopy",
+      "is state/wendle/recovery/damaged-window-2-2.wendle bad"}},
+    {{"aRestoredCopyIsUnsavedWork", "proj state/wendle/recovery/window-1-1.wendle T|X|p.html",
+      "put state/wendle/recovery/window-1-1.json {\"projectName\": \"a.wendle\", "
+      "\"projectFolder\": \"@/o\", \"outputName\": \"p.html\", \"outputFolder\": \"@/o\", "
+      "\"outputFromProject\": true, \"saved\": \"2026-12-07T10:00:00.000\"}", "reply restore",
+      "offer", "msg ask:", "fields T|X", "names t.html|a.wendle|p.html", "copy T|X|p.html",
+      "reply cancel", "close", "msg ask: The title and text", "mkdir o", "Save",
+      "isproj o/a.wendle T|X|p.html", "nocopy"}},
+    {{"aCopyThatCannotBeWrittenIsToldOnce", "put state/wendle x", "title a",
+      "wait 1500", "msg error: Wendle cannot keep a recovery copy", "title b", "wait 1500",
+      "SaveAs a.wendle"}},
     {{"aRemovedFolder", "put g/t.html %s%s", "SaveAs g/a.wendle", "Build g/p.html", "rm g", "Save",
       "msg Cannot write file @/g/a.wendle:\n", "Build",
       "msg Cannot read file t.html:\nNo such file or directory.", "mkdir g", "Save",

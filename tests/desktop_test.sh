@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Wendle as a desktop user meets it. Usage: desktop_test.sh smoke|a11y|package WENDLE BUILD APP_ID
+# Wendle as a desktop user meets it.
+# Usage: desktop_test.sh smoke|a11y|recovery|package WENDLE BUILD APP_ID
 #   smoke: the real program in a virtual X server. With a profile naming a template its window
 #     appears (screenshot BUILD/wendle-window.png) and Escape ends the run; with none the
 #     template prompt comes first, the main window after it, and the cancel is stored. (The
 #     demo of make run, with F12 and Build, is preview_test.py's.)
 #   a11y: the demo's window read through the accessibility bus, in a session bus of its own
 #     (a11y_test.py); skipped (77) where no session bus can start.
+#   recovery: typed work survives kill -9 and SIGTERM, is offered at the next start and
+#     restored, or kept for later.
 #   package: the Debian package holds the program, launcher, icons, metadata, MIME type and
 #     manual page; the validators and lintian pass, and the dependencies were computed.
 set -euo pipefail
@@ -49,6 +52,43 @@ elif [[ $part == smoke ]]; then
   escape "$prompt" && win=$(window "$main") || fail "no main window after the prompt"
   escape "$win" && wait $! || fail "exit status $? after Escape"
   grep -qx 'FileName=' wendle.ini || fail "the cancelled prompt was not stored"
+elif [[ $part == recovery ]]; then
+  unset QT_QPA_PLATFORM
+  for ((i = 0; i < 100; i++)); do xdotool getmouselocation &> /dev/null && break; sleep 0.1; done
+  export HOME=$work XDG_CONFIG_HOME=$work XDG_STATE_HOME=$work/state XDG_RUNTIME_DIR=$work/run
+  mkdir -m 700 "$XDG_RUNTIME_DIR" && cd "$work" && "$wendle" --init . > /dev/null
+  printf '[Template File]\nFileName=template.html\n' > wendle.ini
+  window() { timeout 20 xdotool search --sync --onlyvisible --name "^Tasco's Wendle\$" | head -n 1; }
+  keys() { xdotool windowfocus --sync "$(window)" 2> /dev/null; xdotool "$@"; }
+  has() {  # a recovery copy holds this title
+    for ((i = 0; i < 200; i++)); do
+      for c in state/wendle/recovery/window-*.wendle; do
+        [[ -f $c ]] && "$wendle" --show "$c" | grep -qx "title: $1" && return 0
+      done
+      sleep 0.1
+    done
+    return 1
+  }
+  # Typed, copied a second later, killed: the next start offers it first, Return restores it.
+  "$wendle" welcome.wendle & pid=$!
+  keys key End type KILLED
+  has "Welcome to WendleKILLED" || fail "no recovery copy after typing"
+  kill -9 $pid; wait $pid || true
+  "$wendle" & pid=$!
+  keys key Return && has "Welcome to WendleKILLED" || fail "not restored"
+  main=$(window) && keys key Escape  # closing asks, as for any unsaved work
+  until ask=$(xdotool search --onlyvisible --name "^Tasco's Wendle\$" | grep -vx "$main"); do sleep 0.1; done
+  xdotool windowfocus --sync "$ask" 2> /dev/null; xdotool key Escape  # and Escape there keeps it
+  while xdotool search --onlyvisible --name "^Tasco's Wendle\$" | grep -qx "$ask"; do sleep 0.1; done
+  # SIGTERM before the copy's second has passed: the last keystroke is kept all the same.
+  keys key End type T && sleep 0.3 && kill -TERM $pid; wait $pid || true
+  has "Welcome to WendleKILLEDT" || fail "SIGTERM lost the last keystroke"
+  # Escape at the question keeps the copy for the next start.
+  "$wendle" & pid=$!
+  ask=$(window) && keys key Escape
+  while xdotool search --onlyvisible --name "^Tasco's Wendle\$" | grep -qx "$ask"; do sleep 0.1; done
+  keys key Escape && wait $pid || fail "exit status $?"
+  has "Welcome to WendleKILLEDT" || fail "the copy was not kept"
 else
   cpack --config "$build/CPackConfig.cmake" -B "$work" > "$work/log" 2>&1 || { cat "$work/log"; fail cpack; }
   deb=$(ls "$work"/wendle_*.deb)

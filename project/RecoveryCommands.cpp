@@ -1,0 +1,99 @@
+// The main window's recovery copies: kept while the fields hold unsaved work, offered at the
+// next start when the window was killed.
+#include "app/WendleDlg.h"
+
+#include "project/Recovery.h"
+#include "services/FileAccess.h"
+#include "services/WindowText.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+void CWendleDlg::FieldsTouched()
+{
+    m_recoveryPause.start();
+    if (!m_recoveryLongest.isActive())
+        m_recoveryLongest.start();
+}
+
+void CWendleDlg::KeepRecoveryCopy(bool now)
+{
+    m_recoveryPause.stop();
+    m_recoveryLongest.stop();
+    // Each field is read once, here, where it must be; FieldsChanged() would read it again.
+    const bool titleTouched = m_editTitle->isModified();
+    const bool textTouched = m_editText->document()->isModified();
+    const QString title = titleTouched ? FieldText(*m_editTitle) : m_keptTitle;
+    const QString text = textTouched ? FieldText(*m_editText) : m_keptText;
+    if (SameFieldText(title, m_keptTitle) && SameFieldText(text, m_keptText)) {
+        m_recovery->Remove();
+        return;
+    }
+    // Converting and writing is the worker's.
+    const RecoveryInfo info{m_strProjectName,
+                            m_strProjectFolder,
+                            m_strOutputName,
+                            m_strOutputFolder,
+                            m_bOutputFromProject,
+                            m_projectHash,
+                            QDateTime::currentDateTime()};
+    if (now)
+        m_recovery->WriteNow(title, text, info);
+    else
+        m_recovery->Write(title, text, info);
+}
+
+void CWendleDlg::SaveRecoveryNow()
+{
+    KeepRecoveryCopy(true);
+}
+
+void CWendleDlg::OfferRecoveredWork()
+{
+    QStringList damaged;
+    const std::vector<RecoveredWork> left = RecoveryCopy::Left(RecoveryFolder(), &damaged);
+    for (const QString& report : damaged)
+        m_services.messages.ReportError(
+            nullptr, QStringLiteral("A recovery copy cannot be read: %1").arg(report));
+    for (const RecoveredWork& work : left) {
+        const QString project = work.info.projectName.isEmpty()
+            ? QStringLiteral("a project never saved, titled \"%1\"")
+                  .arg(FieldTextFromBytes(work.content.title))
+            : QDir::toNativeSeparators(
+                ResolveFileName(work.info.projectName, work.info.projectFolder));
+        const auto answer = m_services.messages.AskToRestore(
+            nullptr,
+            QStringLiteral("Wendle was closed before the changes to %1 were saved (%2). "
+                           "Restore them?")
+                .arg(project, QLocale().toString(work.info.saved, QLocale::ShortFormat)));
+        if (answer == Messages::RestoreAnswer::Discard)
+            RecoveryCopy::Delete(work.path);
+        if (answer == Messages::RestoreAnswer::Restore) {
+            RestoreWork(work);
+            // One window holds one piece of work; the others are offered at the next start.
+            return;
+        }
+    }
+}
+
+void CWendleDlg::RestoreWork(const RecoveredWork& work)
+{
+    m_strProjectName = work.info.projectName;
+    m_strProjectFolder = work.info.projectFolder;
+    m_strOutputName = work.info.outputName;
+    m_strOutputFolder = work.info.outputFolder;
+    m_bOutputFromProject = work.info.outputFromProject;
+    m_projectHash = work.info.projectHash;
+    SetWindowText(*m_editTitle, work.content.title);
+    SetWindowText(*m_editText, work.content.text);
+    DoDataExchange();
+    // Unsaved work again: closing asks, and this window keeps its own copy from now on.
+    KeepFields({}, {});
+    m_editTitle->setModified(true);
+    m_editText->document()->setModified(true);
+    KeepRecoveryCopy(true);
+    RecoveryCopy::Delete(work.path);
+}
