@@ -5,15 +5,15 @@
 # Usage: preview_bench.py WENDLE   (in an X server; make bench runs it under xvfb-run)
 import os, statistics, struct, subprocess, sys, tempfile, time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../tests"))
+from browser import chromium, default_browser  # noqa: E402
 
 wendle, runs = os.path.abspath(sys.argv[1]), 20
 work = tempfile.mkdtemp()
 site = os.path.join(work, "site")
 os.makedirs(site)
 env = dict(os.environ, XDG_CONFIG_HOME=work, HOME=work, XDG_DATA_HOME=work,
-           BROWSER=os.path.join(work, "browser"))
+           BROWSER=default_browser(work))
 env.pop("QT_QPA_PLATFORM", None)
 page = os.path.join(site, "p.html")
 
@@ -33,19 +33,7 @@ write(os.path.join(work, "wendle.ini"), "[Template File]\nFileName=t.html\n")
 write(os.path.join(site, "t.html"), "<title>%s</title><p>%s</p><script>"
       "window.loaded = performance.timeOrigin + performance.now()</script>")
 write(os.path.join(site, "p.wendle"), project("T"))
-write(env["BROWSER"], f"#!/bin/sh\necho \"$1\" > {work}/opened\n")
-os.chmod(env["BROWSER"], 0o755)
-os.makedirs(os.path.join(work, "applications"))  # the default browser as xdg-open finds it
-write(os.path.join(work, "mimeapps.list"), "[Default Applications]\nx-scheme-handler/http=b.desktop\n")
-write(os.path.join(work, "applications", "b.desktop"),
-      f"[Desktop Entry]\nType=Application\nName=B\nExec={env['BROWSER']} %u\n")
-
-options = webdriver.ChromeOptions()
-options.binary_location = "/usr/bin/chromium"
-for flag in ("headless", "no-sandbox", "disable-gpu", "disable-background-networking",
-             "disable-component-update", "no-first-run", f"user-data-dir={work}/chromium"):
-    options.add_argument("--" + flag)
-browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+browser = chromium(work)
 
 
 def until(check):

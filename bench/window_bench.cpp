@@ -8,9 +8,14 @@
 //   closing with nothing typed, alone
 #include "app/WendleDlg.h"
 #include "project/ProjectFile.h"
+#include "services/WindowText.h"
 #include "res/resource.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
@@ -43,7 +48,114 @@ public:
     void Inform(QWidget*, const QString& text) override { qFatal("%s", qPrintable(text)); }
     SaveAnswer AskToSave(QWidget*, const QString& text) override { qFatal("%s", qPrintable(text)); }
     bool ConfirmSave(QWidget*, const QString& text) override { qFatal("%s", qPrintable(text)); }
+    RestoreAnswer AskToRestore(QWidget*, const QString& text) override
+    {
+        qFatal("%s", qPrintable(text));
+    }
 };
+
+// The longest the event loop was held while `work` ran: the longest gap between ticks of a
+// 5 ms timer, in milliseconds.
+double LongestHold(const std::function<void(QEventLoop&)>& work)
+{
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0, longest = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.nsecsElapsed() - last);
+        last = clock.nsecsElapsed();
+    });
+    tick.start(5);
+    QEventLoop loop;
+    work(loop);
+    loop.exec();
+    return double(longest) / 1e6;
+}
+
+// Types a character into the field every 30 ms for `seconds`, then quits `loop`.
+void TypeFor(QWidget* field, int seconds, QEventLoop& loop)
+{
+    auto* typing = new QTimer(field);
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(typing, &QTimer::timeout, [=, &loop] {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QApplication::sendEvent(field, &key);
+        if (clock->elapsed() > seconds * 1000) {
+            typing->deleteLater();
+            delete clock;
+            loop.quit();
+        }
+    });
+    typing->start(30);
+}
+
+// Recovery copies while typing: how long the event loop is held at 8 MiB (beside a bare text
+// field typed into the same way), what the pause after typing costs at 64 MiB (beside reading
+// the field's text alone), and how soon after the last keystroke the copy is on the disk.
+void BenchRecovery(Services& services, const QDir& folder, Scripted& scripted)
+{
+    const QString copies = folder.filePath("state/wendle/recovery");
+    qputenv("XDG_STATE_HOME", QFile::encodeName(folder.filePath("state")));
+    const QByteArray line = QByteArray(70, 'x') + "\r\n";
+    for (const int mib : {8, 64, 1}) {
+        const QString project = folder.filePath("r.wendle");
+        const QByteArray text = line.repeated(int((qint64(mib) << 20) / line.size()));
+        WriteFlushed(project, EncodeProject({"A title", text, "p.html"}));
+        CWendleDlg window(services);
+        window.show();
+        scripted.answers = {project};
+        qobject_cast<QPushButton*>(window.GetDlgItem(IDC_OPEN))->click();
+        auto* field = window.findChild<QPlainTextEdit*>();
+        field->setFocus();
+        field->moveCursor(QTextCursor::End);
+        if (mib == 8) {
+            QPlainTextEdit bare;
+            bare.setLineWrapMode(QPlainTextEdit::NoWrap);
+            bare.setPlainText(QString::fromUtf8(text).replace("\r\n", "\n"));
+            bare.show();
+            const double floor = LongestHold([&](QEventLoop& loop) { TypeFor(&bare, 10, loop); });
+            const double held = LongestHold([&](QEventLoop& loop) { TypeFor(field, 10, loop); });
+            std::printf("recovery, 8 MiB, a key every 30 ms for 10 s: the event loop held at most "
+                        "%.1f ms (target 20; a bare text field typed the same way: %.1f ms)\n",
+                        held, floor);
+        } else {
+            QElapsedTimer since;
+            const auto copied = [&] {
+                return !QDir(copies).entryList({"window-*.wendle"}).isEmpty();
+            };
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+            QApplication::sendEvent(field, &key);
+            since.start();
+            const double held = LongestHold([&](QEventLoop& loop) {
+                auto* poll = new QTimer(&window);
+                QObject::connect(poll, &QTimer::timeout, [&, poll] {
+                    if (copied() || since.elapsed() > 20000)
+                        poll->deleteLater(), loop.quit();
+                });
+                poll->start(1);
+            });
+            const double onDisk = double(since.elapsed());
+            QElapsedTimer reading;
+            reading.start();
+            const QString read = FieldText(*field);
+            const double readMs = double(reading.nsecsElapsed()) / 1e6;
+            if (mib == 64)
+                std::printf("recovery, 64 MiB: the pause after typing held the event loop %.1f ms, "
+                            "%.2fx reading the field's text alone (%.1f ms; target 1.5x)\n",
+                            held, held / readMs, readMs);
+            else
+                std::printf("recovery, 1 MiB: the copy on the disk %.0f ms after the last "
+                            "keystroke (target 1500)\n",
+                            onDisk);
+        }
+        scripted.answers.clear();
+        QDir(copies).removeRecursively();
+        window.findChild<QLineEdit*>()->setModified(false);
+        field->document()->setModified(false);
+    }
+}
 
 double Milliseconds(const std::function<void()>& work)
 {
@@ -131,5 +243,6 @@ int main(int argc, char* argv[])
          {"Open", "Build", "Save As", "New", "setPlainText", "toPlainText + write", "clear"})
         std::printf(" %s %.2f;", measure, perMiB[64][measure] / perMiB[8][measure] / 8);
     std::printf("\ntargets: every command at most 1.5x its floor; closing under 1 ms at 64 MiB\n");
+    BenchRecovery(services, folder, scripted);
     return 0;
 }

@@ -29,7 +29,7 @@ if [[ $part == a11y ]]; then
   dbus-run-session -- true 2> /dev/null || { echo "SKIP: no session bus can start"; exit 77; }
   dbus-run-session -- bash -c '/usr/libexec/at-spi-bus-launcher --launch-immediately &
     "$1/../scripts/demo.sh" "$2" demo & /usr/bin/python3 "$1/a11y_test.py"; status=$?
-    kill %2 %1; exit $status' a11y "$(dirname "$(realpath "$0")")" "$wendle" || fail "accessibility"
+    kill %2 %1; wait; exit $status' a11y "$(dirname "$(realpath "$0")")" "$wendle" || fail "accessibility"
 elif [[ $part == smoke ]]; then
   unset QT_QPA_PLATFORM
   for ((i = 0; i < 100; i++)); do xdotool getmouselocation &> /dev/null && break; sleep 0.1; done

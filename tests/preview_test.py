@@ -107,15 +107,10 @@ if mode == "server":
     server.terminate()
     sys.exit(server.wait())
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from browser import chromium, default_browser
 try:
-    from selenium import webdriver
-    from selenium.webdriver.chrome.service import Service
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in ("headless", "no-sandbox", "disable-gpu", "disable-background-networking",
-                 "disable-component-update", "no-first-run", f"user-data-dir={work}/chromium"):
-        options.add_argument("--" + flag)
-    browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    browser = chromium(work)
 except Exception as error:  # no browser here: nothing to test with
     print(f"SKIP: the browser cannot start: {error}")
     sys.exit(77)
@@ -130,16 +125,11 @@ def title_is(title, what):
     until(lambda: browser.title == title, what)
 
 
-# The user's default browser, as xdg-open finds it (a launcher), or else $BROWSER.
-write("browser", f"#!/bin/sh\necho \"$1\" >> {work}/opened\n")
-os.chmod(os.path.join(work, "browser"), 0o755)
-write("applications/mimeapps.list", "[Default Applications]\nx-scheme-handler/http=b.desktop\n")
-write("applications/b.desktop", f"[Desktop Entry]\nType=Application\nName=B\nExec={work}/browser %u\n")
 until(lambda: not subprocess.run(["xdotool", "getmouselocation"], capture_output=True).returncode,
       "the X server")
 # The demo of make run, whose welcome text says to press F12.
 app = subprocess.Popen([os.path.join(os.path.dirname(__file__), "../scripts/demo.sh"), wendle,
-                        f"{work}/demo"], env=dict(env, BROWSER=f"{work}/browser"))
+                        f"{work}/demo"], env=dict(env, BROWSER=default_browser(work)))
 atexit.register(app.kill)
 window = subprocess.run(["timeout", "20", "xdotool", "search", "--sync", "--onlyvisible", "--name",
                          "^Tasco's Wendle$"], capture_output=True, text=True).stdout.split()[0]
