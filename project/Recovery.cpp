@@ -103,8 +103,8 @@ void RecoveryCopy::Write(const QString& title, const QString& text, const Recove
     // One write at a time; the fields are read again at the next pause if this one is late.
     Wait();
     m_writing.storeRelease(1);
-    QThreadPool::globalInstance()->start([this, title, text, info, generation = m_generation] {
-        Store(title, text, info, generation);
+    QThreadPool::globalInstance()->start([this, title, text, info] {
+        Store(title, text, info);
         m_writing.storeRelease(0);
     });
 }
@@ -112,11 +112,10 @@ void RecoveryCopy::Write(const QString& title, const QString& text, const Recove
 void RecoveryCopy::WriteNow(const QString& title, const QString& text, const RecoveryInfo& info)
 {
     Wait();
-    Store(title, text, info, m_generation);
+    Store(title, text, info);
 }
 
-void RecoveryCopy::Store(const QString& title, const QString& text, const RecoveryInfo& info,
-                         quint64 generation)
+void RecoveryCopy::Store(const QString& title, const QString& text, const RecoveryInfo& info)
 {
     try {
         if (m_lock < 0) {
@@ -133,11 +132,6 @@ void RecoveryCopy::Store(const QString& title, const QString& text, const Recove
         OutputFile copy(m_stem + ".wendle", OutputFile::Links::Replace);
         WriteProject(copy, {title.toUtf8(), BytesFromFieldText(text), info.outputName});
         copy.Commit();
-        // Removed meanwhile: the work was saved while this copy was being written.
-        QMetaObject::invokeMethod(this, [this, generation] {
-            if (generation != m_generation)
-                Delete(m_stem + ".wendle");
-        });
     } catch (const CommandError& error) {
         QMetaObject::invokeMethod(this,
                                   [this, message = error.message()] { emit failed(message); });
@@ -146,7 +140,8 @@ void RecoveryCopy::Store(const QString& title, const QString& text, const Recove
 
 void RecoveryCopy::Remove()
 {
-    ++m_generation;
+    // A copy being written now would land after the removal.
+    Wait();
     Delete(m_stem + ".wendle");
 }
 

@@ -45,7 +45,7 @@ public:
     void Write(const QString& title, const QString& text, const RecoveryInfo& info);
     // The same, finished before it returns (before the program ends on a signal).
     void WriteNow(const QString& title, const QString& text, const RecoveryInfo& info);
-    // Removes the copy: nothing would be lost now.
+    // Removes the copy, once a write in progress is done: nothing would be lost now.
     void Remove();
 
     // The copies of windows that are gone, newest first. A damaged one is moved aside, never
@@ -58,12 +58,10 @@ signals:
     void failed(const QString& message);
 
 private:
-    void Store(const QString& title, const QString& text, const RecoveryInfo& info,
-               quint64 generation);
+    void Store(const QString& title, const QString& text, const RecoveryInfo& info);
     void Wait();
 
     QString m_stem;  // the folder and the name without its suffix
     int m_lock = -1;
-    quint64 m_generation = 0;  // counts removals, so that a late write is removed again
     QAtomicInt m_writing = 0;
 };
