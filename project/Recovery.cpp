@@ -98,25 +98,29 @@ void RecoveryCopy::Wait()
         QThread::msleep(1);
 }
 
-void RecoveryCopy::Write(const QString& title, const QString& text, const RecoveryInfo& info)
+void RecoveryCopy::Write(const Fields& fields, const RecoveryInfo& info)
 {
     // One write at a time; the fields are read again at the next pause if this one is late.
     Wait();
     m_writing.storeRelease(1);
-    QThreadPool::globalInstance()->start([this, title, text, info] {
-        Store(title, text, info);
+    QThreadPool::globalInstance()->start([this, fields, info] {
+        Store(fields, info);
         m_writing.storeRelease(0);
     });
 }
 
-void RecoveryCopy::WriteNow(const QString& title, const QString& text, const RecoveryInfo& info)
+void RecoveryCopy::WriteNow(const Fields& fields, const RecoveryInfo& info)
 {
     Wait();
-    Store(title, text, info);
+    Store(fields, info);
 }
 
-void RecoveryCopy::Store(const QString& title, const QString& text, const RecoveryInfo& info)
+void RecoveryCopy::Store(const Fields& fields, const RecoveryInfo& info)
 {
+    // Typed and deleted again: nothing would be lost.
+    if (SameFieldText(fields.title, fields.keptTitle)
+        && SameFieldText(fields.text, fields.keptText))
+        return Delete(m_stem + ".wendle");
     try {
         if (m_lock < 0) {
             if (!QDir().mkpath(QFileInfo(m_stem).absolutePath()))
@@ -130,7 +134,8 @@ void RecoveryCopy::Store(const QString& title, const QString& text, const Recove
         // The description first: a copy is only offered once both are there.
         WriteWhole(m_stem + ".json", InfoJson(info));
         OutputFile copy(m_stem + ".wendle", OutputFile::Links::Replace);
-        WriteProject(copy, {title.toUtf8(), BytesFromFieldText(text), info.outputName});
+        WriteProject(copy,
+                     {fields.title.toUtf8(), BytesFromFieldText(fields.text), info.outputName});
         copy.Commit();
     } catch (const CommandError& error) {
         QMetaObject::invokeMethod(this,

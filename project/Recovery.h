@@ -41,10 +41,15 @@ public:
     explicit RecoveryCopy(QString folder);
     ~RecoveryCopy() override;
 
-    // Writes the copy of these field texts, in the background. `failed` tells of a failure.
-    void Write(const QString& title, const QString& text, const RecoveryInfo& info);
+    // The field texts as read, and as last kept in a project or a page: when they differ, their
+    // copy is written, else the copy is removed. Compared and written in the background, since
+    // both take time on a long text; `failed` tells of a failure.
+    struct Fields {
+        QString title, text, keptTitle, keptText;
+    };
+    void Write(const Fields& fields, const RecoveryInfo& info);
     // The same, finished before it returns (before the program ends on a signal).
-    void WriteNow(const QString& title, const QString& text, const RecoveryInfo& info);
+    void WriteNow(const Fields& fields, const RecoveryInfo& info);
     // Removes the copy, once a write in progress is done: nothing would be lost now.
     void Remove();
 
@@ -58,7 +63,7 @@ signals:
     void failed(const QString& message);
 
 private:
-    void Store(const QString& title, const QString& text, const RecoveryInfo& info);
+    void Store(const Fields& fields, const RecoveryInfo& info);
     void Wait();
 
     QString m_stem;  // the folder and the name without its suffix

@@ -23,16 +23,16 @@ void CWendleDlg::KeepRecoveryCopy(bool now)
 {
     m_recoveryPause.stop();
     m_recoveryLongest.stop();
-    // Each field is read once, here, where it must be; FieldsChanged() would read it again.
     const bool titleTouched = m_editTitle->isModified();
     const bool textTouched = m_editText->document()->isModified();
-    const QString title = titleTouched ? FieldText(*m_editTitle) : m_keptTitle;
-    const QString text = textTouched ? FieldText(*m_editText) : m_keptText;
-    if (SameFieldText(title, m_keptTitle) && SameFieldText(text, m_keptText)) {
+    if (!titleTouched && !textTouched) {
         m_recovery->Remove();
         return;
     }
-    // Converting and writing is the worker's.
+    // Only reading a field must happen here; comparing, converting and writing is the worker's.
+    const RecoveryCopy::Fields fields{titleTouched ? FieldText(*m_editTitle) : m_keptTitle,
+                                      textTouched ? FieldText(*m_editText) : m_keptText,
+                                      m_keptTitle, m_keptText};
     const RecoveryInfo info{m_strProjectName,
                             m_strProjectFolder,
                             m_strOutputName,
@@ -41,9 +41,9 @@ void CWendleDlg::KeepRecoveryCopy(bool now)
                             m_projectHash,
                             QDateTime::currentDateTime()};
     if (now)
-        m_recovery->WriteNow(title, text, info);
+        m_recovery->WriteNow(fields, info);
     else
-        m_recovery->Write(title, text, info);
+        m_recovery->Write(fields, info);
 }
 
 void CWendleDlg::SaveRecoveryNow()
