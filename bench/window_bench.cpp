@@ -136,7 +136,8 @@ void BenchRecovery(Services& services, const QDir& folder, Scripted& scripted)
             bare.show();
             const double floor = LongestHold([&](QEventLoop& loop) { TypeFor(&bare, 12, loop); });
             const double held = LongestHold([&](QEventLoop& loop) { TypeFor(field, 12, loop); });
-            std::printf("recovery, 8 MiB, a key every 30 ms for 12 s (a copy at 10 s): the event loop held at most "
+            std::printf("recovery, 8 MiB, a key every 30 ms for 12 s (a copy at 10 s): the event "
+                        "loop held at most "
                         "%.1f ms (target 20; a bare text field typed the same way: %.1f ms)\n",
                         held, floor);
         } else {
