@@ -44,7 +44,7 @@ std::unique_ptr<OutputFile> WriteProjectPage(const QString& project, const Batch
         throw CommandError(QStringLiteral("The project writes its page outside the project's "
                                           "folder, %1; build it there with --allow-outside.")
                                .arg(place.Where()));
-    const QString templatePath = TemplatePathFor(batch, storedTemplate, folder);
+    const QString templatePath = TemplatePathFor(batch.templateFile, storedTemplate, folder);
     if (templatePath.isEmpty())
         throw CommandError(QStringLiteral("No template has been chosen. Name one with --template "
                                           "FILE, or choose one in Wendle's window."));
@@ -64,13 +64,12 @@ std::unique_ptr<OutputFile> WriteProjectPage(const QString& project, const Batch
 
 }  // namespace
 
-QString TemplatePathFor(const BatchBuild& batch, const QByteArray& storedTemplate,
-                        const QString& projectFolder)
+QString TemplatePathFor(const QString& templateFile, const QByteArray& storedTemplate,
+                        const QString& folder)
 {
-    if (!batch.templateFile.isEmpty())
-        return QDir::cleanPath(QDir::current().absoluteFilePath(batch.templateFile));
-    return storedTemplate == kNoTemplate ? QString()
-                                         : ResolveFileName(storedTemplate, projectFolder);
+    if (!templateFile.isEmpty())
+        return QDir::cleanPath(QDir::current().absoluteFilePath(templateFile));
+    return storedTemplate == kNoTemplate ? QString() : ResolveFileName(storedTemplate, folder);
 }
 
 bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,

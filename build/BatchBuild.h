@@ -17,11 +17,11 @@ struct BatchBuild {
     int port = 0;  // the port to serve on; 0: the default, or the next free one
 };
 
-// The template of a project in `projectFolder`: --template, or else the one the profile names
-// (`storedTemplate`), looked up in the project's folder as the window does after Open. Empty
-// when there is none.
-QString TemplatePathFor(const BatchBuild& batch, const QByteArray& storedTemplate,
-                        const QString& projectFolder);
+// The template of a page in `folder`: `templateFile` (--template, relative to the current
+// directory), or else the one the profile names (`storedTemplate`), looked up in that folder as
+// the window does after Open. Empty when there is none.
+QString TemplatePathFor(const QString& templateFile, const QByteArray& storedTemplate,
+                        const QString& folder);
 
 // Builds each project's page in turn, as the window's Build does after Open: the project is
 // read and checked, the page is the project's page name in the project's folder, the template

@@ -99,7 +99,7 @@ private:
         for (int i = 0; i < m_batch.projects.size(); ++i) {
             const QString folder =
                 QFileInfo(QDir::current().absoluteFilePath(m_batch.projects[i])).absolutePath();
-            const QString path = TemplatePathFor(m_batch, m_stored, folder);
+            const QString path = TemplatePathFor(m_batch.templateFile, m_stored, folder);
             if (!path.isEmpty())
                 Track(path, i, true);
         }

@@ -83,9 +83,8 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
         // Through the fields' conversions, as the window would build them.
         const QByteArray title = FieldTextFromBytes(request.title.toUtf8()).toUtf8();
         const QByteArray text = BytesFromFieldText(FieldTextFromBytes(textBytes));
-        const BatchBuild templateOnly{{}, request.templateFile};
         const QString templatePath = TemplatePathFor(
-            templateOnly, profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate),
+            request.templateFile, profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate),
             toOutput ? QDir::currentPath() : QFileInfo(pagePath).absolutePath());
         if (templatePath.isEmpty())
             throw CommandError(
