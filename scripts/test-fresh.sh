@@ -35,6 +35,7 @@ mirror() {
 
 mkdir -p "$fresh"
 root=$(mktemp -d "$fresh/root.XXXXXX")
+chmod 755 "$root"  # the new machine's /, which every user may enter (mktemp makes it 0700)
 mounted=no
 
 # Every mount under the root (ours and those the tests make) goes with the root's own bind

@@ -980,9 +980,6 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Nothing a test does may reach the real user's profile or folders.
     QStandardPaths::setTestModeEnabled(true);
-    // The rows that act as another user read the files the test made: readable by all, as
-    // with Debian's usual umask, whatever the umask of the shell that started the tests.
-    ::umask(022);
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(WENDLE_VERSION));
     testing::InitGoogleTest(&argc, argv);
