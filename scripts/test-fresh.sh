@@ -35,7 +35,6 @@ mirror() {
 
 mkdir -p "$fresh"
 root=$(mktemp -d "$fresh/root.XXXXXX")
-chmod 755 "$root"  # the new machine's /, which every user may enter (mktemp makes it 0700)
 mounted=no
 
 # Every mount under the root (ours and those the tests make) goes with the root's own bind
@@ -73,6 +72,9 @@ else
     echo "test-fresh: using the cached root $cache"
     tar -C "$root" -xzf "$cache"
 fi
+
+# The new machine's / is open to every user; mktemp made it 0700, and tar restores that.
+chmod 755 "$root"
 
 # The new machine reaches the same archive as this one: its apt sources and name server.
 rm -f "$root"/etc/apt/sources.list "$root"/etc/apt/sources.list.d/*
