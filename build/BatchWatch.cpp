@@ -1,6 +1,7 @@
 #include "build/BatchWatch.h"
 
 #include "build/PreviewServer.h"
+#include "services/Errors.h"
 #include "services/ProfileStore.h"
 #include "services/Signals.h"
 
@@ -137,9 +138,10 @@ private:
         // Watches first, so that a change made while this runs is seen by the next round.
         Rewatch();
         std::set<int> changed;
-        if (m_batch.templateFile.isEmpty() && StoredTemplate() != m_stored) {
+        const QByteArray stored = m_batch.templateFile.isEmpty() ? StoredTemplate() : m_stored;
+        if (stored != m_stored) {
             // Another template chosen in the window: every page is now built from it.
-            m_stored = StoredTemplate();
+            m_stored = stored;
             TrackTemplates();
             for (int i = 0; i < m_batch.projects.size(); ++i)
                 changed.insert(i);
@@ -208,8 +210,7 @@ int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
         const quint16 port = quint16(batch.port ? batch.port : kPreviewPort);
         server = PreviewServer::Load(&error);
         if (!server || !server->Listen(port, batch.port != 0, &error)) {
-            std::fprintf(stderr, "wendle: Cannot serve on 127.0.0.1:%d: %s.\n", port,
-                         qPrintable(error));
+            ReportFailure(QStringLiteral("Cannot serve on 127.0.0.1:%1: %2.").arg(port).arg(error));
             return 1;
         }
         server->SetRoot(QDir::currentPath());

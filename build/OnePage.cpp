@@ -34,8 +34,10 @@ QByteArray ReadStandardInput()
         if (count < 0)
             throw CommandError(
                 QStringLiteral("Cannot read standard input: %1.").arg(qt_error_string(errno)));
-        if (count == 0)
-            return bytes.left(used);
+        if (count == 0) {
+            bytes.truncate(used);  // in place: left() would copy the whole input once more
+            return bytes;
+        }
         used += count;
     }
 }

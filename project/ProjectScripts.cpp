@@ -60,9 +60,7 @@ int RunInit(const QString& folder)
             if (!resource.open(QIODevice::ReadOnly))
                 throw CommandError(QStringLiteral("The sample %1 is missing from the program.")
                                        .arg(QLatin1String(name)));
-            OutputFile file(path, OutputFile::Links::Replace);
-            file.Write(resource.readAll());
-            file.Commit();
+            OutputFile::WriteWhole(path, resource.readAll(), OutputFile::Links::Replace);
         }
     } catch (const CommandError& error) {
         ReportFailure(error.message());

@@ -23,9 +23,9 @@ namespace {
 QByteArray InfoJson(const RecoveryInfo& info)
 {
     return QJsonDocument(QJsonObject{
-                             {"projectName", QString::fromLocal8Bit(info.projectName)},
+                             {"projectName", QFile::decodeName(info.projectName)},
                              {"projectFolder", info.projectFolder},
-                             {"outputName", QString::fromLocal8Bit(info.outputName)},
+                             {"outputName", QFile::decodeName(info.outputName)},
                              {"outputFolder", info.outputFolder},
                              {"outputFromProject", info.outputFromProject},
                              {"projectHash", QString::number(info.projectHash)},
@@ -42,20 +42,13 @@ RecoveryInfo InfoFrom(const QByteArray& json)
         QDateTime::fromString(object.value("saved").toString(), Qt::ISODateWithMs);
     if (error.error != QJsonParseError::NoError || !saved.isValid())
         throw CommandError(QStringLiteral("Its description is damaged."));
-    return {object.value("projectName").toString().toLocal8Bit(),
+    return {QFile::encodeName(object.value("projectName").toString()),
             object.value("projectFolder").toString(),
-            object.value("outputName").toString().toLocal8Bit(),
+            QFile::encodeName(object.value("outputName").toString()),
             object.value("outputFolder").toString(),
             object.value("outputFromProject").toBool(),
             size_t(object.value("projectHash").toString().toULongLong()),
             saved};
-}
-
-void WriteWhole(const QString& path, QByteArrayView bytes)
-{
-    OutputFile file(path, OutputFile::Links::Replace);
-    file.Write(bytes);
-    file.Commit();
 }
 
 // True when no running window holds the lock of the copy named by `stem`.
@@ -132,7 +125,7 @@ void RecoveryCopy::Store(const Fields& fields, const RecoveryInfo& info)
                 throw FileError(FileError::Action::Write, m_stem + ".lock", qt_error_string(errno));
         }
         // The description first: a copy is only offered once both are there.
-        WriteWhole(m_stem + ".json", InfoJson(info));
+        OutputFile::WriteWhole(m_stem + ".json", InfoJson(info), OutputFile::Links::Replace);
         OutputFile copy(m_stem + ".wendle", OutputFile::Links::Replace);
         WriteProject(copy,
                      {fields.title.toUtf8(), BytesFromFieldText(fields.text), info.outputName});

@@ -234,6 +234,13 @@ void OutputFile::Commit()
         throw *error;
 }
 
+void OutputFile::WriteWhole(const QString& path, QByteArrayView bytes, Links links)
+{
+    OutputFile file(path, links);
+    file.Write(bytes);
+    file.Commit();
+}
+
 std::vector<std::optional<FileError>> OutputFile::CommitAll(const std::vector<OutputFile*>& files)
 {
     std::vector<std::optional<FileError>> errors(files.size());

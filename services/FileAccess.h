@@ -88,6 +88,8 @@ public:
     void Write(QByteArrayView bytes);
     // Throws FileError; the earlier file then stays as it was.
     void Commit();
+    // A whole file of these bytes, written and committed. Throws FileError.
+    static void WriteWhole(const QString& path, QByteArrayView bytes, Links links = Links::Follow);
 
     // Commits many files with few flushes: the data of all reaches the disk at once (one
     // syncfs() for each file system), then each file is renamed over its target, then each

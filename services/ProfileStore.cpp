@@ -122,9 +122,7 @@ bool ProfileStore::Write(QByteArrayView section, QByteArrayView entry, QByteArra
 
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     try {
-        OutputFile file(m_path);
-        file.Write(lines.join('\n') + '\n');
-        file.Commit();
+        OutputFile::WriteWhole(m_path, lines.join('\n') + '\n');
         return true;
     } catch (const FileError&) {
         return false;
