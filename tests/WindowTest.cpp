@@ -220,7 +220,10 @@ private:
             {"open", [&] { Dlg().OpenFromCommandLine(QString::fromUtf8(arg)); }},  // wendle FILE
             {"run", [&] { Launch(arg); }},  // the program with these arguments, and no display
             {"feed", [&] { input = arg; }},  // the next run's standard input
-            {"runshut", [&] { Launch(arg, kClosedOutput); }},  // run | head -c 0
+            // Run through bash: | head -c 0, > /dev/full, and as a daemon starts it.
+            {"runshut", [&] { Launch(arg, Shell("| head -c 0")); }},
+            {"runfull", [&] { Launch(arg, Shell(">/dev/full")); }},
+            {"runclosed", [&] { Launch(arg, Shell("<&- >&- 2>&-")); }},
             {"traced",
              [&] { Launch(arg, kTrace + QStringList{root.filePath("trace")}); }},  // run, in strace
             {"trace", [&] { Trace(); }},  // this process's writes from now on, until "durable"
@@ -366,9 +369,11 @@ private:
         EXPECT_TRUE(done()) << "timed out";
     }
 
-    // A reader that closes the program's standard output at once; the program's status stays.
-    inline static const QStringList kClosedOutput{"bash", "-c",
-                                                  R"(set -o pipefail; "$@" | head -c 0)", "-"};
+    // The program with its standard streams redirected; its status stays.
+    static QStringList Shell(const QString& redirection)
+    {
+        return {"bash", "-c", R"(set -o pipefail; "$@" )" + redirection, "-"};
+    }
 
     // The system calls that write, flush and rename, as strace shows them.
     inline static const QStringList kTrace{"strace", "-f", "-y",
@@ -632,7 +637,8 @@ const Row kRows[] = {
       "put p/b.wendle bad", "open @/p/b.wendle", "msg not a Wendle project", "start",
       "open b.wendle", "msg @/p/b.wendle:\nIt is not", "fields |", "names t.html||"}},
     // Output, then "|", then errors: help and version go to standard output, errors elsewhere.
-    {{"theCommandLineUsage", "run --version", "msg run 0: wendle 0.5\n|(end)", "run --help",
+    {{"theCommandLineUsage", "run --version", "msg run 0: wendle 0.5\n|(end)", "runfull --version",
+      "msg run 1: |wendle: write error on standard output: No space left on device\n(end)", "run --help",
       "msg Displays help on commandline options.\n  -v, --version", "run --help-all",
       "msg run 0: Usage:", "run --frobnicate", "msg run 2: |wendle: Unknown option 'frobnicate'.",
       "run --build", "msg run 2: |wendle: --build needs", "run a b",
@@ -662,6 +668,21 @@ const Row kRows[] = {
       "run -o o/p.html --title U", "msg run 1: |wendle: The template @/o/t.html has no marker for "
       "the text", "run -o o/t.html --title U", "msg run 1: |wendle: The page @/o/t.html would "
       "replace its own template", "is o/p.html [T|a\r\nb]", "ls o p.html p.wendle t.html", "runshut --output - --title x", "msg run 1: |wendle: Cannot write to standard output: Broken pipe"}},
+    {{"saveReplacesOnlyAProject", "put t.html [%s|%s]", "link l.wendle t.html", "put x.txt x",
+      "run -o p.html --template t.html --save t.html", "msg run 1: |wendle: The project @/t.html "
+      "would replace the template", "run -o p.html --save l.wendle", "msg run 1: |wendle: The "
+      "project @/l.wendle would", "run -o p.html --save p.html", "msg run 1: |wendle: The project "
+      "@/p.html would replace the page", "run -o p.html --save x.txt", "msg run 1: |wendle: "
+      "@/x.txt is not a Wendle project", "run -o b\\s.html --save q.wendle", "msg run 1: |wendle: "
+      "The page b\\s.html is not a plain name", "ls . l.wendle t.html x.txt", "is x.txt x",
+      "is t.html [%s|%s]", "proj q.wendle T|X|q.wendle", "run --build q.wendle", "msg run 1: |"
+      "wendle: q.wendle: The page @/q.wendle would replace the project it is built from.",
+      "Open q.wendle", "Build", "msg error: The page @/q.wendle would replace the project",
+      "isproj q.wendle T|X|q.wendle"}},
+    {{"closedStreamsStayOutOfPages", "proj 1.wendle T|X|1.html", "put bad.wendle bad",
+      "proj 2.wendle U|Y|2.html", "runclosed --build 1.wendle bad.wendle 2.wendle",
+      "msg run 1: |(end)", "is 1.html <h1>T</h1>X", "is 2.html <h1>U</h1>Y", "feed a",
+      "runclosed -o 3.html --text -", "msg run 1: |(end)", "gone 3.html"}},
     {{"scriptsShowProjects", "proj a.wendle T|x\r\ny|p.html", "proj w.wendle \x93q\x94|\x80|",
       "put bad.wendle bad", "run --show a.wendle bad.wendle w.wendle", "msg run 1: ==> a.wendle <==\n"
       "title: T\npage: p.html\n\nx\ny\n==> w.wendle <==\ntitle: \xe2\x80\x9cq\xe2\x80\x9d\npage: \n\n"
