@@ -22,7 +22,7 @@ int RunShow(const QStringList& projects, bool json)
             const ProjectContent content = ReadProject(file);
             const QString title = FieldTextFromBytes(content.title);
             const QString text = FieldTextFromBytes(content.text);
-            const QString page = QFile::decodeName(content.outputName);
+            const QString page = TextFromBytes(content.outputName);
             QByteArray shown;
             if (json)
                 shown = QJsonDocument(QJsonObject{{"title", title}, {"text", text}, {"page", page}})

@@ -1,6 +1,7 @@
 #include "services/FileAccess.h"
 
 #include "services/Errors.h"
+#include "services/WindowText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +17,8 @@ QString ResolveFileName(const QByteArray& name, const QString& folder)
 {
     if (name.isEmpty())
         return {};
-    const QString decoded = QFile::decodeName(name);
+    // Names follow the fields' rule, so that a page named on Windows keeps its accents.
+    const QString decoded = TextFromBytes(name);
     if (QDir::isAbsolutePath(decoded))
         return decoded;
     if (folder.isEmpty() && QDir::currentPath().isEmpty()) {

@@ -224,6 +224,7 @@ private:
             {"runshut", [&] { Launch(arg, Shell("| head -c 0")); }},
             {"runfull", [&] { Launch(arg, Shell(">/dev/full")); }},
             {"runclosed", [&] { Launch(arg, Shell("<&- >&- 2>&-")); }},
+            {"runlatin", [&] { Launch(arg, Shell(R"x(--title "$(printf 'T\351')")x")); }},
             {"traced",
              [&] { Launch(arg, kTrace + QStringList{root.filePath("trace")}); }},  // run, in strace
             {"trace", [&] { Trace(); }},  // this process's writes from now on, until "durable"
@@ -661,8 +662,9 @@ const Row kRows[] = {
       "read file @/c/t.html: No such file or directory.\nwendle: a/no.wendle: The project names "
       "no page; choose one with Build As",
       "is a/1.html <h1>H</h1>i", "is b/2.html [T|x\r\ny\xe2\x82\xac]", "is c/3.html earlier"}},
-    {{"scriptsMakeAPage", "feed a\nb\x80", "run --output - --title T\xc3\xa9 --text -",
-      "msg run 0: <h1>T\xc3\xa9</h1>a\r\nb\xe2\x82\xac|(end)", "put o/t.html [%s|%s]", "put x.txt a\nb",
+    {{"scriptsMakeAPage", "feed a\nb\x80\0c"s, "runlatin --output - --text -",
+      "msg run 0: <h1>T\xc3\xa9</h1>a\r\nb\xe2\x82\xac|wendle: standard input: warning: the "
+      "text holds a NUL byte after 4 bytes; the 2 bytes from there on were left out.\n(end)", "put o/t.html [%s|%s]", "put x.txt a\nb",
       "run -o o/p.html --text x.txt --title T --save o/p.wendle", "msg run 0: |(end)",
       "is o/p.html [T|a\r\nb]", "isproj o/p.wendle T|a\r\nb|p.html", "put o/t.html %s",
       "run -o o/p.html --title U", "msg run 1: |wendle: The template @/o/t.html has no marker for "
@@ -683,9 +685,9 @@ const Row kRows[] = {
       "proj 2.wendle U|Y|2.html", "runclosed --build 1.wendle bad.wendle 2.wendle",
       "msg run 1: |(end)", "is 1.html <h1>T</h1>X", "is 2.html <h1>U</h1>Y", "feed a",
       "runclosed -o 3.html --text -", "msg run 1: |(end)", "gone 3.html"}},
-    {{"scriptsShowProjects", "proj a.wendle T|x\r\ny|p.html", "proj w.wendle \x93q\x94|\x80|",
+    {{"scriptsShowProjects", "proj a.wendle T|x\r\ny|p.html", "proj w.wendle \x93q\x94|\x80|w\xe9",
       "put bad.wendle bad", "run --show a.wendle bad.wendle w.wendle", "msg run 1: ==> a.wendle <==\n"
-      "title: T\npage: p.html\n\nx\ny\n==> w.wendle <==\ntitle: \xe2\x80\x9cq\xe2\x80\x9d\npage: \n\n"
+      "title: T\npage: p.html\n\nx\ny\n==> w.wendle <==\ntitle: \xe2\x80\x9cq\xe2\x80\x9d\npage: w\xc3\xa9\n\n"
       "\xe2\x82\xac\n|wendle: Cannot read file bad.wendle: It is not a Wendle project",
       "run --show --json a.wendle", R"(msg run 0: {"page":"p.html","text":"x\ny","title":"T"})"
       "\n|(end)", "run --init s", "msg run 0: Open the welcome project with:\n  cd s && wendle "
@@ -780,9 +782,10 @@ const Row kRows[] = {
       "names n.html||", "is profile [Template File]\nFileName=n.html\n", "title !", "reply cancel",
       "drop p/a.wendle", "msg ask:", "fields !|", "reply discard", "drop p/a.wendle", "msg ask:",
       "names n.html|a.wendle|a.html", "Build", "is p/a.html <T>X"}},
-    {{"windows1252TextIsRead", "proj a.wendle \x93q\x94|\x80|p.html", "Open a.wendle",
-      "fields \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac", "Save",
-      "isproj a.wendle \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac|p.html"}},
+    {{"windows1252TextIsRead", "proj a.wendle \x93q\x94|\x80|p\xe9.html", "Open a.wendle",
+      "fields \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac", "Save", "Build",
+      "isproj a.wendle \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac|p\xe9.html",
+      "is p\xc3\xa9.html <h1>\xe2\x80\x9cq\xe2\x80\x9d</h1>\xe2\x82\xac"}},
 
     // Files and folders that are not what the command expects.
     {{"aFolderInTheWay", "mkdir p.html", "mkdir p.wendle", "Build p.html",
