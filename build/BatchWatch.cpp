@@ -2,6 +2,7 @@
 
 #include "build/PreviewServer.h"
 #include "services/Errors.h"
+#include "services/FileAccess.h"
 #include "services/ProfileStore.h"
 #include "services/Signals.h"
 
@@ -221,6 +222,8 @@ int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
             const QUrl url = server->UrlFor(page);
             if (url.isValid())
                 std::printf("preview: %s\n", url.toEncoded().constData());
+            else if (IsInFolder(page, server->Root()))
+                std::printf("not served: %s is hidden, or in a hidden folder\n", qPrintable(page));
             else
                 std::printf("not served: %s is outside %s\n", qPrintable(page),
                             qPrintable(server->Root()));

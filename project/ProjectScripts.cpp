@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -66,7 +67,11 @@ int RunInit(const QString& folder)
         ReportFailure(error.message());
         return 1;
     }
+    // Quoted for the shell, as the user will paste it; a ' is closed, escaped and reopened.
+    QString shown = QDir(folder).path();
+    if (shown.contains(QRegularExpression(QStringLiteral("[^A-Za-z0-9_./+,:@%-]"))))
+        shown = '\'' + shown.replace(QLatin1Char('\''), QLatin1String("'\\''")) + '\'';
     std::printf("Open the welcome project with:\n  cd %s && wendle welcome.wendle\n",
-                qPrintable(QDir(folder).path()));
+                qPrintable(shown));
     return 0;
 }

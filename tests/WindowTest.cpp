@@ -224,6 +224,7 @@ private:
             {"runshut", [&] { Launch(arg, Shell("| head -c 0")); }},
             {"runfull", [&] { Launch(arg, Shell(">/dev/full")); }},
             {"runclosed", [&] { Launch(arg, Shell("<&- >&- 2>&-")); }},
+            {"runempty", [&] { Launch(arg, Shell("''")); }},  // and an empty argument
             {"runlatin", [&] { Launch(arg, Shell(R"x(--title "$(printf 'T\351')")x")); }},
             {"traced",
              [&] { Launch(arg, kTrace + QStringList{root.filePath("trace")}); }},  // run, in strace
@@ -669,7 +670,8 @@ const Row kRows[] = {
       "is o/p.html [T|a\r\nb]", "isproj o/p.wendle T|a\r\nb|p.html", "put o/t.html %s",
       "run -o o/p.html --title U", "msg run 1: |wendle: The template @/o/t.html has no marker for "
       "the text", "run -o o/t.html --title U", "msg run 1: |wendle: The page @/o/t.html would "
-      "replace its own template", "is o/p.html [T|a\r\nb]", "ls o p.html p.wendle t.html", "runshut --output - --title x", "msg run 1: |wendle: Cannot write to standard output: Broken pipe"}},
+      "replace its own template. Nothing was written. Name another page with --output PAGE",
+      "is o/p.html [T|a\r\nb]", "ls o p.html p.wendle t.html", "runshut --output - --title x", "msg run 1: |wendle: Cannot write to standard output: Broken pipe"}},
     {{"saveReplacesOnlyAProject", "put t.html [%s|%s]", "link l.wendle t.html", "put x.txt x",
       "run -o p.html --template t.html --save t.html", "msg run 1: |wendle: The project @/t.html "
       "would replace the template", "run -o p.html --save l.wendle", "msg run 1: |wendle: The "
@@ -685,20 +687,26 @@ const Row kRows[] = {
       "proj 2.wendle U|Y|2.html", "runclosed --build 1.wendle bad.wendle 2.wendle",
       "msg run 1: |(end)", "is 1.html <h1>T</h1>X", "is 2.html <h1>U</h1>Y", "feed a",
       "runclosed -o 3.html --text -", "msg run 1: |(end)", "gone 3.html"}},
-    {{"scriptsShowProjects", "proj a.wendle T|x\r\ny|p.html", "proj w.wendle \x93q\x94|\x80|w\xe9",
+    {{"scriptsShowProjects", "proj a.wendle T%2|x\r\ny|p.html", "proj w.wendle \x93q\x94|\x80|w\xe9",
       "put bad.wendle bad", "run --show a.wendle bad.wendle w.wendle", "msg run 1: ==> a.wendle <==\n"
-      "title: T\npage: p.html\n\nx\ny\n==> w.wendle <==\ntitle: \xe2\x80\x9cq\xe2\x80\x9d\npage: w\xc3\xa9\n\n"
+      "title: T%2\npage: p.html\n\nx\ny\n==> w.wendle <==\ntitle: \xe2\x80\x9cq\xe2\x80\x9d\npage: w\xc3\xa9\n\n"
       "\xe2\x82\xac\n|wendle: Cannot read file bad.wendle: It is not a Wendle project",
-      "run --show --json a.wendle", R"(msg run 0: {"page":"p.html","text":"x\ny","title":"T"})"
-      "\n|(end)", "run --init s", "msg run 0: Open the welcome project with:\n  cd s && wendle "
-      "welcome.wendle\n|(end)", "same s/welcome.wendle " WENDLE_EXAMPLES "/welcome.wendle",
-      "put s/template.html mine", "run --init s", "msg run 0: kept s/template.html, which is there "
-      "already\n", "is s/template.html mine"}},
+      "run --show --json a.wendle", R"(msg run 0: {"page":"p.html","text":"x\ny","title":"T%2"})"
+      "\n|(end)", "run --init s!", "msg run 0: Open the welcome project with:\n  cd 's!' && wendle "
+      "welcome.wendle\n|(end)", "same s!/welcome.wendle " WENDLE_EXAMPLES "/welcome.wendle",
+      "put s!/template.html mine", "run --init s!", "msg run 0: kept s!/template.html, which is "
+      "there already\n", "is s!/template.html mine", "runempty --init", "msg run 2: |wendle: "
+      "--output, --template, --text, --save and --init each need a name", "ls . a.wendle bad.wendle "
+      "s! t.html w.wendle"}},
+    {{"aHiddenPageIsSaidHidden", "proj .d/a.wendle T|X|a.html", "put .d/t.html <%s%s>",
+      "watch --build --watch --serve .d/a.wendle", "waitfor .d/a.html <TX>", "stop",
+      "msg watch 0: not served: @/.d/a.html is hidden"}},
     {{"theCommandLineRefuses", "put t.html [%s|%s]", "proj a/out.wendle T|X|../b/o.html",
       "proj a/t.wendle T|X|t.html", "put a/t.html %s%s", "run --build a/out.wendle a/t.wendle",
       "msg run 1: |wendle: a/out.wendle: The project writes its page outside the project's folder, "
       "to @/b/o.html; build it there with --allow-outside.\nwendle: a/t.wendle: The page "
-      "@/a/t.html would replace its own template.",
+      "@/a/t.html would replace its own template. Nothing was written. Name another template "
+      "with --template FILE.",
       "gone b/o.html", "is a/t.html %s%s", "mkdir b",
       "run --build --allow-outside --template t.html a/out.wendle",
       "msg run 0: ", "is b/o.html [T|X]"}},
