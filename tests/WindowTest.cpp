@@ -667,11 +667,12 @@ const Row kRows[] = {
       "msg run 0: <h1>T\xc3\xa9</h1>a\r\nb\xe2\x82\xac|wendle: standard input: warning: the "
       "text holds a NUL byte after 4 bytes; the 2 bytes from there on were left out.\n(end)", "put o/t.html [%s|%s]", "put x.txt a\nb",
       "run -o o/p.html --text x.txt --title T --save o/p.wendle", "msg run 0: |(end)",
-      "is o/p.html [T|a\r\nb]", "isproj o/p.wendle T|a\r\nb|p.html", "put o/t.html %s",
+      "is o/p.html [T|a\r\nb]", "isproj o/p.wendle T|a\r\nb|p.html", "feed " + kLongText,
+      "run -o o/q.html --text -", "msg run 0:", "is o/q.html [|" + kLongText + "]", "put o/t.html %s",
       "run -o o/p.html --title U", "msg run 1: |wendle: The template @/o/t.html has no marker for "
       "the text", "run -o o/t.html --title U", "msg run 1: |wendle: The page @/o/t.html would "
       "replace its own template. Nothing was written. Name another page with --output PAGE",
-      "is o/p.html [T|a\r\nb]", "ls o p.html p.wendle t.html", "runshut --output - --title x", "msg run 1: |wendle: Cannot write to standard output: Broken pipe"}},
+      "is o/p.html [T|a\r\nb]", "ls o p.html p.wendle q.html t.html", "runshut --output - --title x", "msg run 1: |wendle: Cannot write to standard output: Broken pipe"}},
     {{"saveReplacesOnlyAProject", "put t.html [%s|%s]", "link l.wendle t.html", "put x.txt x",
       "run -o p.html --template t.html --save t.html", "msg run 1: |wendle: The project @/t.html "
       "would replace the template", "run -o p.html --save l.wendle", "msg run 1: |wendle: The "
