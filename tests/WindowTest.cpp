@@ -685,7 +685,8 @@ const Row kRows[] = {
       "is t.html [%s|%s]", "proj q.wendle T|X|q.wendle", "run --build q.wendle", "msg run 1: |"
       "wendle: q.wendle: The page @/q.wendle would replace the project it is built from.",
       "Open q.wendle", "Build", "msg error: The page @/q.wendle would replace the project",
-      "isproj q.wendle T|X|q.wendle"}},
+      "isproj q.wendle T|X|q.wendle", "run -o p.html --save q.wendle", "msg run 0: |(end)",
+      "isproj q.wendle ||p.html"}},
     {{"closedStreamsStayOutOfPages", "proj 1.wendle T|X|1.html", "put bad.wendle bad",
       "proj 2.wendle U|Y|2.html", "runclosed --build 1.wendle bad.wendle 2.wendle",
       "msg run 1: |(end)", "is 1.html <h1>T</h1>X", "is 2.html <h1>U</h1>Y", "feed a",
