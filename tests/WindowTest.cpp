@@ -195,6 +195,8 @@ private:
             {"mkdir", [&] { QDir().mkpath(path); }},
             {"rm", [&] { QFile::remove(path) || QDir(path).removeRecursively(); }},
             {"link", [&] { EXPECT_TRUE(QFile::link(QString::fromUtf8(rest), path)); }},
+            {"hardlink",
+             [&] { EXPECT_EQ(::link(QFile::encodeName(Path(rest)), QFile::encodeName(path)), 0); }},
             {"chmod",
              [&] { EXPECT_EQ(::chmod(QFile::encodeName(path), rest.toUInt(nullptr, 8)), 0); }},
             {"give",
@@ -678,7 +680,8 @@ const Row kRows[] = {
     {{"saveReplacesOnlyAProject", "put t.html [%s|%s]", "link l.wendle t.html", "put x.txt x",
       "run -o p.html --template t.html --save t.html", "msg run 1: |wendle: The project @/t.html "
       "would replace the template", "run -o p.html --save l.wendle", "msg run 1: |wendle: The "
-      "project @/l.wendle would", "run -o p.html --save p.html", "msg run 1: |wendle: The project "
+      "project @/l.wendle would", "hardlink h.wendle t.html", "run -o p.html --save h.wendle",
+      "msg run 1: |wendle: The project @/h.wendle would", "rm h.wendle", "run -o p.html --save p.html", "msg run 1: |wendle: The project "
       "@/p.html would replace the page", "run -o p.html --save x.txt", "msg run 1: |wendle: "
       "@/x.txt is not a Wendle project", "run -o b\\s.html --save q.wendle", "msg run 1: |wendle: "
       "The page b\\s.html is not a plain name", "ls . l.wendle t.html x.txt", "is x.txt x",
