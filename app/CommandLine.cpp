@@ -5,6 +5,7 @@
 #include <QByteArrayView>
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 
 bool WantsWindow(int argc, char* argv[])
@@ -37,6 +38,101 @@ QString HelpText(const QCommandLineParser& parser)
     return help;
 }
 
+// Every option: its names, the name of its value (none for a switch), and its help.
+struct Option {
+    const char* names;  // comma-separated, the short one first
+    const char* value;
+    const char* help;
+};
+const Option kOptions[] = {
+    {"build", nullptr, "Rebuild each project's page, then exit."},
+    {"watch", nullptr,
+     "With --build: keep running, and rebuild a page whenever its project or its template "
+     "changes, until Ctrl-C."},
+    {"serve", nullptr,
+     "With --watch: serve the current directory on 127.0.0.1 and print the address of each "
+     "page; a browser showing a page reloads it when it is rebuilt."},
+    {"port", "N", "With --serve: this port and no other (default: %1, or the next free one)."},
+    {"template", "FILE",
+     "With --build or --output: the template for every page, instead of the one Wendle "
+     "remembers (that one is looked up in each project's folder)."},
+    {"allow-outside", nullptr,
+     "With --build: also build pages that a project names outside its own folder."},
+    {"verbose", nullptr, "With --build: print a line per page built."},
+    {"o,output", "PAGE", "Build one page, without a project, into PAGE (- for standard output)."},
+    {"title", "TITLE", "With --output: the page's title."},
+    {"text", "FILE", "With --output: the page's text, from FILE (- for standard input)."},
+    {"save", "PROJECT",
+     "With --output: also save the title, the text and the page's name as a project; only a "
+     "project is replaced."},
+    {"show", nullptr, "Print each project as text (for git diff)."},
+    {"json", nullptr, "With --show: one JSON object a project."},
+    {"init", "DIR", "Write the sample template and the welcome project into DIR."},
+};
+
+// What was asked, as the combination rules see it.
+struct Asked {
+    const QCommandLineParser& parser;
+    const CommandLine& line;
+
+    bool operator()(const char* name) const { return parser.isSet(QLatin1String(name)); }
+    // How many of these options were given.
+    int Count(std::initializer_list<const char*> names) const
+    {
+        return int(std::count_if(names.begin(), names.end(), *this));
+    }
+};
+
+// Each rule a usage error breaks, in the order they are checked; the first broken one is said.
+struct Rule {
+    bool (*broken)(const Asked&);
+    const char* message;
+};
+const Rule kRules[] = {
+    {[](const Asked& a) {
+         return a.Count({"build", "output", "show", "init"}) > 1;
+     },
+     "--build, --output, --show and --init each go alone."},
+    {[](const Asked& a) {
+         return a.Count({"output", "init"}) && !a.line.projects.isEmpty();
+     },
+     "--output and --init take no project."},
+    {[](const Asked& a) { return a("show") && a.line.projects.isEmpty(); },
+     "--show needs at least one project."},
+    {[](const Asked& a) {
+         return !a("output") && a.Count({"title", "text", "save"});
+     },
+     "--title, --text and --save go with --output."},
+    {[](const Asked& a) { return a("json") && !a("show"); }, "--json goes with --show."},
+    {[](const Asked& a) {
+         return a("output") && a.Count({"allow-outside", "verbose", "watch", "port"});
+     },
+     "--output takes --template, --title, --text and --save."},
+    {[](const Asked& a) { return a("build") && a.line.projects.isEmpty(); },
+     "--build needs at least one project."},
+    {[](const Asked& a) {
+         return !a.Count({"build", "show"}) && a.line.projects.size() > 1;
+     },
+     "The window opens one project; build several with --build."},
+    {[](const Asked& a) {
+         return !a.Count({"build", "output"})
+             && a.Count({"template", "allow-outside", "verbose", "watch"});
+     },
+     "--watch, --template, --allow-outside and --verbose go with --build."},
+    {[](const Asked& a) { return a("serve") && !a("watch"); }, "--serve goes with --watch."},
+    {[](const Asked& a) { return a("port") && !a("serve"); }, "--port goes with --serve."},
+    {[](const Asked& a) { return a("port") && (a.line.port < 1 || a.line.port > 65535); },
+     "--port takes a port number from 1 to 65535."},
+    // An empty name (an unset shell variable) names no file; a run would fail, or do nothing.
+    {[](const Asked& a) {
+         for (const char* name : {"output", "template", "text", "save", "init"})
+             if (a(name) && a.parser.value(QLatin1String(name)).isEmpty())
+                 return true;
+         return false;
+     },
+     "--output, --template, --text, --save and --init each need a name, not an empty one."},
+};
+
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments)
@@ -55,60 +151,12 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({help, helpAll});
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption build(QStringLiteral("build"),
-                                   QStringLiteral("Rebuild each project's page, then exit."));
-    const QCommandLineOption templateFile(
-        QStringLiteral("template"),
-        QStringLiteral(
-            "With --build or --output: the template for every page, instead of the one Wendle "
-            "remembers (that one is looked up in each project's folder)."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption allowOutside(
-        QStringLiteral("allow-outside"),
-        QStringLiteral("With --build: also build pages that a project names outside its own "
-                       "folder."));
-    const QCommandLineOption verbose(QStringLiteral("verbose"),
-                                     QStringLiteral("With --build: print a line per page built."));
-    const QCommandLineOption watch(
-        QStringLiteral("watch"),
-        QStringLiteral("With --build: keep running, and rebuild a page whenever its project or "
-                       "its template changes, until Ctrl-C."));
-    const QCommandLineOption serve(
-        QStringLiteral("serve"),
-        QStringLiteral("With --watch: serve the current directory on 127.0.0.1 and print the "
-                       "address of each page; a browser showing a page reloads it when it is "
-                       "rebuilt."));
-    const QCommandLineOption port(
-        QStringLiteral("port"),
-        QStringLiteral("With --serve: this port and no other (default: %1, or the next free "
-                       "one).")
-            .arg(kPreviewPort),
-        QStringLiteral("N"));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Build one page, without a project, into PAGE "
-                                                   "(- for standard output)."),
-                                    QStringLiteral("PAGE"));
-    const QCommandLineOption title(QStringLiteral("title"),
-                                   QStringLiteral("With --output: the page's title."),
-                                   QStringLiteral("TITLE"));
-    const QCommandLineOption text(QStringLiteral("text"),
-                                  QStringLiteral("With --output: the page's text, from FILE "
-                                                 "(- for standard input)."),
-                                  QStringLiteral("FILE"));
-    const QCommandLineOption save(QStringLiteral("save"),
-                                  QStringLiteral("With --output: also save the title, the text "
-                                                 "and the page's name as a project."),
-                                  QStringLiteral("PROJECT"));
-    const QCommandLineOption show(QStringLiteral("show"),
-                                  QStringLiteral("Print each project as text (for git diff)."));
-    const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("With --show: one JSON object a project."));
-    const QCommandLineOption init(QStringLiteral("init"),
-                                  QStringLiteral("Write the sample template and the welcome "
-                                                 "project into DIR."),
-                                  QStringLiteral("DIR"));
-    parser.addOptions({build, watch, serve, port, templateFile, allowOutside, verbose, output,
-                       title, text, save, show, json, init});
+    for (const Option& option : kOptions)
+        parser.addOption(
+            QCommandLineOption(QString::fromLatin1(option.names).split(QLatin1Char(',')),
+                               QString::fromLatin1(option.help)
+                                   .replace(QLatin1String("%1"), QString::number(kPreviewPort)),
+                               QString::fromLatin1(option.value)));
     parser.addPositionalArgument(QStringLiteral("PROJECT"),
                                  QStringLiteral("A project file (*.wendle)."),
                                  QStringLiteral("[PROJECT...]"));
@@ -126,60 +174,35 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         line.action = CommandLine::Action::Exit;
         return line;
     }
+    const auto value = [&parser](const char* name) { return parser.value(QLatin1String(name)); };
+    const Asked asked{parser, line};
     line.projects = parser.positionalArguments();
-    line.templateFile = parser.value(templateFile);
-    line.allowOutside = parser.isSet(allowOutside);
-    line.verbose = parser.isSet(verbose);
-    line.watch = parser.isSet(watch);
-    line.serve = parser.isSet(serve);
-    bool portIsNumber = true;
-    line.port = parser.isSet(port) ? parser.value(port).toInt(&portIsNumber) : 0;
-    line.output = parser.value(output);
-    line.title = parser.value(title);
-    line.textFile = parser.value(text);
-    line.saveProject = parser.value(save);
-    line.json = parser.isSet(json);
-    line.initFolder = parser.value(init);
-    const bool building = parser.isSet(build), making = parser.isSet(output),
-               showing = parser.isSet(show), initing = parser.isSet(init);
+    line.templateFile = value("template");
+    line.allowOutside = asked("allow-outside");
+    line.verbose = asked("verbose");
+    line.watch = asked("watch");
+    line.serve = asked("serve");
+    line.port = asked("port") ? value("port").toInt() : 0;  // not a number: 0, refused below
+    line.output = value("output");
+    line.title = value("title");
+    line.textFile = value("text");
+    line.saveProject = value("save");
+    line.json = asked("json");
+    line.initFolder = value("init");
     QString error = parser.errorText();
-    if (parsed && building + making + showing + initing > 1)
-        error = QStringLiteral("--build, --output, --show and --init each go alone.");
-    else if (parsed && (making || initing) && !line.projects.isEmpty())
-        error = QStringLiteral("--output and --init take no project.");
-    else if (parsed && showing && line.projects.isEmpty())
-        error = QStringLiteral("--show needs at least one project.");
-    else if (parsed && !making && (parser.isSet(title) || parser.isSet(text) || parser.isSet(save)))
-        error = QStringLiteral("--title, --text and --save go with --output.");
-    else if (parsed && line.json && !showing)
-        error = QStringLiteral("--json goes with --show.");
-    else if (parsed && making
-             && (line.allowOutside || line.verbose || line.watch || parser.isSet(port)))
-        error = QStringLiteral("--output takes --template, --title, --text and --save.");
-    else if (parsed && building && line.projects.isEmpty())
-        error = QStringLiteral("--build needs at least one project.");
-    else if (parsed && !building && !showing && line.projects.size() > 1)
-        error = QStringLiteral("The window opens one project; build several with --build.");
-    else if (parsed && !building && !making
-             && (parser.isSet(templateFile) || line.allowOutside || line.verbose || line.watch))
-        error =
-            QStringLiteral("--watch, --template, --allow-outside and --verbose go with --build.");
-    else if (parsed && line.serve && !line.watch)
-        error = QStringLiteral("--serve goes with --watch.");
-    else if (parsed && parser.isSet(port) && !line.serve)
-        error = QStringLiteral("--port goes with --serve.");
-    else if (parsed && parser.isSet(port) && (!portIsNumber || line.port < 1 || line.port > 65535))
-        error = QStringLiteral("--port takes a port number from 1 to 65535.");
+    for (const Rule& rule : kRules)
+        if (parsed && error.isEmpty() && rule.broken(asked))
+            error = QString::fromLatin1(rule.message);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "wendle: %s\n\n%s", qPrintable(error), qPrintable(HelpText(parser)));
         line.action = CommandLine::Action::Exit;
         line.exitCode = 2;
         return line;
     }
-    line.action = building ? CommandLine::Action::Build
-        : making           ? CommandLine::Action::Output
-        : showing          ? CommandLine::Action::Show
-        : initing          ? CommandLine::Action::Init
-                           : CommandLine::Action::Window;
+    line.action = asked("build") ? CommandLine::Action::Build
+        : asked("output")        ? CommandLine::Action::Output
+        : asked("show")          ? CommandLine::Action::Show
+        : asked("init")          ? CommandLine::Action::Init
+                                 : CommandLine::Action::Window;
     return line;
 }

@@ -7,6 +7,7 @@
 #include "build/OnePage.h"
 #include "project/ProjectScripts.h"
 #include "services/Signals.h"
+#include "services/WindowText.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -37,12 +38,19 @@ void HoldBack(QtMsgType type, const QMessageLogContext&, const QString& message)
     std::_Exit(1);
 }
 
+// The arguments of a run without the window, read by the rule that reads a project's bytes
+// (UTF-8, else Windows-1252), so that a title in either reaches the page as --text would.
+QStringList scriptArguments;
+
 }  // namespace
 
 std::unique_ptr<QCoreApplication> CWendleApp::CreateApplication(int& argc, char* argv[])
 {
-    if (!WantsWindow(argc, argv))
+    if (!WantsWindow(argc, argv)) {
+        for (int i = 0; i < argc; ++i)
+            scriptArguments << TextFromBytes(argv[i]);
         return std::make_unique<QCoreApplication>(argc, argv);
+    }
     // No platform is named and none could be found: say so before Qt aborts.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
@@ -59,7 +67,8 @@ std::unique_ptr<QCoreApplication> CWendleApp::CreateApplication(int& argc, char*
 
 int CWendleApp::Run()
 {
-    const CommandLine line = ParseCommandLine(QCoreApplication::arguments());
+    const CommandLine line = ParseCommandLine(
+        scriptArguments.isEmpty() ? QCoreApplication::arguments() : scriptArguments);
     switch (line.action) {
     case CommandLine::Action::Exit:
         return line.exitCode;

@@ -44,25 +44,43 @@ std::unique_ptr<OutputFile> WriteProjectPage(const QString& project, const Batch
         throw CommandError(QStringLiteral("The project writes its page outside the project's "
                                           "folder, %1; build it there with --allow-outside.")
                                .arg(place.Where()));
-    const QString templatePath = TemplatePathFor(batch.templateFile, storedTemplate, folder);
-    if (templatePath.isEmpty())
-        throw CommandError(QStringLiteral("No template has been chosen. Name one with --template "
-                                          "FILE, or choose one in Wendle's window."));
-    // The title and text go through the fields' conversions, as the window would build them.
-    const QByteArray title = FieldTextFromBytes(content.title).toUtf8();
-    const QByteArray text = BytesFromFieldText(FieldTextFromBytes(content.text));
+    const QString templatePath = RequireTemplate(batch.templateFile, storedTemplate, folder);
+    const auto [title, text] = BytesAsBuilt(content.title, content.text);
     auto known = templates.find(templatePath);
-    if (known == templates.end()) {
-        InputFile source(templatePath);
-        if (source.Length() > kTemplateBlockSize)
-            return PreparePage(templatePath, place.target, title, text, OutputFile::Links::Replace);
-        known = templates.emplace(templatePath, Template{source.ReadAll(), source.Id()}).first;
+    // A project that names itself as its page would be lost to it, so it is refused.
+    try {
+        if (known == templates.end()) {
+            InputFile source(templatePath);
+            if (source.Length() > kTemplateBlockSize)
+                return PreparePage(source, place.target, title, text, OutputFile::Links::Replace,
+                                   file.Id());
+            known = templates.emplace(templatePath, Template{source.ReadAll(), source.Id()}).first;
+        }
+        return PreparePageFrom(known->second.bytes, known->second.id, templatePath, place.target,
+                               title, text, OutputFile::Links::Replace, file.Id());
+    } catch (const PageInTheWay& refused) {
+        if (!refused.overTemplate)
+            throw;
+        throw CommandError(refused.message() + " Name another template with --template FILE.");
     }
-    return PreparePageFrom(known->second.bytes, known->second.id, templatePath, place.target, title,
-                           text, OutputFile::Links::Replace);
 }
 
 }  // namespace
+
+QString RequireTemplate(const QString& templateFile, const QByteArray& storedTemplate,
+                        const QString& folder)
+{
+    QString path = TemplatePathFor(templateFile, storedTemplate, folder);
+    if (path.isEmpty())
+        throw CommandError(QStringLiteral("No template has been chosen. Name one with --template "
+                                          "FILE, or choose one in Wendle's window."));
+    return path;
+}
+
+std::pair<QByteArray, QByteArray> BytesAsBuilt(QByteArrayView title, QByteArrayView text)
+{
+    return {FieldTextFromBytes(title).toUtf8(), BytesFromFieldText(FieldTextFromBytes(text))};
+}
 
 QString TemplatePathFor(const QString& templateFile, const QByteArray& storedTemplate,
                         const QString& folder)

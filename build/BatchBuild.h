@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 
 class ProfileStore;
 
@@ -22,6 +23,15 @@ struct BatchBuild {
 // the window does after Open. Empty when there is none.
 QString TemplatePathFor(const QString& templateFile, const QByteArray& storedTemplate,
                         const QString& folder);
+
+// TemplatePathFor, or CommandError when no template has been chosen.
+QString RequireTemplate(const QString& templateFile, const QByteArray& storedTemplate,
+                        const QString& folder);
+
+// A title and a text, as bytes, made what the window would build from them: put into its
+// fields (bytes that are not UTF-8 read as Windows-1252, CR LF read as a line break, cut at a
+// NUL) and taken back as Build takes them (UTF-8, CR LF line breaks).
+std::pair<QByteArray, QByteArray> BytesAsBuilt(QByteArrayView title, QByteArrayView text);
 
 // Builds each project's page in turn, as the window's Build does after Open: the project is
 // read and checked, the page is the project's page name in the project's folder, the template

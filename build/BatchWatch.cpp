@@ -2,6 +2,7 @@
 
 #include "build/PreviewServer.h"
 #include "services/Errors.h"
+#include "services/FileAccess.h"
 #include "services/ProfileStore.h"
 #include "services/Signals.h"
 
@@ -110,7 +111,8 @@ private:
     // folder removed and made again (a checkout, an unpacked archive) ends the watch on the
     // folder. So the folders are watched as well as the files; a folder that is gone is waited
     // for in the nearest folder above it that is there, and everything is watched again once
-    // it is back. The profile's folder is watched too, when the profile names the template.
+    // it is back. The profile's folder and file are watched too, when the profile names the
+    // template.
     void Rewatch()
     {
         QSet<QString> folders;
@@ -131,6 +133,11 @@ private:
         for (const auto& [path, file] : m_files)
             if (file.stamp.exists && !watchedFiles.contains(path))
                 m_watcher.addPath(path);
+        // The profile itself too: a script or an editor that writes it in place changes no
+        // folder.
+        if (m_batch.templateFile.isEmpty() && !watchedFiles.contains(m_profile.path())
+            && QFileInfo::exists(m_profile.path()))
+            m_watcher.addPath(m_profile.path());
     }
 
     void Rebuild()
@@ -221,6 +228,8 @@ int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
             const QUrl url = server->UrlFor(page);
             if (url.isValid())
                 std::printf("preview: %s\n", url.toEncoded().constData());
+            else if (IsInFolder(page, server->Root()))
+                std::printf("not served: %s is hidden, or in a hidden folder\n", qPrintable(page));
             else
                 std::printf("not served: %s is outside %s\n", qPrintable(page),
                             qPrintable(server->Root()));

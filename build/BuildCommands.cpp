@@ -43,10 +43,16 @@ void CWendleDlg::OnBuild()
     }
     const QString title = FieldText(*m_editTitle);
     const QString text = FieldText(*m_editText);
-    // A page checked above is written where it was checked, whatever link appears there since.
-    BuildPage(ResolveFileName(m_strTemplateName), pagePath, title.toUtf8(),
-              BytesFromFieldText(text),
-              m_bOutputFromProject ? OutputFile::Links::Replace : OutputFile::Links::Follow);
+    // A page checked above is written where it was checked, whatever link appears there since;
+    // a page that is the open project itself would lose the project.
+    try {
+        BuildPage(ResolveFileName(m_strTemplateName), pagePath, title.toUtf8(),
+                  BytesFromFieldText(text),
+                  m_bOutputFromProject ? OutputFile::Links::Replace : OutputFile::Links::Follow,
+                  FileIdOf(ResolveFileName(m_strProjectName, m_strProjectFolder)));
+    } catch (const PageInTheWay& refused) {
+        throw CommandError(refused.message() + " Choose another name for the page with Build As.");
+    }
     KeepFields(title, text);
     m_strBuiltPage = pagePath;
     if (m_preview)

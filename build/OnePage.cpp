@@ -50,9 +50,8 @@ void WriteStandardOutput(QByteArrayView piece)
 }
 
 // The page streamed to standard output, block by block, as a page file is written.
-void StreamToStandardOutput(const QString& templatePath, QByteArrayView title, QByteArrayView text)
+void StreamToStandardOutput(InputFile& input, QByteArrayView title, QByteArrayView text)
 {
-    InputFile input(templatePath);
     const MarkerStatus status =
         StreamPage([&input](char* into, qint64 size) { return input.Read(into, size); },
                    WriteStandardOutput, title, text);
@@ -60,10 +59,50 @@ void StreamToStandardOutput(const QString& templatePath, QByteArrayView title, Q
         throw CommandError(
             QStringLiteral("The template %1 has no marker for the %2; the page "
                            "written so far is incomplete.")
-                .arg(templatePath, status == MarkerStatus::NoFirstMarker ? "title" : "text"));
+                .arg(input.path(), status == MarkerStatus::NoFirstMarker ? "title" : "text"));
     if (std::fflush(stdout) != 0)
         throw CommandError(
             QStringLiteral("Cannot write to standard output: %1.").arg(qt_error_string(errno)));
+}
+
+// The project --save writes, checked before anything is written: it replaces only a Wendle
+// project, never the template or the page, and names a page that --build takes as it is.
+struct SavedProject {
+    std::unique_ptr<OutputFile> file;
+    QByteArray pageName;
+};
+
+SavedProject PrepareProject(const QString& path, const InputFile& source, const QString& pagePath)
+{
+    const QDir folder = QFileInfo(path).dir();
+    // The page is named as seen from the project's folder, where Open will look for it.
+    const QByteArray pageName =
+        pagePath.isEmpty() ? QByteArray() : folder.relativeFilePath(pagePath).toUtf8();
+    if (HasFolderPart(pageName))
+        throw CommandError(QStringLiteral("The page %1 is not a plain name in the project's "
+                                          "folder (a backslash counts as a folder), so --build "
+                                          "would refuse the project; keep the project beside "
+                                          "its page. Nothing was written.")
+                               .arg(QString::fromUtf8(pageName)));
+    auto project = std::make_unique<OutputFile>(path);
+    if (project->Replaces(source.Id()))
+        throw CommandError(QStringLiteral("The project %1 would replace the template. Nothing "
+                                          "was written.")
+                               .arg(path));
+    if (project->Replaced()) {
+        try {
+            // Only a regular file is read: a FIFO or a device would block or never end.
+            if (!QFileInfo(project->path()).isFile())
+                throw FileError(FileError::Action::Read, path, QString());
+            InputFile earlier(project->path());
+            ReadProject(earlier);
+        } catch (const FileError&) {
+            throw CommandError(QStringLiteral("%1 is not a Wendle project, and --save replaces "
+                                              "only a project. Nothing was written.")
+                                   .arg(project->path()));
+        }
+    }
+    return {std::move(project), pageName};
 }
 
 }  // namespace
@@ -82,29 +121,43 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
             textBytes = ReadStandardInput();
         else if (!request.textFile.isEmpty())
             textBytes = InputFile(request.textFile).ReadAll();
-        // Through the fields' conversions, as the window would build them.
-        const QByteArray title = FieldTextFromBytes(request.title.toUtf8()).toUtf8();
-        const QByteArray text = BytesFromFieldText(FieldTextFromBytes(textBytes));
-        const QString templatePath = TemplatePathFor(
+        // A project's strings end at their first NUL, and so does the text; what is left out
+        // is said.
+        if (const qsizetype nul = textBytes.indexOf('\0'); nul >= 0)
+            ReportFailure(QStringLiteral("warning: the text holds a NUL byte after %1 bytes; the "
+                                         "%2 bytes from there on were left out.")
+                              .arg(nul)
+                              .arg(textBytes.size() - nul),
+                          request.textFile == QLatin1String("-") ? QStringLiteral("standard input")
+                                                                 : request.textFile);
+        const auto [title, text] = BytesAsBuilt(request.title.toUtf8(), textBytes);
+        InputFile source(RequireTemplate(
             request.templateFile, profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate),
-            toOutput ? QDir::currentPath() : QFileInfo(pagePath).absolutePath());
-        if (templatePath.isEmpty())
-            throw CommandError(
-                QStringLiteral("No template has been chosen. Name one with "
-                               "--template FILE, or choose one in Wendle's window."));
-        if (toOutput)
-            StreamToStandardOutput(templatePath, title, text);
-        else
-            BuildPage(templatePath, pagePath, title, text);
-        if (!request.saveProject.isEmpty()) {
-            const QString project = QDir::current().absoluteFilePath(request.saveProject);
-            // The page is named as seen from the project's folder, where Open will look for it.
-            const QByteArray pageName = toOutput
-                ? QByteArray()
-                : QFile::encodeName(QFileInfo(project).dir().relativeFilePath(pagePath));
-            OutputFile file(project);
-            WriteProject(file, {title, text, pageName});
-            file.Commit();
+            toOutput ? QDir::currentPath() : QFileInfo(pagePath).absolutePath()));
+        SavedProject project;
+        if (!request.saveProject.isEmpty())
+            project = PrepareProject(QDir::current().absoluteFilePath(request.saveProject), source,
+                                     pagePath);
+        std::unique_ptr<OutputFile> page;
+        if (toOutput) {
+            StreamToStandardOutput(source, title, text);
+        } else {
+            try {
+                page = PreparePage(source, pagePath, title, text);
+            } catch (const PageInTheWay& refused) {
+                throw CommandError(refused.message()
+                                   + " Name another page with --output PAGE, or another "
+                                     "template with --template FILE.");
+            }
+            if (project.file && project.file->SameTarget(*page))
+                throw CommandError(QStringLiteral("The project %1 would replace the page. Nothing "
+                                                  "was written.")
+                                       .arg(project.file->path()));
+            page->Commit();
+        }
+        if (project.file) {
+            WriteProject(*project.file, {title, text, project.pageName});
+            project.file->Commit();
         }
         return 0;
     } catch (const CommandError& error) {

@@ -132,29 +132,28 @@ QString ProjectPage::Where() const
 
 namespace {
 
-void CheckNames(const QString& templatePath, const QString& pagePath)
+void CheckPageName(const QString& pagePath)
 {
     if (pagePath.isEmpty())
         throw FileError::NoFileChosen();
-    if (templatePath.isEmpty())
-        throw CommandError(
-            QStringLiteral("No template has been chosen. Choose one with the Template button."));
 }
 
 // Streams the page from `read` into a new output file, written whole but not committed.
 std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& templateId,
                                      const QString& templatePath, const QString& pagePath,
                                      QByteArrayView title, QByteArrayView text,
-                                     OutputFile::Links links, const CodePage& codePage)
+                                     OutputFile::Links links, const std::optional<FileId>& project)
 {
     auto output = std::make_unique<OutputFile>(pagePath, links);
     // The file the page would replace is known only now, links followed; the output's
     // temporary file goes with it when refused.
-    if (output->Replaces(templateId))
-        throw CommandError(
-            QStringLiteral("The page %1 would replace its own template. Nothing was written; "
-                           "choose another name for the page with Build As.")
-                .arg(QDir::toNativeSeparators(pagePath)));
+    const bool overTemplate = output->Replaces(templateId);
+    if (overTemplate || (project && output->Replaces(*project)))
+        throw PageInTheWay(QStringLiteral("The page %1 would replace %2. Nothing was written.")
+                               .arg(QDir::toNativeSeparators(pagePath),
+                                    overTemplate ? QStringLiteral("its own template")
+                                                 : QStringLiteral("the project it is built from")),
+                           overTemplate);
     // Small pieces (the title, the text, the template around them) are gathered into one write,
     // for every write is a system call; whole blocks of the template go straight through.
     QByteArray pending;
@@ -168,7 +167,7 @@ std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& tem
             output->Write(std::exchange(pending, {}));
         output->Write(piece);
     };
-    const MarkerStatus status = StreamPage(read, write, title, text, codePage);
+    const MarkerStatus status = StreamPage(read, write, title, text);
     if (status != MarkerStatus::Ok) {
         // The page is dropped with `output`, unwritten; the earlier page stays.
         const QString which = status == MarkerStatus::NoFirstMarker
@@ -185,33 +184,39 @@ std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& tem
 
 }  // namespace
 
-std::unique_ptr<OutputFile> PreparePage(const QString& templatePath, const QString& pagePath,
+std::unique_ptr<OutputFile> PreparePage(InputFile& source, const QString& pagePath,
                                         QByteArrayView title, QByteArrayView text,
-                                        OutputFile::Links links, const CodePage& codePage)
+                                        OutputFile::Links links,
+                                        const std::optional<FileId>& project)
 {
-    CheckNames(templatePath, pagePath);
-    InputFile input(templatePath);
-    return MakePage([&input](char* into, qint64 size) { return input.Read(into, size); },
-                    input.Id(), templatePath, pagePath, title, text, links, codePage);
+    CheckPageName(pagePath);
+    return MakePage([&source](char* into, qint64 size) { return source.Read(into, size); },
+                    source.Id(), source.path(), pagePath, title, text, links, project);
 }
 
 void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
-               QByteArrayView text, OutputFile::Links links, const CodePage& codePage)
+               QByteArrayView text, OutputFile::Links links, const std::optional<FileId>& project)
 {
-    PreparePage(templatePath, pagePath, title, text, links, codePage)->Commit();
+    CheckPageName(pagePath);
+    if (templatePath.isEmpty())
+        throw CommandError(
+            QStringLiteral("No template has been chosen. Choose one with the Template button."));
+    InputFile source(templatePath);
+    PreparePage(source, pagePath, title, text, links, project)->Commit();
 }
 
 std::unique_ptr<OutputFile> PreparePageFrom(QByteArrayView templateBytes, const FileId& templateId,
                                             const QString& templatePath, const QString& pagePath,
                                             QByteArrayView title, QByteArrayView text,
-                                            OutputFile::Links links, const CodePage& codePage)
+                                            OutputFile::Links links,
+                                            const std::optional<FileId>& project)
 {
-    CheckNames(templatePath, pagePath);
+    CheckPageName(pagePath);
     const auto read = [&templateBytes](char* into, qint64 size) {
         const qsizetype count = qMin(templateBytes.size(), qsizetype(size));
         std::copy_n(templateBytes.data(), count, into);
         templateBytes = templateBytes.sliced(count);
         return qint64(count);
     };
-    return MakePage(read, templateId, templatePath, pagePath, title, text, links, codePage);
+    return MakePage(read, templateId, templatePath, pagePath, title, text, links, project);
 }

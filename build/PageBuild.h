@@ -1,6 +1,7 @@
 #pragma once
 
 #include "build/SubstituteMarkers.h"
+#include "services/Errors.h"
 #include "services/FileAccess.h"
 
 #include <QByteArrayView>
@@ -40,23 +41,37 @@ struct ProjectPage {
 };
 ProjectPage PlaceProjectPage(const QByteArray& name, const QString& projectFolder);
 
+// A page refused because it would replace its own template or the project it is built from.
+// The message says which; the caller adds how its user chooses another page.
+class PageInTheWay : public CommandError {
+public:
+    PageInTheWay(QString message, bool overTemplate)
+        : CommandError(std::move(message)), overTemplate(overTemplate)
+    {
+    }
+
+    bool overTemplate;
+};
+
 // Makes a page from a template file into an output file, written whole but not committed:
 // the template is opened before the page is touched, and a page that would replace its own
-// template (through a link too) is refused. Throws CommandError (FileError for file trouble)
-// with a message for the user; the earlier page then stays as it was. `links` as OutputFile.
-std::unique_ptr<OutputFile> PreparePage(const QString& templatePath, const QString& pagePath,
+// template or `project` (through a link too) is refused with PageInTheWay. Throws CommandError
+// (FileError for file trouble) with a message for the user; the earlier page then stays as it
+// was. `links` as OutputFile.
+std::unique_ptr<OutputFile> PreparePage(InputFile& source, const QString& pagePath,
                                         QByteArrayView title, QByteArrayView text,
                                         OutputFile::Links links = OutputFile::Links::Follow,
-                                        const CodePage& codePage = CodePage::Utf8());
+                                        const std::optional<FileId>& project = {});
 
-// PreparePage, then the page replaces an earlier one once it is on the disk.
+// PreparePage from the template at `templatePath`, then the page replaces an earlier one once
+// it is on the disk.
 void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
                QByteArrayView text, OutputFile::Links links = OutputFile::Links::Follow,
-               const CodePage& codePage = CodePage::Utf8());
+               const std::optional<FileId>& project = {});
 
 // PreparePage from a template already read: `templateId` and `templatePath` name it.
 std::unique_ptr<OutputFile> PreparePageFrom(QByteArrayView templateBytes, const FileId& templateId,
                                             const QString& templatePath, const QString& pagePath,
                                             QByteArrayView title, QByteArrayView text,
                                             OutputFile::Links links = OutputFile::Links::Follow,
-                                            const CodePage& codePage = CodePage::Utf8());
+                                            const std::optional<FileId>& project = {});

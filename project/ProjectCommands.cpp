@@ -3,6 +3,7 @@
 
 #include "project/ProjectFile.h"
 #include "project/Recovery.h"
+#include "services/Errors.h"
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
@@ -15,6 +16,17 @@
 namespace {
 const QString kProjectExtension = QStringLiteral("wendle");
 const QString kProjectFilter = QStringLiteral("Wendle files(*.wendle)|*.wendle||");
+
+// The template is never written, through a link or a hard link either.
+void RefuseTemplate(const OutputFile& file, const QByteArray& templateName)
+{
+    if (const auto templateId = FileIdOf(ResolveFileName(templateName));
+        templateId && file.Replaces(*templateId))
+        throw CommandError(QStringLiteral("The project %1 would replace the template. Nothing was "
+                                          "written; choose another name with Save As.")
+                               .arg(QDir::toNativeSeparators(file.path())));
+}
+
 }  // namespace
 
 bool CWendleDlg::MaybeSave()
@@ -111,6 +123,7 @@ void CWendleDlg::OnSaveAs()
     const PromptResult chosen =
         m_services.prompt.Ask(FilePrompt::Kind::Save, kProjectExtension, kProjectFilter, {}, this);
     OutputFile file(ResolveFileName(chosen.name, chosen.folder));
+    RefuseTemplate(file, m_strTemplateName);
     m_strProjectName = chosen.name;
     m_strProjectFolder = chosen.folder;
     WriteWindowProject(file);
@@ -136,6 +149,7 @@ bool CWendleDlg::SaveProject()
                 .arg(QDir::toNativeSeparators(path))))
         return false;
     OutputFile file(path);
+    RefuseTemplate(file, m_strTemplateName);
     WriteWindowProject(file);
     return true;
 }

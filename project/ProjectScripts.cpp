@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -22,7 +23,7 @@ int RunShow(const QStringList& projects, bool json)
             const ProjectContent content = ReadProject(file);
             const QString title = FieldTextFromBytes(content.title);
             const QString text = FieldTextFromBytes(content.text);
-            const QString page = QFile::decodeName(content.outputName);
+            const QString page = TextFromBytes(content.outputName);
             QByteArray shown;
             if (json)
                 shown = QJsonDocument(QJsonObject{{"title", title}, {"text", text}, {"page", page}})
@@ -39,7 +40,7 @@ int RunShow(const QStringList& projects, bool json)
             status = 1;
         }
     }
-    return std::fflush(stdout) == 0 ? status : 1;
+    return status;  // a failed write to standard output is told as the program ends
 }
 
 int RunInit(const QString& folder)
@@ -66,7 +67,11 @@ int RunInit(const QString& folder)
         ReportFailure(error.message());
         return 1;
     }
+    // Quoted for the shell, as the user will paste it; a ' is closed, escaped and reopened.
+    QString shown = QDir(folder).path();
+    if (shown.contains(QRegularExpression(QStringLiteral("[^A-Za-z0-9_./+,:@%-]"))))
+        shown = '\'' + shown.replace(QLatin1Char('\''), QLatin1String("'\\''")) + '\'';
     std::printf("Open the welcome project with:\n  cd %s && wendle welcome.wendle\n",
-                qPrintable(QDir(folder).path()));
+                qPrintable(shown));
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "services/FileAccess.h"
 
 #include "services/Errors.h"
+#include "services/WindowText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +17,8 @@ QString ResolveFileName(const QByteArray& name, const QString& folder)
 {
     if (name.isEmpty())
         return {};
-    const QString decoded = QFile::decodeName(name);
+    // Names follow the fields' rule, so that a page named on Windows keeps its accents.
+    const QString decoded = TextFromBytes(name);
     if (QDir::isAbsolutePath(decoded))
         return decoded;
     if (folder.isEmpty() && QDir::currentPath().isEmpty()) {
@@ -86,6 +88,14 @@ mode_t ProcessUmask()
 }
 
 }  // namespace
+
+std::optional<FileId> FileIdOf(const QString& path)
+{
+    struct stat status { };
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return FileId{quint64(status.st_dev), quint64(status.st_ino)};
+}
 
 InputFile::InputFile(const QString& path) : m_path(path)
 {
@@ -180,6 +190,18 @@ OutputFile::OutputFile(const QString& path, Links links) : m_path(path)
     }
     if (exists && (mode & ProcessUmask()) != 0 && ::fchmod(m_fd, mode) != 0)
         Fail(SystemReason(errno));
+}
+
+bool OutputFile::SameTarget(const OutputFile& other) const
+{
+    if (m_replaces || other.m_replaces)
+        return m_replaces == other.m_replaces;
+    // Two new files are the same when their folders are, whatever links lead to them.
+    const auto real = [](const QString& path) {
+        const QFileInfo file(path);
+        return QFileInfo(file.absolutePath()).canonicalFilePath() + '/' + file.fileName();
+    };
+    return real(m_path) == real(other.m_path);
 }
 
 OutputFile::~OutputFile()

@@ -34,6 +34,9 @@ struct FileId {
     bool operator==(const FileId&) const = default;
 };
 
+// The file a path reaches, links followed; nullopt when there is none.
+std::optional<FileId> FileIdOf(const QString& path);
+
 // A file opened for reading. Throws FileError when it cannot be opened or is a folder.
 // Plain system calls rather than QFile: one open and one fstat answer everything asked of
 // it, where QFile asks the file system about the same path several times.
@@ -83,6 +86,10 @@ public:
     const QString& path() const { return m_path; }
     // True when the file this one replaces is `file`.
     bool Replaces(const FileId& file) const { return m_replaces && *m_replaces == file; }
+    // The file this one replaces, or nullopt for a new file.
+    const std::optional<FileId>& Replaced() const { return m_replaces; }
+    // True when both replace the same file, or make the same new file, however named.
+    bool SameTarget(const OutputFile& other) const;
 
     // Throws FileError unless every byte was written.
     void Write(QByteArrayView bytes);

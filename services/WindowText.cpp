@@ -12,10 +12,17 @@
 
 namespace {
 
+bool IsLineBreak(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
+}  // namespace
+
 // Bytes that are not UTF-8 most likely come from a project saved on a Windows system whose
 // code page is Windows-1252. Decoded as that, every character survives into the field and is
 // saved again as UTF-8, where UTF-8 decoding would put replacement characters in its place.
-QString DecodeBytes(QByteArrayView bytes)
+QString TextFromBytes(QByteArrayView bytes)
 {
     if (bytes.isValidUtf8())
         return QString::fromUtf8(bytes);
@@ -24,13 +31,6 @@ QString DecodeBytes(QByteArrayView bytes)
         return windows1252.decode(bytes);
     return QString::fromLatin1(bytes);
 }
-
-bool IsLineBreak(QChar c)
-{
-    return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
-}
-
-}  // namespace
 
 QString FieldText(const QLineEdit& field)
 {
@@ -45,7 +45,7 @@ QString FieldText(const QPlainTextEdit& field)
 
 QString FieldTextFromBytes(QByteArrayView bytes)
 {
-    QString text = DecodeBytes(UpToFirstNul(bytes));
+    QString text = TextFromBytes(UpToFirstNul(bytes));
     // CR LF to LF in place, in one pass: QString::replace would move the rest of the text for
     // each of them.
     const QChar* in = text.constData();

@@ -24,6 +24,10 @@ QString FieldText(const QPlainTextEdit& field);
 QString SetWindowText(QLineEdit& field, QByteArrayView bytes);
 QString SetWindowText(QPlainTextEdit& field, QByteArrayView bytes);
 
+// Bytes from a file or an argument as text, the one rule for names and fields alike: valid
+// UTF-8 stays as it is, anything else is read as Windows-1252 (a project saved on Windows).
+QString TextFromBytes(QByteArrayView bytes);
+
 // The conversions, each one pass over the text: bytes to a field's text (CR LF to LF), and a
 // field's text to bytes (any line separator to CR LF).
 QString FieldTextFromBytes(QByteArrayView bytes);

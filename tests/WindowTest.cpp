@@ -195,6 +195,8 @@ private:
             {"mkdir", [&] { QDir().mkpath(path); }},
             {"rm", [&] { QFile::remove(path) || QDir(path).removeRecursively(); }},
             {"link", [&] { EXPECT_TRUE(QFile::link(QString::fromUtf8(rest), path)); }},
+            {"hardlink",
+             [&] { EXPECT_EQ(::link(QFile::encodeName(Path(rest)), QFile::encodeName(path)), 0); }},
             {"chmod",
              [&] { EXPECT_EQ(::chmod(QFile::encodeName(path), rest.toUInt(nullptr, 8)), 0); }},
             {"give",
@@ -220,7 +222,12 @@ private:
             {"open", [&] { Dlg().OpenFromCommandLine(QString::fromUtf8(arg)); }},  // wendle FILE
             {"run", [&] { Launch(arg); }},  // the program with these arguments, and no display
             {"feed", [&] { input = arg; }},  // the next run's standard input
-            {"runshut", [&] { Launch(arg, kClosedOutput); }},  // run | head -c 0
+            // Run through bash: | head -c 0, > /dev/full, and as a daemon starts it.
+            {"runshut", [&] { Launch(arg, Shell("| head -c 0")); }},
+            {"runfull", [&] { Launch(arg, Shell(">/dev/full")); }},
+            {"runclosed", [&] { Launch(arg, Shell("<&- >&- 2>&-")); }},
+            {"runempty", [&] { Launch(arg, Shell("''")); }},  // and an empty argument
+            {"runlatin", [&] { Launch(arg, Shell(R"x(--title "$(printf 'T\351')")x")); }},
             {"traced",
              [&] { Launch(arg, kTrace + QStringList{root.filePath("trace")}); }},  // run, in strace
             {"trace", [&] { Trace(); }},  // this process's writes from now on, until "durable"
@@ -366,9 +373,11 @@ private:
         EXPECT_TRUE(done()) << "timed out";
     }
 
-    // A reader that closes the program's standard output at once; the program's status stays.
-    inline static const QStringList kClosedOutput{"bash", "-c",
-                                                  R"(set -o pipefail; "$@" | head -c 0)", "-"};
+    // The program with its standard streams redirected; its status stays.
+    static QStringList Shell(const QString& redirection)
+    {
+        return {"bash", "-c", R"(set -o pipefail; "$@" )" + redirection, "-"};
+    }
 
     // The system calls that write, flush and rename, as strace shows them.
     inline static const QStringList kTrace{"strace", "-f", "-y",
@@ -605,7 +614,9 @@ const Row kRows[] = {
       "msg no marker for the text", "put t.html \0%s%s"s, "Build", "msg no marker for the title",
       "is p.html <h1></h1>"}},
     {{"aBuildNeverReplacesItsTemplate", "link l.html t.html", "BuildAs t.html",
-      "msg its own template", "BuildAs l.html", "msg its own template", "is t.html <h1>%s</h1>%s"}},
+      "msg its own template", "BuildAs l.html", "msg its own template", "SaveAs l.html",
+      "msg The project @/t.html would replace the template", "names t.html||l.html",
+      "is t.html <h1>%s</h1>%s"}},
     {{"thePageStaysInItsFolder", "put o/t.html <%s%s>", "Build o/p.html", "Template t.html",
       "title T", "Build", "is o/p.html <h1>T</h1>", "gone p.html"}},
     {{"longFieldsSurvive", "proj a.wendle " + kLongTitle + "%s|" + kLongText + "|a",
@@ -632,7 +643,8 @@ const Row kRows[] = {
       "put p/b.wendle bad", "open @/p/b.wendle", "msg not a Wendle project", "start",
       "open b.wendle", "msg @/p/b.wendle:\nIt is not", "fields |", "names t.html||"}},
     // Output, then "|", then errors: help and version go to standard output, errors elsewhere.
-    {{"theCommandLineUsage", "run --version", "msg run 0: wendle 0.5\n|(end)", "run --help",
+    {{"theCommandLineUsage", "run --version", "msg run 0: wendle 0.5\n|(end)", "runfull --version",
+      "msg run 1: |wendle: write error on standard output: No space left on device\n(end)", "run --help",
       "msg Displays help on commandline options.\n  -v, --version", "run --help-all",
       "msg run 0: Usage:", "run --frobnicate", "msg run 2: |wendle: Unknown option 'frobnicate'.",
       "run --build", "msg run 2: |wendle: --build needs", "run a b",
@@ -655,27 +667,53 @@ const Row kRows[] = {
       "read file @/c/t.html: No such file or directory.\nwendle: a/no.wendle: The project names "
       "no page; choose one with Build As",
       "is a/1.html <h1>H</h1>i", "is b/2.html [T|x\r\ny\xe2\x82\xac]", "is c/3.html earlier"}},
-    {{"scriptsMakeAPage", "feed a\nb\x80", "run --output - --title T\xc3\xa9 --text -",
-      "msg run 0: <h1>T\xc3\xa9</h1>a\r\nb\xe2\x82\xac|(end)", "put o/t.html [%s|%s]", "put x.txt a\nb",
+    {{"scriptsMakeAPage", "feed a\nb\x80\0c"s, "runlatin --output - --text -",
+      "msg run 0: <h1>T\xc3\xa9</h1>a\r\nb\xe2\x82\xac|wendle: standard input: warning: the "
+      "text holds a NUL byte after 4 bytes; the 2 bytes from there on were left out.\n(end)", "put o/t.html [%s|%s]", "put x.txt a\nb",
       "run -o o/p.html --text x.txt --title T --save o/p.wendle", "msg run 0: |(end)",
-      "is o/p.html [T|a\r\nb]", "isproj o/p.wendle T|a\r\nb|p.html", "put o/t.html %s",
+      "is o/p.html [T|a\r\nb]", "isproj o/p.wendle T|a\r\nb|p.html", "feed " + kLongText,
+      "run -o o/q.html --text -", "msg run 0:", "is o/q.html [|" + kLongText + "]", "put o/t.html %s",
       "run -o o/p.html --title U", "msg run 1: |wendle: The template @/o/t.html has no marker for "
       "the text", "run -o o/t.html --title U", "msg run 1: |wendle: The page @/o/t.html would "
-      "replace its own template", "is o/p.html [T|a\r\nb]", "ls o p.html p.wendle t.html", "runshut --output - --title x", "msg run 1: |wendle: Cannot write to standard output: Broken pipe"}},
-    {{"scriptsShowProjects", "proj a.wendle T|x\r\ny|p.html", "proj w.wendle \x93q\x94|\x80|",
+      "replace its own template. Nothing was written. Name another page with --output PAGE",
+      "is o/p.html [T|a\r\nb]", "ls o p.html p.wendle q.html t.html", "runshut --output - --title x", "msg run 1: |wendle: Cannot write to standard output: Broken pipe"}},
+    {{"saveReplacesOnlyAProject", "put t.html [%s|%s]", "link l.wendle t.html", "put x.txt x",
+      "run -o p.html --template t.html --save t.html", "msg run 1: |wendle: The project @/t.html "
+      "would replace the template", "run -o p.html --save l.wendle", "msg run 1: |wendle: The "
+      "project @/l.wendle would", "hardlink h.wendle t.html", "run -o p.html --save h.wendle",
+      "msg run 1: |wendle: The project @/h.wendle would", "rm h.wendle", "run -o p.html --save p.html", "msg run 1: |wendle: The project "
+      "@/p.html would replace the page", "run -o p.html --save x.txt", "msg run 1: |wendle: "
+      "@/x.txt is not a Wendle project", "run -o b\\s.html --save q.wendle", "msg run 1: |wendle: "
+      "The page b\\s.html is not a plain name", "ls . l.wendle t.html x.txt", "is x.txt x",
+      "is t.html [%s|%s]", "proj q.wendle T|X|q.wendle", "run --build q.wendle", "msg run 1: |"
+      "wendle: q.wendle: The page @/q.wendle would replace the project it is built from.",
+      "Open q.wendle", "Build", "msg error: The page @/q.wendle would replace the project",
+      "isproj q.wendle T|X|q.wendle", "run -o p.html --save q.wendle", "msg run 0: |(end)",
+      "isproj q.wendle ||p.html"}},
+    {{"closedStreamsStayOutOfPages", "proj 1.wendle T|X|1.html", "put bad.wendle bad",
+      "proj 2.wendle U|Y|2.html", "runclosed --build 1.wendle bad.wendle 2.wendle",
+      "msg run 1: |(end)", "is 1.html <h1>T</h1>X", "is 2.html <h1>U</h1>Y", "feed a",
+      "runclosed -o 3.html --text -", "msg run 1: |(end)", "gone 3.html"}},
+    {{"scriptsShowProjects", "proj a.wendle T%2|x\r\ny|p.html", "proj w.wendle \x93q\x94|\x80|w\xe9",
       "put bad.wendle bad", "run --show a.wendle bad.wendle w.wendle", "msg run 1: ==> a.wendle <==\n"
-      "title: T\npage: p.html\n\nx\ny\n==> w.wendle <==\ntitle: \xe2\x80\x9cq\xe2\x80\x9d\npage: \n\n"
+      "title: T%2\npage: p.html\n\nx\ny\n==> w.wendle <==\ntitle: \xe2\x80\x9cq\xe2\x80\x9d\npage: w\xc3\xa9\n\n"
       "\xe2\x82\xac\n|wendle: Cannot read file bad.wendle: It is not a Wendle project",
-      "run --show --json a.wendle", R"(msg run 0: {"page":"p.html","text":"x\ny","title":"T"})"
-      "\n|(end)", "run --init s", "msg run 0: Open the welcome project with:\n  cd s && wendle "
-      "welcome.wendle\n|(end)", "same s/welcome.wendle " WENDLE_EXAMPLES "/welcome.wendle",
-      "put s/template.html mine", "run --init s", "msg run 0: kept s/template.html, which is there "
-      "already\n", "is s/template.html mine"}},
+      "run --show --json a.wendle", R"(msg run 0: {"page":"p.html","text":"x\ny","title":"T%2"})"
+      "\n|(end)", "run --init s!", "msg run 0: Open the welcome project with:\n  cd 's!' && wendle "
+      "welcome.wendle\n|(end)", "same s!/welcome.wendle " WENDLE_EXAMPLES "/welcome.wendle",
+      "put s!/template.html mine", "run --init s!", "msg run 0: kept s!/template.html, which is "
+      "there already\n", "is s!/template.html mine", "runempty --init", "msg run 2: |wendle: "
+      "--output, --template, --text, --save and --init each need a name", "ls . a.wendle bad.wendle "
+      "s! t.html w.wendle"}},
+    {{"aHiddenPageIsSaidHidden", "proj .d/a.wendle T|X|a.html", "put .d/t.html <%s%s>",
+      "watch --build --watch --serve .d/a.wendle", "waitfor .d/a.html <TX>", "stop",
+      "msg watch 0: not served: @/.d/a.html is hidden"}},
     {{"theCommandLineRefuses", "put t.html [%s|%s]", "proj a/out.wendle T|X|../b/o.html",
       "proj a/t.wendle T|X|t.html", "put a/t.html %s%s", "run --build a/out.wendle a/t.wendle",
       "msg run 1: |wendle: a/out.wendle: The project writes its page outside the project's folder, "
       "to @/b/o.html; build it there with --allow-outside.\nwendle: a/t.wendle: The page "
-      "@/a/t.html would replace its own template.",
+      "@/a/t.html would replace its own template. Nothing was written. Name another template "
+      "with --template FILE.",
       "gone b/o.html", "is a/t.html %s%s", "mkdir b",
       "run --build --allow-outside --template t.html a/out.wendle",
       "msg run 0: ", "is b/o.html [T|X]"}},
@@ -708,17 +746,19 @@ const Row kRows[] = {
       "is b/3.html [TX]", "trace", "title T", "Build p.html", "SaveAs a.wendle", "title 2", "Save",
       "durable 3", "isproj a.wendle T2||p.html"}},
     {{"watchRebuildsAtEverySave", "proj a.wendle T|X|p.html", "proj b.wendle U|Y|q.html",
-      "put t.html <%s>%s", "proj s/c.wendle W|Z|r.html", "put s/t.html <%s>%s",
-      "watch --build --watch a.wendle b.wendle s/c.wendle", "waitfor q.html <U>Y",
+      "put t.html <%s>%s", "proj s/d/c.wendle W|Z|r.html", "put s/d/t.html <%s>%s",
+      "watch --build --watch a.wendle b.wendle s/d/c.wendle", "waitfor q.html <U>Y",
       "replace t.html [%s]%s", "waitfor p.html [T]X", "replace t.html {%s}%s",
       "waitfor q.html {U}Y", "proj a.wendle V|X|p.html", "waitfor p.html {V}X", "put t.html %s",
       "waitout a.wendle: The template @/t.html has no marker for the text", "is p.html {V}X",
       "rm t.html", "waitout wendle: @/t.html: It was removed", "put t.html (%s)%s",
-      "waitfor p.html (V)X", "waitfor q.html (U)Y", "rm s",  // a folder gone and made again
-      "waitout wendle: @/s/c.wendle: It was removed", "proj s/c.wendle V|Z|r.html",
-      "put s/t.html [%s]%s", "waitfor s/r.html [V]Z", "put u.html {%s}%s", "put s/u.html {%s}%s",
-      "replace profile [Template File]\nFileName=u.html\n", "waitfor s/r.html {V}Z",
-      "waitfor p.html {V}X", "replace s/u.html (%s)%s", "waitfor s/r.html (V)Z", "stop",
+      "waitfor p.html (V)X", "waitfor q.html (U)Y", "rm s/d",  // a folder gone and made again
+      "waitout wendle: @/s/d/c.wendle: It was removed", "proj s/d/c.wendle V|Z|r.html",
+      "put s/d/t.html [%s]%s", "waitfor s/d/r.html [V]Z", "put u.html {%s}%s",
+      "put s/d/u.html {%s}%s", "wait 300", "put profile [Template File]\nFileName=u.html\n",
+      "waitfor s/d/r.html {V}Z", "waitfor p.html {V}X", "replace s/d/u.html (%s)%s",
+      "waitfor s/d/r.html (V)Z", "rm profile", "wait 300",  // a new profile: only its folder shows it
+      "replace profile [Template File]\nFileName=t.html\n", "waitfor p.html (V)X", "stop",
       "msg watch 0: |wendle: a.wendle:", "ls . a.wendle b.wendle p.html q.html s t.html u.html"}},
     {{"noPageNameMakesBuildAsk", "Build old.html", "proj a.wendle T|X|", "Open a.wendle",
       "names t.html|a.wendle|", "Build new.html"}},
@@ -759,9 +799,10 @@ const Row kRows[] = {
       "names n.html||", "is profile [Template File]\nFileName=n.html\n", "title !", "reply cancel",
       "drop p/a.wendle", "msg ask:", "fields !|", "reply discard", "drop p/a.wendle", "msg ask:",
       "names n.html|a.wendle|a.html", "Build", "is p/a.html <T>X"}},
-    {{"windows1252TextIsRead", "proj a.wendle \x93q\x94|\x80|p.html", "Open a.wendle",
-      "fields \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac", "Save",
-      "isproj a.wendle \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac|p.html"}},
+    {{"windows1252TextIsRead", "proj a.wendle \x93q\x94|\x80|p\xe9.html", "Open a.wendle",
+      "fields \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac", "Save", "Build",
+      "isproj a.wendle \xe2\x80\x9cq\xe2\x80\x9d|\xe2\x82\xac|p\xe9.html",
+      "is p\xc3\xa9.html <h1>\xe2\x80\x9cq\xe2\x80\x9d</h1>\xe2\x82\xac"}},
 
     // Files and folders that are not what the command expects.
     {{"aFolderInTheWay", "mkdir p.html", "mkdir p.wendle", "Build p.html",
