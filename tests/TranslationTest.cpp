@@ -2,109 +2,66 @@
 // catalogue: each source text accented, 40% longer and between brackets.
 #include "app/Translations.h"
 #include "app/WendleDlg.h"
-#include "res/resource.h"
 #include "services/Errors.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QMessageBox>
-#include <QProcess>
-#include <QPushButton>
-#include <QStyleOptionButton>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QTranslator>
+#include <QtWidgets>
 
 #include <gmock/gmock.h>
 
-namespace {
-
-TEST(Translations, followTheUsersLanguages)
+TEST(Translations, followTheUserAndFitEveryCaption)
 {
-    // A region falls back to its language; English before another language keeps English.
-    const std::pair<QStringList, QString> rows[] = {
-        {{"de_AT"}, "de"}, {{"it", "fr-CA"}, "fr"},   {{"en_US", "de"}, ""},
-        {{"it"}, ""},      {{"zh-Hans-CN"}, "zh_CN"}, {{"pt-BR"}, "pt_BR"}};
-    for (const auto& [languages, catalogue] : rows) {
-        EXPECT_EQ(InstallTranslations(languages), catalogue) << qPrintable(languages.join(':'));
-        if (catalogue == "de") {  // Qt's own buttons speak it too
-            EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
-        }
-    }
-    InstallTranslations({});
-    // The command line, without a window.
-    QProcess wendle;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LANGUAGE", "de");
-    wendle.setProcessEnvironment(environment);
-    wendle.start(WENDLE_BINARY, {"--build", "/nonexistent/p.wendle"});
-    ASSERT_TRUE(wendle.waitForFinished());
-    EXPECT_EQ(wendle.exitCode(), 1);
-    EXPECT_THAT(wendle.readAllStandardError().toStdString(),
-                testing::HasSubstr("/nonexistent/p.wendle kann nicht gelesen werden"));
-}
-
-TEST(Translations, everyCaptionFitsAndRightToLeftIsMirrored)
-{
-    QTemporaryDir dir;
-    QFile profileFile(dir.filePath("w.ini"));
-    ASSERT_TRUE(profileFile.open(QIODevice::WriteOnly));
-    profileFile.write("[Template File]\nFileName=t.html\n");
-    profileFile.close();
+    const QTemporaryDir dir;
+    ProfileStore profile(dir.filePath("w.ini"));
+    profile.Write(kTemplateSection, kTemplateEntry, "t.html");  // no prompt before the window
     QtFilePrompt prompt;
     QtMessages messages;
-    ProfileStore profile(profileFile.fileName());
-    Services services{prompt, messages, profile};
     QTranslator pseudo;
-    ASSERT_TRUE(pseudo.load(":/pseudo/wendle_pseudo.qm"));
-    for (const QString language : {"pseudo", "de", "fr", "es", "pt_BR", "ja", "zh_CN", "ar"}) {
-        SCOPED_TRACE(language.toStdString());
-        const bool isPseudo = language == "pseudo";
-        ASSERT_EQ(InstallTranslations({language}), isPseudo ? "" : language);
-        if (isPseudo)
+    ASSERT_TRUE(pseudo.load(WENDLE_PSEUDO));
+    // "the user's languages=the catalogue they get": a region falls back to its language, a
+    // language without one to the next, and English before another keeps English. "=" is the
+    // pseudo-language.
+    for (const QString row : {"=", "it:de_AT=de", "fr-CA=fr", "es=es", "pt-BR=pt_BR", "ja=ja",
+                              "zh-Hans-CN=zh_CN", "ar=ar", "en_US:de="}) {
+        ASSERT_EQ(InstallTranslations(row.section('=', 0, 0).split(':')), row.section('=', 1));
+        // Qt's own catalogue of the same language, for the standard buttons.
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel") == "Abbrechen",
+                  row.endsWith("=de"));
+        QStringList shown;
+        if (row == "=") {  // a question, and the messages of failures
             QCoreApplication::installTranslator(&pseudo);
-        CWendleDlg window(services);
-        window.show();
-        // Each caption in the room its control draws it in, each control inside the window.
-        QStringList shown{window.windowTitle()};
-        const auto widgets = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        for (QWidget* widget : widgets) {
-            EXPECT_TRUE(window.rect().contains(widget->geometry()));
-            auto* button = qobject_cast<QPushButton*>(widget);
-            if (!button && !qobject_cast<QLabel*>(widget))
-                continue;
-            const QString text = widget->property("text").toString();
-            QStyleOptionButton option;
-            option.initFrom(widget);
-            const QRect room = !button
-                ? widget->contentsRect()
-                : button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            EXPECT_LE(widget->fontMetrics().horizontalAdvance(text), room.width())
-                << qPrintable(text);
-            shown << text;
-        }
-        if (language == "ar") {  // buttons | line | fields; each label right of its field
-            const auto at = [&](int i) { return widgets[i]->geometry(); };
-            EXPECT_GT(at(0).left(), at(1).right());
-            EXPECT_EQ(at(2).right(), at(3).right());
-            EXPECT_LT(window.GetDlgItem(IDC_NEW)->geometry().right(), at(7).left());
-            EXPECT_LT(at(7).right(), at(3).left());
-        }
-        if (isPseudo) {  // the questions, and the messages the window shows
             QTimer::singleShot(0, [&shown] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 shown << box->windowTitle() << box->defaultButton()->text();
                 box->escapeButton()->click();
             });
-            messages.AskToRestore(&window, "?");
-            shown << FileError(FileError::Action::Read, "f", "r").message()
-                  << FileError::NoFileChosen().message();
+            messages.AskToRestore(nullptr, "?");
+            shown << FileError::NoFileChosen().message();
         }
+        Services services{prompt, messages, profile};
+        CWendleDlg window(services);
+        // Each caption in the room its control draws it in, each control inside the window.
+        shown << window.windowTitle();
+        const auto widgets = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* widget : widgets) {
+            EXPECT_TRUE(window.rect().contains(widget->geometry()));
+            // Labels draw their text from edge to edge, buttons inside their frame.
+            const int frames = widget->inherits("QPushButton")
+                ? 2 * widget->style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
+                : 0;
+            shown << widget->property("text").toString();
+            EXPECT_LE(widget->fontMetrics().horizontalAdvance(shown.back()) + frames,
+                      widget->width())
+                << qPrintable(shown.back());
+        }
+        // Arabic: buttons | line | fields, each label right of its field.
+        const auto at = [&](int i) { return widgets[i]->geometry(); };
+        EXPECT_EQ(at(0).left() > at(1).right() && at(2).right() == at(3).right()
+                      && at(9).right() < at(7).left() && at(7).right() < at(3).left(),
+                  row == "ar=ar");
+        shown.removeAll({});  // the fields and the line
         for (const QString& text : shown)
-            EXPECT_EQ(text.startsWith('[') && text.endsWith(']'), isPseudo) << qPrintable(text);
+            EXPECT_EQ(text.startsWith('[') && text.endsWith(']'), row == "=") << qPrintable(text);
         QCoreApplication::removeTranslator(&pseudo);
     }
     InstallTranslations({});
 }
-
-}  // namespace

@@ -5,18 +5,13 @@
 import re, sys, xml.etree.ElementTree as ET
 
 accents = str.maketrans("AEIOUCNSaeioucns", "ÅÉÎÖÛÇÑŠåéîöûçñš")
-def pseudo(text):
-    parts = re.split(r"(%L?\d+|%n)", text)
-    body = "".join(part if i % 2 else part.translate(accents) for i, part in enumerate(parts))
-    return "[" + body + "~" * round(len(text) * 0.4) + "]"
-
 tree = ET.parse(sys.argv[1])
 tree.getroot().set("language", "en")  # two plural forms
 for message in tree.iter("message"):
-    translation = message.find("translation")
+    source, translation = message.find("source").text or "", message.find("translation")
+    parts = re.split(r"(%L?\d+|%n)", source)  # the odd ones are placeholders
+    text = "".join(part if i % 2 else part.translate(accents) for i, part in enumerate(parts))
     translation.clear()
-    text = pseudo(message.find("source").text or "")
-    for _ in range(2 if message.get("numerus") == "yes" else 0):
-        ET.SubElement(translation, "numerusform").text = text
-    translation.text = None if message.get("numerus") == "yes" else text
+    for form in [ET.SubElement(translation, "numerusform") for _ in "12"] if message.get("numerus") else [translation]:
+        form.text = "[" + text + "~" * round(len(source) * 0.4) + "]"
 tree.write(sys.argv[2], encoding="utf-8", xml_declaration=True)
