@@ -10,7 +10,7 @@
     <message>
         <source>The command failed: %1</source>
         <extracomment>%1 is the reason the system or the library gave, as it gave it.</extracomment>
-        <translation>コマンドに失敗しました: %1</translation>
+        <translation>コマンドに失敗しました：%1</translation>
     </message>
     <message>
         <source>The command failed for an unknown reason.</source>
@@ -22,13 +22,13 @@
     <message>
         <source>Cannot read file %1:
 %2.</source>
-        <translation>ファイル %1 を読み込めません:
+        <translation>ファイル %1 を読み込めません：
 %2</translation>
     </message>
     <message>
         <source>Cannot write file %1:
 %2.</source>
-        <translation>ファイル %1 に書き込めません:
+        <translation>ファイル %1 に書き込めません：
 %2</translation>
     </message>
     <message>
