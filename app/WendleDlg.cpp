@@ -11,6 +11,7 @@
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -26,15 +27,25 @@
 namespace {
 
 const QString kTemplateExtension = QStringLiteral("html");
-const QString kTemplateFilter = QStringLiteral("HTML Template files(*.html)|*.html||");
-const QString kTemplatePromptTitle = QStringLiteral("Choose an HTML template");
+// The template prompt's filter and title, in the user's language.
+QString TemplateFilter()
+{
+    //: Files shown in the template prompt.
+    return QCoreApplication::translate("WendleDialog", "HTML Template files")
+        + QStringLiteral("(*.html)|*.html||");
+}
+
+QString TemplatePromptTitle()
+{
+    return QCoreApplication::translate("WendleDialog", "Choose an HTML template");
+}
 
 constexpr Qt::WindowFlags kWindowFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
     | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
 
 QWidget* CreateControl(const ControlTemplate& control, QWidget* parent)
 {
-    const QString text = QString::fromUtf8(control.text);
+    const QString text = CaptionText(control.text);
     switch (control.kind) {
     case ControlKind::Label:
         return new QLabel(text, parent);
@@ -70,6 +81,21 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget* parent)
     return nullptr;
 }
 
+// The width a caption needs in its control, in pixels: its text, and for a button the frame
+// and margin the style draws around it. 0 for a control without a caption.
+int CaptionWidth(const QWidget* widget)
+{
+    const bool button = widget->inherits("QAbstractButton");
+    if (!button && !widget->inherits("QLabel"))
+        return 0;
+    const int text = widget->fontMetrics().horizontalAdvance(widget->property("text").toString());
+    if (!button)
+        return text;
+    const QStyle* style = widget->style();
+    return text + style->pixelMetric(QStyle::PM_ButtonMargin)
+        + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+}
+
 // The one local file a drag carries, when it is a project or a template; else empty.
 QString DroppedFile(const QMimeData* data)
 {
@@ -98,7 +124,7 @@ CWendleDlg::CWendleDlg(Services& services, QWidget* pParent)
     if (m_strTemplateName == kNoTemplate) {
         // The first run: the window does not exist yet, so the prompt has no owner.
         ChooseTemplate(m_services.prompt.Ask(FilePrompt::Kind::Open, kTemplateExtension,
-                                             kTemplateFilter, kTemplatePromptTitle, nullptr));
+                                             TemplateFilter(), TemplatePromptTitle(), nullptr));
     }
 
     CreateControls();
@@ -109,15 +135,15 @@ CWendleDlg::CWendleDlg(Services& services, QWidget* pParent)
 void CWendleDlg::CreateControls()
 {
     const DialogTemplate& dialog = WendleDialogTemplate();
-    const DialogBaseUnits base = BaseUnitsOf(font());
-    setWindowTitle(QString::fromUtf8(dialog.caption));
-    setFixedSize(MapDialogSize(dialog.size, base));
+    setWindowTitle(AppCaption());
 
     // Created in template order, which Qt also takes as the tab order.
+    std::vector<QWidget*> widgets;
+    std::vector<int> needed;
     QLabel* pendingLabel = nullptr;
     for (const ControlTemplate& control : dialog.controls) {
-        QWidget* widget = CreateControl(control, this);
-        widget->setGeometry(MapDialogRect(control.rect, base));
+        QWidget* widget = widgets.emplace_back(CreateControl(control, this));
+        needed.push_back(CaptionWidth(widget));
         if (!control.tabStop)
             widget->setFocusPolicy(Qt::NoFocus);
         if (control.id != IDC_STATIC)
@@ -127,12 +153,18 @@ void CWendleDlg::CreateControls()
         // serve the layout.
         if (pendingLabel && control.kind != ControlKind::Label) {
             pendingLabel->setBuddy(widget);
-            widget->setAccessibleName(pendingLabel->text().chopped(1));
+            widget->setAccessibleName(pendingLabel->text().chopped(1).trimmed());
         }
         if (control.kind == ControlKind::PushButton)
-            widget->setAccessibleName(QString::fromUtf8(control.text).trimmed());
+            widget->setAccessibleName(CaptionText(control.text).trimmed());
         pendingLabel = qobject_cast<QLabel*>(widget);
     }
+    // Placed once every caption is known: a long one widens its control and the window.
+    const DialogLayout layout =
+        LayOutDialog(dialog, BaseUnitsOf(font()), needed, QGuiApplication::layoutDirection());
+    setFixedSize(layout.size);
+    for (size_t i = 0; i < widgets.size(); ++i)
+        widgets[i]->setGeometry(layout.rects[i]);
 
     for (const RouteEntry& route : kRoutes) {
         auto* button = qobject_cast<QPushButton*>(GetDlgItem(route.id));
@@ -204,12 +236,13 @@ bool CWendleDlg::RunCommand(const std::function<void()>& command)
     } catch (const CommandError& error) {
         message = error.message();
     } catch (const std::bad_alloc&) {
-        message = QStringLiteral("There is not enough memory to finish this command.");
+        message = tr("There is not enough memory to finish this command.");
     } catch (const std::exception& error) {
         message =
-            QStringLiteral("The command failed: %1").arg(QString::fromLocal8Bit(error.what()));
+            //: %1 is the reason the system or the library gave, as it gave it.
+            tr("The command failed: %1").arg(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        message = QStringLiteral("The command failed for an unknown reason.");
+        message = tr("The command failed for an unknown reason.");
     }
     m_services.messages.ReportError(this, message);
     return false;
@@ -255,15 +288,13 @@ void CWendleDlg::OnPaint(QPaintEvent* event)
 void CWendleDlg::OnHelp()
 {
     m_services.messages.Inform(
-        this,
-        QStringLiteral("%1 v%2").arg(QString::fromUtf8(kAppCaption),
-                                     QCoreApplication::applicationVersion()));
+        this, QStringLiteral("%1 v%2").arg(AppCaption(), QCoreApplication::applicationVersion()));
 }
 
 void CWendleDlg::OnTemplate()
 {
     ChooseTemplate(m_services.prompt.Ask(FilePrompt::Kind::Open, kTemplateExtension,
-                                         kTemplateFilter, kTemplatePromptTitle, this));
+                                         TemplateFilter(), TemplatePromptTitle(), this));
 }
 
 void CWendleDlg::ChooseTemplate(const PromptResult& chosen)

@@ -1,3 +1,4 @@
+#include "app/Translations.h"
 #include "app/WendleApp.h"
 
 #include "version.h"
@@ -50,6 +51,7 @@ int main(int argc, char* argv[])
     const std::unique_ptr<QCoreApplication> app = CWendleApp::CreateApplication(argc, argv);
     if (!app)
         return 1;
+    InstallTranslations();
     QCoreApplication::setApplicationName(QStringLiteral("wendle"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WENDLE_VERSION));
     return CloseStandardOutput(theApp.Run());

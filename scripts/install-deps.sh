@@ -13,6 +13,8 @@ packages=(
   qt6-httpserver-dev qt6-websockets-dev   # the preview server (QHttpServer, whose CMake
                           # package needs QtWebSockets' and its Debian package does not say so)
   libgtest-dev libgmock-dev   # GoogleTest and GoogleMock
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n  # lupdate, lrelease
+                          # and their CMake functions; Qt's own catalogues
   fonts-dejavu-core       # text metrics for the offscreen widget tests
   xvfb xauth xdotool imagemagick            # the real-window smoke test and its screenshot
   strace                  # the order of writes, flushes and renames

@@ -1,5 +1,6 @@
 #include "services/Errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstdio>
@@ -15,8 +16,11 @@ FileError::FileError(const QString& message, const QString& path)
 }
 
 FileError::FileError(Action action, const QString& path, const QString& reason)
-    : FileError((action == Action::Read ? QStringLiteral("Cannot read file %1:\n%2.")
-                                        : QStringLiteral("Cannot write file %1:\n%2."))
+    : FileError((action == Action::Read
+                     //: %1 is the file's path, %2 the system's reason, as "No such file".
+                     ? QCoreApplication::translate("Errors", "Cannot read file %1:\n%2.")
+                     //: %1 is the file's path, %2 the system's reason, as "Disk full".
+                     : QCoreApplication::translate("Errors", "Cannot write file %1:\n%2."))
                     .arg(QDir::toNativeSeparators(path), reason),
                 path)
 {
@@ -24,7 +28,7 @@ FileError::FileError(Action action, const QString& path, const QString& reason)
 
 FileError FileError::NoFileChosen()
 {
-    return FileError(QStringLiteral("No file was chosen."), QString());
+    return FileError(QCoreApplication::translate("Errors", "No file was chosen."), QString());
 }
 
 void ReportFailure(const QString& message, const QString& where)

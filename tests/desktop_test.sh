@@ -2,9 +2,10 @@
 # Wendle as a desktop user meets it.
 # Usage: desktop_test.sh smoke|a11y|recovery|package WENDLE BUILD APP_ID
 #   smoke: the real program in a virtual X server. With a profile naming a template its window
-#     appears (screenshot BUILD/wendle-window.png) and Escape ends the run; with none the
-#     template prompt comes first, the main window after it, and the cancel is stored. (The
-#     demo of make run, with F12 and Build, is preview_test.py's.)
+#     appears in English, German and Arabic (screenshots BUILD/wendle-window{,-de,-ar}.png) and
+#     Escape ends the run; with none the template prompt comes first, the main window after it,
+#     and the cancel is stored; the command line fails in German for LANGUAGE=de. (The demo of
+#     make run, with F12 and Build, is preview_test.py's.)
 #   a11y: the demo's window read through the accessibility bus, in a session bus of its own
 #     (a11y_test.py); skipped (77) where no session bus can start.
 #   recovery: typed work survives kill -9 and SIGTERM, is offered at the next start and
@@ -39,11 +40,16 @@ elif [[ $part == smoke ]]; then
   escape() { xdotool windowfocus --sync "$1" 2> /dev/null; xdotool key --clearmodifiers Escape; }
   main="^Tasco's Wendle\$"
   printf '[Template File]\nFileName=t.html\n' > wendle.ini
-  "$wendle" &
-  win=$(window "$main") || fail "no main window"
-  sleep 0.5  # the first paint, before the screenshot
-  import -window "$win" "$build/wendle-window.png" || fail "no screenshot"
-  escape "$win" && wait $! || fail "exit status $? after Escape"
+  for lang in en de ar; do  # the screenshots are for a person to look at
+    LANGUAGE=$lang "$wendle" &
+    win=$(window "$main") || fail "no main window"
+    sleep 0.5  # the first paint, before the screenshot
+    import -window "$win" "$build/$(basename wendle-window-$lang -en).png" || fail "no screenshot"
+    escape "$win" && wait $! || fail "exit status $? after Escape"
+  done
+  # The command line without a window speaks the user's language too.
+  out=$(LANGUAGE=de "$wendle" --build nope.wendle 2>&1) && fail "built a missing project" ||
+    [[ $? == 1 && $out == *"nope.wendle kann nicht gelesen werden"* ]] || fail "not in German: $out"
   rm wendle.ini
   "$wendle" &
   prompt=$(window .) || fail "no window"

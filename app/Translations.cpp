@@ -1,0 +1,36 @@
+#include "app/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+// Qt takes its layout direction from this entry of the catalogues: Arabic lays the window out
+// right to left even where Qt's own catalogue is not installed.
+[[maybe_unused]] static const char* const kLayoutDirection =
+    //: "RTL" in languages written right to left, else "LTR". Not shown.
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
+QString InstallTranslations(const QStringList& languages)
+{
+    static QTranslator wendle;
+    static QTranslator qt;
+    QCoreApplication::removeTranslator(&wendle);
+    QCoreApplication::removeTranslator(&qt);
+    for (const QString& language : languages) {
+        const QLocale locale(language);
+        // The source strings are English: a user who prefers English before another language
+        // gets English, not the next language of the list.
+        if (locale.language() == QLocale::English)
+            break;
+        // Tries de_AT, then de: the catalogue of the language when there is none of the region.
+        if (!wendle.load(locale, QStringLiteral("wendle"), QStringLiteral("_"),
+                         QStringLiteral(":/i18n")))
+            continue;
+        QCoreApplication::installTranslator(&wendle);
+        if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qt);
+        return wendle.language();
+    }
+    return {};
+}
