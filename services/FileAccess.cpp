@@ -164,6 +164,9 @@ OutputFile::OutputFile(const QString& path, Links links) : m_path(path)
     m_target = QFile::encodeName(m_path);
     if (exists && S_ISDIR(status.st_mode))
         Fail(QStringLiteral("A folder of that name is in the way"));
+    // A device, a pipe or a socket (-o /dev/null as root) would be replaced by a plain file.
+    if (exists && !S_ISREG(status.st_mode))
+        Fail(QStringLiteral("It is a device, a pipe or a socket, not a file to replace"));
     // A file the user may not write is not replaced either, though its folder would allow it.
     // The system answers, as access() would for this process (its groups, ACLs, root), where
     // the mode bits alone cannot tell whether the user is in the file's group.

@@ -193,6 +193,7 @@ private:
             {"put", [&] { WriteFile(path, rest); }},
             {"proj", [&] { WriteFile(path, project); }},
             {"mkdir", [&] { QDir().mkpath(path); }},
+            {"fifo", [&] { EXPECT_EQ(::mkfifo(QFile::encodeName(path), 0666), 0); }},
             {"rm", [&] { QFile::remove(path) || QDir(path).removeRecursively(); }},
             {"link", [&] { EXPECT_TRUE(QFile::link(QString::fromUtf8(rest), path)); }},
             {"hardlink",
@@ -808,7 +809,9 @@ const Row kRows[] = {
     {{"aFolderInTheWay", "mkdir p.html", "mkdir p.wendle", "Build p.html",
       "msg Cannot write file @/p.html:\n", "SaveAs p.wendle", "msg Cannot write file @/p.wendle:\n",
       "names t.html||p.html", "mkdir o/t.html", "BuildAs o/p.html",
-      "msg @/o/t.html:\nIt is a folder", "ls o t.html"}},
+      "msg @/o/t.html:\nIt is a folder", "ls o t.html", "fifo f.html", "BuildAs f.html",
+      "msg @/f.html:\nIt is a device, a pipe or a socket", "run -o f.html --template t.html",
+      "msg run 1: |wendle: Cannot write file @/f.html: It is a device"}},
     // As a user who may not write everything: each refused with the system's reason, and every
     // file as it was.
     {{"filesTheUserMayNotWrite", "title a", "Build p.html", "SaveAs a.wendle", "put g.html old",
