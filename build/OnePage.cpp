@@ -91,9 +91,6 @@ SavedProject PrepareProject(const QString& path, const InputFile& source, const 
                                .arg(path));
     if (project->Replaced()) {
         try {
-            // Only a regular file is read: a FIFO or a device would block or never end.
-            if (!QFileInfo(project->path()).isFile())
-                throw FileError(FileError::Action::Read, path, QString());
             InputFile earlier(project->path());
             ReadProject(earlier);
         } catch (const FileError&) {
