@@ -150,12 +150,15 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
                 throw CommandError(QStringLiteral("The project %1 would replace the page. Nothing "
                                                   "was written.")
                                        .arg(project.file->path()));
-            page->Commit();
         }
-        if (project.file) {
+        // Both are written whole before either replaces its file: a full disk then keeps the
+        // earlier page and project together, never a new page beside an old project.
+        if (project.file)
             WriteProject(*project.file, {title, text, project.pageName});
+        if (page)
+            page->Commit();
+        if (project.file)
             project.file->Commit();
-        }
         return 0;
     } catch (const CommandError& error) {
         ReportFailure(error.message());
