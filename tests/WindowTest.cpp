@@ -817,7 +817,8 @@ const Row kRows[] = {
       "msg @/o/t.html:\nIt is a folder", "ls o t.html", "fifo f.html", "BuildAs f.html",
       "msg @/f.html:\nIt is a device, a pipe or a socket", "run -o f.html --template t.html",
       "msg run 1: |wendle: Cannot write file @/f.html: It is a device", "run -o - --text f.html",
-      "msg run 1: |wendle: Cannot read file f.html: It is a device"}},
+      "msg run 1: |wendle: Cannot read file f.html: It is a device", "rm profile", "fifo profile",
+      "run -o - --title x", "msg run 1: |wendle: No template has been chosen."}},
     // As a user who may not write everything: each refused with the system's reason, and every
     // file as it was.
     {{"filesTheUserMayNotWrite", "title a", "Build p.html", "SaveAs a.wendle", "put g.html old",
