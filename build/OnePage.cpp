@@ -89,16 +89,11 @@ SavedProject PrepareProject(const QString& path, const InputFile& source, const 
         throw CommandError(QStringLiteral("The project %1 would replace the template. Nothing "
                                           "was written.")
                                .arg(path));
-    if (project->Replaced()) {
-        try {
-            InputFile earlier(project->path());
-            ReadProject(earlier);
-        } catch (const FileError&) {
-            throw CommandError(QStringLiteral("%1 is not a Wendle project, and --save replaces "
-                                              "only a project. Nothing was written.")
-                                   .arg(project->path()));
-        }
-    }
+    // Its header alone tells: a large file that is not a project is not read whole.
+    if (project->Replaced() && !HoldsProject(project->path()))
+        throw CommandError(QStringLiteral("%1 is not a Wendle project, and --save replaces only "
+                                          "a project. Nothing was written.")
+                               .arg(project->path()));
     return {std::move(project), pageName};
 }
 

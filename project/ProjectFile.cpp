@@ -120,7 +120,8 @@ bool HoldsProject(const QString& path)
     try {
         InputFile file(path);
         char header[kProjectHeaderSize];
-        return file.Read(header, kProjectHeaderSize) == kProjectHeaderSize
+        return quint64(file.Length()) <= kMaxField
+            && file.Read(header, kProjectHeaderSize) == kProjectHeaderSize
             && LayoutOf({header, kProjectHeaderSize}, quint64(file.Length()));
     } catch (const FileError&) {
         return false;

@@ -46,7 +46,7 @@ QByteArray EncodeProject(const ProjectContent& content);
 // stored offset; each string ends early at its first NUL byte. Reads only inside `bytes`.
 std::optional<ProjectContent> DecodeProject(QByteArrayView bytes);
 
-// True when the file at `path` is laid out as a project (its header alone is read).
+// True when the file at `path` is laid out as ReadProject takes it (its header alone is read).
 bool HoldsProject(const QString& path);
 
 // Writes the content. Throws FileError or CommandError.
