@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -132,6 +133,13 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
                                      pagePath);
         std::unique_ptr<OutputFile> page;
         if (toOutput) {
+            // Standard output opened on the template (>> t.html) would take the page into it.
+            struct stat out { };
+            if (::fstat(STDOUT_FILENO, &out) == 0
+                && FileId{quint64(out.st_dev), quint64(out.st_ino)} == source.Id())
+                throw CommandError(QStringLiteral("Standard output is the template %1. Nothing "
+                                                  "was written.")
+                                       .arg(source.path()));
             StreamToStandardOutput(source, title, text);
         } else {
             try {

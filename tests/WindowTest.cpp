@@ -227,6 +227,7 @@ private:
             {"runshut", [&] { Launch(arg, Shell("| head -c 0")); }},
             {"runfull", [&] { Launch(arg, Shell(">/dev/full")); }},
             {"runclosed", [&] { Launch(arg, Shell("<&- >&- 2>&-")); }},
+            {"runappend", [&] { Launch(arg, Shell(">> t.html")); }},
             {"runempty", [&] { Launch(arg, Shell("''")); }},  // and an empty argument
             {"runlatin", [&] { Launch(arg, Shell(R"x(--title "$(printf 'T\351')")x")); }},
             {"traced",
@@ -679,6 +680,7 @@ const Row kRows[] = {
       "replace its own template. Nothing was written. Name another page with --output PAGE",
       "is o/p.html [T|a\r\nb]", "ls o p.html p.wendle q.html t.html", "runshut --output - --title x", "msg run 1: |wendle: Cannot write to standard output: Broken pipe"}},
     {{"saveReplacesOnlyAProject", "put t.html [%s|%s]", "link l.wendle t.html", "put x.txt x",
+      "runappend -o - --template l.wendle", "msg run 1: |wendle: Standard output is the template",
       "run -o p.html --template t.html --save t.html", "msg run 1: |wendle: The project @/t.html "
       "would replace the template", "run -o p.html --save l.wendle", "msg run 1: |wendle: The "
       "project @/l.wendle would", "hardlink h.wendle t.html", "run -o p.html --save h.wendle",
