@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -89,19 +90,11 @@ SavedProject PrepareProject(const QString& path, const InputFile& source, const 
         throw CommandError(QStringLiteral("The project %1 would replace the template. Nothing "
                                           "was written.")
                                .arg(path));
-    if (project->Replaced()) {
-        try {
-            // Only a regular file is read: a FIFO or a device would block or never end.
-            if (!QFileInfo(project->path()).isFile())
-                throw FileError(FileError::Action::Read, path, QString());
-            InputFile earlier(project->path());
-            ReadProject(earlier);
-        } catch (const FileError&) {
-            throw CommandError(QStringLiteral("%1 is not a Wendle project, and --save replaces "
-                                              "only a project. Nothing was written.")
-                                   .arg(project->path()));
-        }
-    }
+    // Its header alone tells: a large file that is not a project is not read whole.
+    if (project->Replaced() && !HoldsProject(project->path()))
+        throw CommandError(QStringLiteral("%1 is not a Wendle project, and --save replaces only "
+                                          "a project. Nothing was written.")
+                               .arg(project->path()));
     return {std::move(project), pageName};
 }
 
@@ -140,6 +133,13 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
                                      pagePath);
         std::unique_ptr<OutputFile> page;
         if (toOutput) {
+            // Standard output opened on the template (>> t.html) would take the page into it.
+            struct stat out { };
+            if (::fstat(STDOUT_FILENO, &out) == 0
+                && FileId{quint64(out.st_dev), quint64(out.st_ino)} == source.Id())
+                throw CommandError(QStringLiteral("Standard output is the template %1. Nothing "
+                                                  "was written.")
+                                       .arg(source.path()));
             StreamToStandardOutput(source, title, text);
         } else {
             try {
@@ -153,12 +153,15 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
                 throw CommandError(QStringLiteral("The project %1 would replace the page. Nothing "
                                                   "was written.")
                                        .arg(project.file->path()));
-            page->Commit();
         }
-        if (project.file) {
+        // Both are written whole before either replaces its file: a full disk then keeps the
+        // earlier page and project together, never a new page beside an old project.
+        if (project.file)
             WriteProject(*project.file, {title, text, project.pageName});
+        if (page)
+            page->Commit();
+        if (project.file)
             project.file->Commit();
-        }
         return 0;
     } catch (const CommandError& error) {
         ReportFailure(error.message());

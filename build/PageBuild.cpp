@@ -1,5 +1,6 @@
 #include "build/PageBuild.h"
 
+#include "project/ProjectFile.h"
 #include "services/Errors.h"
 #include "services/FileAccess.h"
 
@@ -146,13 +147,16 @@ std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& tem
 {
     auto output = std::make_unique<OutputFile>(pagePath, links);
     // The file the page would replace is known only now, links followed; the output's
-    // temporary file goes with it when refused.
+    // temporary file goes with it when refused. A page replaces neither its template nor any
+    // project (one that another project names as its page would be lost).
     const bool overTemplate = output->Replaces(templateId);
-    if (overTemplate || (project && output->Replaces(*project)))
+    const bool overOwn = project && output->Replaces(*project);
+    if (overTemplate || overOwn || (output->Replaced() && HoldsProject(output->path())))
         throw PageInTheWay(QStringLiteral("The page %1 would replace %2. Nothing was written.")
                                .arg(QDir::toNativeSeparators(pagePath),
-                                    overTemplate ? QStringLiteral("its own template")
-                                                 : QStringLiteral("the project it is built from")),
+                                    overTemplate  ? QStringLiteral("its own template")
+                                        : overOwn ? QStringLiteral("the project it is built from")
+                                                  : QStringLiteral("a Wendle project")),
                            overTemplate);
     // Small pieces (the title, the text, the template around them) are gathered into one write,
     // for every write is a system call; whole blocks of the template go straight through.

@@ -72,10 +72,10 @@ struct Layout {
     quint64 titleOffset, titleLength, textOffset, textLength, nameLength;
 };
 
-std::optional<Layout> LayoutOf(QByteArrayView bytes)
+// `bytes` holds at least the header of a file of `length` bytes.
+std::optional<Layout> LayoutOf(QByteArrayView bytes, quint64 length)
 {
-    const quint64 length = quint64(bytes.size());
-    if (length < quint64(kProjectHeaderSize))
+    if (length < quint64(kProjectHeaderSize) || bytes.size() < kProjectHeaderSize)
         return std::nullopt;
     const Layout layout{kProjectHeaderSize + FieldAt(bytes, 12), FieldAt(bytes, 0),
                         FieldAt(bytes, 4), FieldAt(bytes, 8), FieldAt(bytes, 12)};
@@ -90,7 +90,7 @@ std::optional<Layout> LayoutOf(QByteArrayView bytes)
 
 std::optional<ProjectContent> DecodeProject(QByteArrayView bytes)
 {
-    const std::optional<Layout> at = LayoutOf(bytes);
+    const std::optional<Layout> at = LayoutOf(bytes, quint64(bytes.size()));
     if (!at)
         return std::nullopt;
     return ProjectContent{StringAt(bytes, at->titleOffset, at->titleLength),
@@ -115,6 +115,19 @@ bool ProjectChangedSince(const QString& path, size_t kept)
     }
 }
 
+bool HoldsProject(const QString& path)
+{
+    try {
+        InputFile file(path);
+        char header[kProjectHeaderSize];
+        return quint64(file.Length()) <= kMaxField
+            && file.Read(header, kProjectHeaderSize) == kProjectHeaderSize
+            && LayoutOf({header, kProjectHeaderSize}, quint64(file.Length()));
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
 void WriteProject(OutputFile& file, const ProjectContent& content)
 {
     // The header, then each string from where it lies: a text of many megabytes is not copied.
@@ -129,7 +142,7 @@ ProjectContent ReadProject(InputFile& file)
         throw FileError(FileError::Action::Read, file.path(),
                         QStringLiteral("It is too large to be a Wendle project"));
     QByteArray bytes = file.ReadAll();
-    const std::optional<Layout> at = LayoutOf(bytes);
+    const std::optional<Layout> at = LayoutOf(bytes, quint64(bytes.size()));
     if (!at)
         throw FileError(FileError::Action::Read, file.path(),
                         QStringLiteral("It is not a Wendle project, or it is damaged"));

@@ -46,6 +46,9 @@ QByteArray EncodeProject(const ProjectContent& content);
 // stored offset; each string ends early at its first NUL byte. Reads only inside `bytes`.
 std::optional<ProjectContent> DecodeProject(QByteArrayView bytes);
 
+// True when the file at `path` is laid out as ReadProject takes it (its header alone is read).
+bool HoldsProject(const QString& path);
+
 // Writes the content. Throws FileError or CommandError.
 void WriteProject(OutputFile& file, const ProjectContent& content);
 

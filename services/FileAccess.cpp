@@ -101,7 +101,8 @@ InputFile::InputFile(const QString& path) : m_path(path)
 {
     if (path.isEmpty())
         throw FileError::NoFileChosen();
-    m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: a FIFO with no writer would block the open; it is refused below instead.
+    m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (m_fd < 0)
         throw FileError(FileError::Action::Read, path, SystemReason(errno));
     // The constructor throws past the destructor, so every failure from here closes the file.
@@ -114,6 +115,9 @@ InputFile::InputFile(const QString& path) : m_path(path)
         fail(SystemReason(errno));
     if (S_ISDIR(status.st_mode))
         fail(QStringLiteral("It is a folder, not a file"));
+    // A pipe has no length and a device may never end: their bytes would be lost or endless.
+    if (!S_ISREG(status.st_mode))
+        fail(QStringLiteral("It is a device, a pipe or a socket, not a file"));
     m_length = status.st_size;
     m_id = {quint64(status.st_dev), quint64(status.st_ino)};
 }
@@ -164,6 +168,9 @@ OutputFile::OutputFile(const QString& path, Links links) : m_path(path)
     m_target = QFile::encodeName(m_path);
     if (exists && S_ISDIR(status.st_mode))
         Fail(QStringLiteral("A folder of that name is in the way"));
+    // A device, a pipe or a socket (-o /dev/null as root) would be replaced by a plain file.
+    if (exists && !S_ISREG(status.st_mode))
+        Fail(QStringLiteral("It is a device, a pipe or a socket, not a file to replace"));
     // A file the user may not write is not replaced either, though its folder would allow it.
     // The system answers, as access() would for this process (its groups, ACLs, root), where
     // the mode bits alone cannot tell whether the user is in the file's group.

@@ -37,7 +37,8 @@ struct FileId {
 // The file a path reaches, links followed; nullopt when there is none.
 std::optional<FileId> FileIdOf(const QString& path);
 
-// A file opened for reading. Throws FileError when it cannot be opened or is a folder.
+// A plain file opened for reading. Throws FileError when it cannot be opened, or is a folder,
+// a device, a pipe or a socket.
 // Plain system calls rather than QFile: one open and one fstat answer everything asked of
 // it, where QFile asks the file system about the same path several times.
 class InputFile {

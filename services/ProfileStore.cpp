@@ -15,12 +15,14 @@
 
 namespace {
 
+// No profile, or one that is not a plain file (a FIFO would block every run), reads as empty.
 QByteArray LoadFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    try {
+        return InputFile(path).ReadAll();
+    } catch (const FileError&) {
         return {};
-    return file.readAll();
+    }
 }
 
 QList<QByteArray> SplitLines(const QByteArray& content)

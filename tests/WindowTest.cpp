@@ -193,6 +193,7 @@ private:
             {"put", [&] { WriteFile(path, rest); }},
             {"proj", [&] { WriteFile(path, project); }},
             {"mkdir", [&] { QDir().mkpath(path); }},
+            {"fifo", [&] { EXPECT_EQ(::mkfifo(QFile::encodeName(path), 0666), 0); }},
             {"rm", [&] { QFile::remove(path) || QDir(path).removeRecursively(); }},
             {"link", [&] { EXPECT_TRUE(QFile::link(QString::fromUtf8(rest), path)); }},
             {"hardlink",
@@ -226,6 +227,7 @@ private:
             {"runshut", [&] { Launch(arg, Shell("| head -c 0")); }},
             {"runfull", [&] { Launch(arg, Shell(">/dev/full")); }},
             {"runclosed", [&] { Launch(arg, Shell("<&- >&- 2>&-")); }},
+            {"runappend", [&] { Launch(arg, Shell(">> t.html")); }},
             {"runempty", [&] { Launch(arg, Shell("''")); }},  // and an empty argument
             {"runlatin", [&] { Launch(arg, Shell(R"x(--title "$(printf 'T\351')")x")); }},
             {"traced",
@@ -678,6 +680,7 @@ const Row kRows[] = {
       "replace its own template. Nothing was written. Name another page with --output PAGE",
       "is o/p.html [T|a\r\nb]", "ls o p.html p.wendle q.html t.html", "runshut --output - --title x", "msg run 1: |wendle: Cannot write to standard output: Broken pipe"}},
     {{"saveReplacesOnlyAProject", "put t.html [%s|%s]", "link l.wendle t.html", "put x.txt x",
+      "runappend -o - --template l.wendle", "msg run 1: |wendle: Standard output is the template",
       "run -o p.html --template t.html --save t.html", "msg run 1: |wendle: The project @/t.html "
       "would replace the template", "run -o p.html --save l.wendle", "msg run 1: |wendle: The "
       "project @/l.wendle would", "hardlink h.wendle t.html", "run -o p.html --save h.wendle",
@@ -689,7 +692,12 @@ const Row kRows[] = {
       "wendle: q.wendle: The page @/q.wendle would replace the project it is built from.",
       "Open q.wendle", "Build", "msg error: The page @/q.wendle would replace the project",
       "isproj q.wendle T|X|q.wendle", "run -o p.html --save q.wendle", "msg run 0: |(end)",
-      "isproj q.wendle ||p.html"}},
+      "isproj q.wendle ||p.html", "proj r.wendle R|Y|q.wendle", "run --build r.wendle",
+      "msg run 1: |wendle: r.wendle: The page @/q.wendle would replace a Wendle project.",
+      "run -o q.wendle", "msg run 1: |wendle: The page @/q.wendle would replace a Wendle project",
+      "isproj q.wendle ||p.html", "mount d", "put d/t.html [%s|%s]", "put x.txt " + kLongText.substr(0, 140000),
+      "run -o d/p.html --title old --save d/p.wendle", "msg run 0:", "run -o d/p.html --text x.txt --save d/p.wendle",
+      "msg run 1: |wendle: Cannot write file @/d/p.wendle", "is d/p.html [old|]"}},
     {{"closedStreamsStayOutOfPages", "proj 1.wendle T|X|1.html", "put bad.wendle bad",
       "proj 2.wendle U|Y|2.html", "runclosed --build 1.wendle bad.wendle 2.wendle",
       "msg run 1: |(end)", "is 1.html <h1>T</h1>X", "is 2.html <h1>U</h1>Y", "feed a",
@@ -808,7 +816,11 @@ const Row kRows[] = {
     {{"aFolderInTheWay", "mkdir p.html", "mkdir p.wendle", "Build p.html",
       "msg Cannot write file @/p.html:\n", "SaveAs p.wendle", "msg Cannot write file @/p.wendle:\n",
       "names t.html||p.html", "mkdir o/t.html", "BuildAs o/p.html",
-      "msg @/o/t.html:\nIt is a folder", "ls o t.html"}},
+      "msg @/o/t.html:\nIt is a folder", "ls o t.html", "fifo f.html", "BuildAs f.html",
+      "msg @/f.html:\nIt is a device, a pipe or a socket", "run -o f.html --template t.html",
+      "msg run 1: |wendle: Cannot write file @/f.html: It is a device", "run -o - --text f.html",
+      "msg run 1: |wendle: Cannot read file f.html: It is a device", "rm profile", "fifo profile",
+      "run -o - --title x", "msg run 1: |wendle: No template has been chosen."}},
     // As a user who may not write everything: each refused with the system's reason, and every
     // file as it was.
     {{"filesTheUserMayNotWrite", "title a", "Build p.html", "SaveAs a.wendle", "put g.html old",
