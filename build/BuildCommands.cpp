@@ -32,7 +32,10 @@ void CWendleDlg::OnBuild()
         // A project file from elsewhere may lead its page out of its folder, by the name or by
         // a link; the user sees where before anything is written there.
         const ProjectPage page = PlaceProjectPage(m_strOutputName, m_strOutputFolder);
-        if (page.outside
+        // A page restored from a recovery copy may lie in a folder other than its project's.
+        const bool away =
+            !m_strProjectFolder.isEmpty() && !IsInFolder(page.target, m_strProjectFolder);
+        if ((page.outside || away)
             && !m_services.messages.Confirm(
                 this,
                 QStringLiteral("This project writes its page outside the project's folder, %1"

@@ -40,6 +40,7 @@ void CWendleDlg::KeepFields(const QString& title, const QString& text)
     m_keptText = text;
     m_editTitle->setModified(false);
     m_editText->document()->setModified(false);
+    m_bRestored = false;
     // Nothing would be lost now, so no copy is kept.
     m_recoveryPause.stop();
     m_recoveryLongest.stop();
@@ -51,7 +52,8 @@ bool CWendleDlg::FieldsChanged() const
 {
     // Typing and deleting again sets the flags but changes nothing, so a touched field is
     // compared with what was kept, in the field's own form.
-    return (m_editTitle->isModified() && !SameFieldText(FieldText(*m_editTitle), m_keptTitle))
+    return m_bRestored
+        || (m_editTitle->isModified() && !SameFieldText(FieldText(*m_editTitle), m_keptTitle))
         || (m_editText->document()->isModified()
             && !SameFieldText(FieldText(*m_editText), m_keptText));
 }
@@ -98,7 +100,7 @@ void CWendleDlg::OpenProject(const PromptResult& chosen)
     const QString title = SetWindowText(*m_editTitle, content.title);
     const QString text = SetWindowText(*m_editText, content.text);
     // The page name is the project's: its page lies in the project's folder.
-    m_projectHash = HashOf(content);
+    m_projectDigest = DigestOf(content);
     m_strOutputName = content.outputName;
     m_strOutputFolder = content.outputName.isEmpty() ? QString() : chosen.folder;
     m_bOutputFromProject = !content.outputName.isEmpty();
@@ -128,11 +130,15 @@ bool CWendleDlg::SaveProject()
     const QString path = ResolveFileName(m_strProjectName, m_strProjectFolder);
     // Another window, a sync client or an editor may have written the file since; their work
     // is not replaced unasked.
-    if (ProjectChangedSince(path, m_projectHash)
+    // A copy restored from an older Wendle does not know what the file held.
+    if (ProjectChangedSince(path, m_projectDigest)
         && !m_services.messages.ConfirmSave(
             this,
-            QStringLiteral("The project %1 was changed by another program after Wendle opened "
-                           "it. Save over it?")
+            QString::fromLatin1(m_projectDigest.isEmpty()
+                                    ? "Wendle cannot tell whether the project %1 was changed by "
+                                      "another program since this work was begun. Save over it?"
+                                    : "The project %1 was changed by another program after Wendle "
+                                      "opened it. Save over it?")
                 .arg(QDir::toNativeSeparators(path))))
         return false;
     OutputFile file(path);
@@ -147,6 +153,6 @@ void CWendleDlg::WriteWindowProject(OutputFile& file)
     const ProjectContent content{title.toUtf8(), BytesFromFieldText(text), m_strOutputName};
     WriteProject(file, content);
     file.Commit();
-    m_projectHash = HashOf(content);
+    m_projectDigest = DigestOf(content);
     KeepFields(title, text);
 }

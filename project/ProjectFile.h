@@ -19,15 +19,16 @@ struct ProjectContent {
     bool operator==(const ProjectContent&) const = default;
 };
 
-// A hash of a project's content, to tell whether the file was changed by another program since
+// A digest of a project's content, to tell whether the file was changed by another program since
 // it was read or written: two files that give the same content lose nothing when one replaces
-// the other, whatever their layout.
-size_t HashOf(const ProjectContent& content);
+// the other, whatever their layout. The same on every machine and Qt version, since recovery
+// copies keep it.
+QByteArray DigestOf(const ProjectContent& content);
 
-// True when the project file at `path` no longer holds the content whose hash is `kept`: it
-// was changed, replaced by something else, or cannot be read. A file that is gone, or a folder
-// in its place, holds nothing that a save could lose.
-bool ProjectChangedSince(const QString& path, size_t kept);
+// True when the project file at `path` no longer holds the content whose digest is `kept`: it
+// was changed, replaced by something else, or cannot be read; an empty `kept` (not known) counts
+// as changed. A file that is gone, or a folder in its place, holds nothing that a save could lose.
+bool ProjectChangedSince(const QString& path, const QByteArray& kept);
 
 // The layout: four unsigned 32-bit little-endian fields, then the strings with no terminator.
 //   0  title length      4  text offset      8  text length      12  output name length

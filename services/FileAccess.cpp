@@ -87,11 +87,12 @@ mode_t ProcessUmask()
 
 }  // namespace
 
-InputFile::InputFile(const QString& path) : m_path(path)
+InputFile::InputFile(const QString& path, Accept accept) : m_path(path)
 {
     if (path.isEmpty())
         throw FileError::NoFileChosen();
-    m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int regularOnly = accept == Accept::RegularOnly ? O_NOFOLLOW | O_NONBLOCK : 0;
+    m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | regularOnly);
     if (m_fd < 0)
         throw FileError(FileError::Action::Read, path, SystemReason(errno));
     // The constructor throws past the destructor, so every failure from here closes the file.
@@ -104,6 +105,8 @@ InputFile::InputFile(const QString& path) : m_path(path)
         fail(SystemReason(errno));
     if (S_ISDIR(status.st_mode))
         fail(QStringLiteral("It is a folder, not a file"));
+    if (regularOnly && !S_ISREG(status.st_mode))
+        fail(QStringLiteral("It is not a regular file"));
     m_length = status.st_size;
     m_id = {quint64(status.st_dev), quint64(status.st_ino)};
 }

@@ -39,7 +39,10 @@ struct FileId {
 // it, where QFile asks the file system about the same path several times.
 class InputFile {
 public:
-    explicit InputFile(const QString& path);
+    // RegularOnly: for folders others may have planted files in, a link is not followed, a
+    // FIFO or device not waited for, and anything but a regular file is refused.
+    enum class Accept { Any, RegularOnly };
+    explicit InputFile(const QString& path, Accept accept = Accept::Any);
     ~InputFile();
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;

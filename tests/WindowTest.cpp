@@ -249,7 +249,7 @@ private:
                  const QByteArray copy = EncodeProject({fields[0], fields[1], fields[2]});
                  Until([&] { return Copies() == QList{copy}; });
              }},
-            {"nocopy", [&] { EXPECT_TRUE(Copies().isEmpty()); }},
+            {"nocopy", [&] { Until([&] { return Copies().isEmpty(); }); }},
             {"wait", [&] { QTest::qWait(arg.toInt()); }},
             // What must follow.
             {"is", [&] { EXPECT_EQ(ReadFile(path).toStdString(), rest.toStdString()); }},
