@@ -33,8 +33,8 @@ void CWendleDlg::OnBuild()
         // a link; the user sees where before anything is written there.
         const ProjectPage page = PlaceProjectPage(m_strOutputName, m_strOutputFolder);
         // A page restored from a recovery copy may lie in a folder other than its project's.
-        const bool away =
-            !m_strProjectFolder.isEmpty() && !IsInFolder(page.target, m_strProjectFolder);
+        const bool away = !m_strProjectFolder.isEmpty()
+            && QDir::cleanPath(m_strOutputFolder) != QDir::cleanPath(m_strProjectFolder);
         if ((page.outside || away)
             && !m_services.messages.Confirm(
                 this,

@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
@@ -97,6 +98,28 @@ int OpenLock(const QString& stem, int flags)
                   0600);
 }
 
+// The mark of a damaged copy in the list of copies done with.
+const QString kAside = QStringLiteral(":aside");
+
+QString AsidePath(const QString& stem)
+{
+    const QFileInfo file(stem);
+    return file.dir().filePath("damaged-" + file.fileName() + ".wendle");
+}
+
+// A damaged copy renamed, with its description, so that it is never read again; the reason
+// when it cannot be.
+QString MoveAside(RecoveryClaim& claim)
+{
+    const QString stem = claim.stem();
+    const QString aside = AsidePath(stem);
+    if (::rename(Path(stem + ".wendle").constData(), Path(aside).constData()) != 0)
+        return qt_error_string(errno);
+    QFile::rename(stem + ".json", aside.chopped(int(qstrlen(".wendle"))) + ".json");
+    claim.Delete();
+    return {};
+}
+
 }  // namespace
 
 std::shared_ptr<RecoveryClaim> RecoveryClaim::Take(const QString& stem)
@@ -182,7 +205,20 @@ void RecoveryCopy::Start(Job job)
         m_due = std::move(job);
         return;
     }
-    m_watcher.setFuture(QtConcurrent::run([this, job = std::move(job)] { return Run(job); }));
+    m_watcher.setFuture(
+        QtConcurrent::run(Workers(), [this, job = std::move(job)] { return Run(job); }));
+}
+
+QThreadPool* RecoveryCopy::Workers()
+{
+    // Not Qt's global pool: Qt 6.4 paints on that one, and a write held by a slow disk would
+    // hold the window's painting with it.
+    static QThreadPool* const pool = [] {
+        auto* workers = new QThreadPool(QCoreApplication::instance());
+        workers->setMaxThreadCount(1);
+        return workers;
+    }();
+    return pool;
 }
 
 void RecoveryCopy::Write(const Fields& fields, const RecoveryInfo& info)
@@ -277,18 +313,18 @@ LeftCopies RecoveryCopy::Left(const QString& folder, const QStringList& done)
     }
     for (const auto& [name, hasCopy] : stems) {
         const QString stem = dir.filePath(name);
+        // Done already: restored or discarded (removed when it can be), or damaged (moved
+        // aside when it can be); either way never offered.
+        const QString doneAs = done.contains(name + kAside) ? name + kAside
+            : done.contains(name)                           ? name
+                                                            : QString();
         const std::shared_ptr<RecoveryClaim> claim = RecoveryClaim::Take(stem);
-        if (!claim) {
-            // A running window's, or claimed by another start; one not to offer stays so.
-            if (done.contains(name))
-                left.stuck << name;
-            continue;
-        }
-        if (!hasCopy || done.contains(name)) {
-            // Nothing to offer: what a window left behind, or a copy already restored or
-            // discarded, removed now if it can be.
-            if (!claim->Delete().isEmpty())
-                left.stuck << name;
+        if (!claim || !hasCopy || !doneAs.isEmpty()) {
+            // A running window's, or claimed by another start; else what a window left behind.
+            const bool stays = !claim
+                || !(doneAs.endsWith(kAside) ? MoveAside(*claim) : claim->Delete()).isEmpty();
+            if (stays && !doneAs.isEmpty())
+                left.stuck << doneAs;
             continue;
         }
         const QString path = stem + ".wendle";
@@ -303,17 +339,15 @@ LeftCopies RecoveryCopy::Left(const QString& folder, const QStringList& done)
             left.work.push_back(std::move(work));
         } catch (const CommandError& error) {
             // Moved aside, never deleted unasked, and never read again.
-            const QString aside = dir.filePath("damaged-" + name);
             QString said = QStringLiteral("%1\n%2\n").arg(error.message(), path);
-            if (::rename(Path(path).constData(), Path(aside + ".wendle").constData()) == 0) {
-                QFile::rename(stem + ".json", aside + ".json");
-                said += QStringLiteral("It was moved aside to %1.wendle.").arg(aside);
-                claim->Delete();
+            const QString reason = MoveAside(*claim);
+            if (reason.isEmpty()) {
+                said += QStringLiteral("It was moved aside to %1.").arg(AsidePath(stem));
             } else {
                 said += QStringLiteral("It cannot be moved aside (%1), so it stays where it is, "
                                        "and it will not be read again.")
-                            .arg(qt_error_string(errno));
-                left.stuck << name;
+                            .arg(reason);
+                left.stuck << name + kAside;
             }
             left.damaged << said;
         }

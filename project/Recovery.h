@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+class QThreadPool;
+
 #include <memory>
 #include <optional>
 #include <vector>
@@ -104,6 +106,9 @@ public:
     // can be, and never offered. A damaged copy is moved aside, never to be read again. Files
     // of windows that are gone and that belong to no copy are removed.
     static LeftCopies Left(const QString& folder, const QStringList& done);
+    // The one thread that copies are written on; tests and benchmarks hold it to see that the
+    // window goes on meanwhile.
+    static QThreadPool* Workers();
 
 signals:
     void failed(const QString& message);
