@@ -1006,6 +1006,16 @@ TEST(FieldText, convertsLineBreaksBothWays)
     EXPECT_FALSE(SameFieldText(u"a\nb", u"a\rb") || SameFieldText(u"a\nb", u"a\n"));
 }
 
+TEST(XdgFolders, aRelativeOneIsIgnored)
+{
+    // Taken relative, the folders would move with the current folder at every file prompt.
+    const QByteArray state = qgetenv("XDG_STATE_HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_STATE_HOME", "s"), qputenv("XDG_CONFIG_HOME", "c");
+    EXPECT_EQ(RecoveryFolder(), QDir::home().filePath(".local/state/wendle/recovery"));
+    EXPECT_EQ(ProfileStore::DefaultPath(), QDir::home().filePath(".config/wendle.ini"));
+    qputenv("XDG_STATE_HOME", state), qputenv("XDG_CONFIG_HOME", config);
+}
+
 TEST(OutputFile, aGroupReportsTheFileWhoseRenameFailed)
 {
     QTemporaryDir dir;
