@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/ProjectFile.h"
 #include "services/Services.h"
 
 #include <QByteArray>
@@ -47,8 +48,8 @@ public:
     QWidget* GetDlgItem(int id) const { return m_controls.value(id); }
 
     const QByteArray& TemplateName() const { return m_strTemplateName; }
-    const QByteArray& ProjectName() const { return m_strProjectName; }
-    const QByteArray& OutputName() const { return m_strOutputName; }
+    const QByteArray& ProjectName() const { return m_files.projectName; }
+    const QByteArray& OutputName() const { return m_files.outputName; }
 
     // Where an icon is drawn centred in a client area; the halves truncate toward zero.
     static QPoint IconPosition(QSize client, QSize icon);
@@ -125,17 +126,7 @@ private:
 
     QIcon m_hIcon;
     QByteArray m_strTemplateName;
-    QByteArray m_strProjectName;
-    QByteArray m_strOutputName;
-    // The folders the project and the page were chosen in. Saving and building write there,
-    // whatever folder a later prompt has moved the current directory to.
-    QString m_strProjectFolder;
-    QString m_strOutputFolder;
-    // The page name came from a project file rather than from the user's own choice in the
-    // file prompt, so Build checks where it really leads first.
-    bool m_bOutputFromProject = false;
-    // The content the project file held when it was last read or written here (DigestOf).
-    QByteArray m_projectDigest;
+    FileState m_files;
     // The title and text as they were last kept, to tell whether closing would lose work.
     QString m_keptTitle;
     QString m_keptText;

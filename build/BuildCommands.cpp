@@ -18,23 +18,23 @@ const QString kPageFilter = QStringLiteral("HTML files(*.html)|*.html||");
 
 void CWendleDlg::OnBuild()
 {
-    if (m_strOutputName.isEmpty()) {
+    if (m_files.outputName.isEmpty()) {
         const PromptResult chosen =
             m_services.prompt.Ask(FilePrompt::Kind::Save, kHtmlExtension, kPageFilter, {}, this);
-        m_strOutputName = chosen.name;
-        m_strOutputFolder = chosen.folder;
-        m_bOutputFromProject = false;
+        m_files.outputName = chosen.name;
+        m_files.outputFolder = chosen.folder;
+        m_files.outputFromProject = false;
     }
     // The template is looked up in the current directory of the moment; the page goes to the
     // folder its name was chosen in, even when a later prompt has moved the current directory.
-    QString pagePath = ResolveFileName(m_strOutputName, m_strOutputFolder);
-    if (m_bOutputFromProject) {
+    QString pagePath = ResolveFileName(m_files.outputName, m_files.outputFolder);
+    if (m_files.outputFromProject) {
         // A project file from elsewhere may lead its page out of its folder, by the name or by
         // a link; the user sees where before anything is written there.
-        const ProjectPage page = PlaceProjectPage(m_strOutputName, m_strOutputFolder);
+        const ProjectPage page = PlaceProjectPage(m_files.outputName, m_files.outputFolder);
         // A page restored from a recovery copy may lie in a folder other than its project's.
-        const bool away = !m_strProjectFolder.isEmpty()
-            && QDir::cleanPath(m_strOutputFolder) != QDir::cleanPath(m_strProjectFolder);
+        const bool away = !m_files.projectFolder.isEmpty()
+            && QDir::cleanPath(m_files.outputFolder) != QDir::cleanPath(m_files.projectFolder);
         if ((page.outside || away)
             && !m_services.messages.Confirm(
                 this,
@@ -49,7 +49,7 @@ void CWendleDlg::OnBuild()
     // A page checked above is written where it was checked, whatever link appears there since.
     BuildPage(ResolveFileName(m_strTemplateName), pagePath, title.toUtf8(),
               BytesFromFieldText(text),
-              m_bOutputFromProject ? OutputFile::Links::Replace : OutputFile::Links::Follow);
+              m_files.outputFromProject ? OutputFile::Links::Replace : OutputFile::Links::Follow);
     KeepFields(title, text);
     m_strBuiltPage = pagePath;
     if (m_preview)
@@ -58,8 +58,8 @@ void CWendleDlg::OnBuild()
 
 void CWendleDlg::OnBuildAs()
 {
-    m_strOutputName.clear();
-    m_strOutputFolder.clear();
+    m_files.outputName.clear();
+    m_files.outputFolder.clear();
     OnBuild();
 }
 

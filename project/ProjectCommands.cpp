@@ -28,7 +28,7 @@ bool CWendleDlg::MaybeSave()
     if (answer != Messages::SaveAnswer::Save)
         return answer == Messages::SaveAnswer::Discard;
     // Saved as Save or Save As would save them; a save that fails or is cancelled throws.
-    if (!m_strProjectName.isEmpty())
+    if (!m_files.projectName.isEmpty())
         return SaveProject();
     OnSaveAs();
     return true;
@@ -64,8 +64,8 @@ void CWendleDlg::OnNew()
         return;
     m_editTitle->clear();
     m_editText->clear();
-    m_strProjectName.clear();
-    m_strProjectFolder.clear();
+    m_files.projectName.clear();
+    m_files.projectFolder.clear();
     DoDataExchange();
     KeepFields({}, {});
     // The page name stays: the next Build writes to the same page as before.
@@ -95,15 +95,15 @@ void CWendleDlg::OpenProject(const PromptResult& chosen)
     // it was, so a later Save cannot replace the file that could not be read.
     const ProjectContent content = ReadProject(file);
 
-    m_strProjectName = chosen.name;
-    m_strProjectFolder = chosen.folder;
+    m_files.projectName = chosen.name;
+    m_files.projectFolder = chosen.folder;
     const QString title = SetWindowText(*m_editTitle, content.title);
     const QString text = SetWindowText(*m_editText, content.text);
     // The page name is the project's: its page lies in the project's folder.
-    m_projectDigest = DigestOf(content);
-    m_strOutputName = content.outputName;
-    m_strOutputFolder = content.outputName.isEmpty() ? QString() : chosen.folder;
-    m_bOutputFromProject = !content.outputName.isEmpty();
+    m_files.projectDigest = DigestOf(content);
+    m_files.outputName = content.outputName;
+    m_files.outputFolder = content.outputName.isEmpty() ? QString() : chosen.folder;
+    m_files.outputFromProject = !content.outputName.isEmpty();
     DoDataExchange();
     KeepFields(title, text);
 }
@@ -113,28 +113,28 @@ void CWendleDlg::OnSaveAs()
     const PromptResult chosen =
         m_services.prompt.Ask(FilePrompt::Kind::Save, kProjectExtension, kProjectFilter, {}, this);
     OutputFile file(ResolveFileName(chosen.name, chosen.folder));
-    m_strProjectName = chosen.name;
-    m_strProjectFolder = chosen.folder;
+    m_files.projectName = chosen.name;
+    m_files.projectFolder = chosen.folder;
     WriteWindowProject(file);
 }
 
 void CWendleDlg::OnSave()
 {
-    if (!m_strProjectName.isEmpty())
+    if (!m_files.projectName.isEmpty())
         SaveProject();
 }
 
 bool CWendleDlg::SaveProject()
 {
     // Into the project's own folder, wherever a later prompt has moved the current directory.
-    const QString path = ResolveFileName(m_strProjectName, m_strProjectFolder);
+    const QString path = ResolveFileName(m_files.projectName, m_files.projectFolder);
     // Another window, a sync client or an editor may have written the file since; their work
     // is not replaced unasked.
     // A copy restored from an older Wendle does not know what the file held.
-    if (ProjectChangedSince(path, m_projectDigest)
+    if (ProjectChangedSince(path, m_files.projectDigest)
         && !m_services.messages.ConfirmSave(
             this,
-            QString::fromLatin1(m_projectDigest.isEmpty()
+            QString::fromLatin1(m_files.projectDigest.isEmpty()
                                     ? "Wendle cannot tell whether the project %1 was changed by "
                                       "another program since this work was begun. Save over it?"
                                     : "The project %1 was changed by another program after Wendle "
@@ -150,9 +150,9 @@ void CWendleDlg::WriteWindowProject(OutputFile& file)
 {
     const QString title = FieldText(*m_editTitle);
     const QString text = FieldText(*m_editText);
-    const ProjectContent content{title.toUtf8(), BytesFromFieldText(text), m_strOutputName};
+    const ProjectContent content{title.toUtf8(), BytesFromFieldText(text), m_files.outputName};
     WriteProject(file, content);
     file.Commit();
-    m_projectDigest = DigestOf(content);
+    m_files.projectDigest = DigestOf(content);
     KeepFields(title, text);
 }

@@ -19,6 +19,21 @@ struct ProjectContent {
     bool operator==(const ProjectContent&) const = default;
 };
 
+// Where a window's work goes: the project's and the page's names, as bytes without a folder as
+// the file prompt gives them, and the folders they were chosen in (saving and building write
+// there, whatever folder a later prompt has moved the current directory to).
+struct FileState {
+    QByteArray projectName;
+    QString projectFolder;
+    QByteArray outputName;
+    QString outputFolder;
+    // The page name came from a file rather than from the user's own choice in the file
+    // prompt, so Build checks where it really leads first.
+    bool outputFromProject = false;
+    // DigestOf the project as last read or written; empty when not known.
+    QByteArray projectDigest;
+};
+
 // A digest of a project's content, to tell whether the file was changed by another program since
 // it was read or written: two files that give the same content lose nothing when one replaces
 // the other, whatever their layout. The same on every machine and Qt version, since recovery

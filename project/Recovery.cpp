@@ -34,15 +34,16 @@ QByteArray Path(const QString& path)
 // The names as base64, so that their bytes come back exactly, whatever their encoding.
 QByteArray InfoJson(const RecoveryInfo& info)
 {
-    return QJsonDocument(QJsonObject{
-                             {"projectNameBytes", QString::fromLatin1(info.projectName.toBase64())},
-                             {"projectFolder", info.projectFolder},
-                             {"outputNameBytes", QString::fromLatin1(info.outputName.toBase64())},
-                             {"outputFolder", info.outputFolder},
-                             {"outputFromProject", info.outputFromProject},
-                             {"projectDigest", QString::fromLatin1(info.projectDigest.toHex())},
-                             {"saved", info.saved.toString(Qt::ISODateWithMs)},
-                         })
+    return QJsonDocument(
+               QJsonObject{
+                   {"projectNameBytes", QString::fromLatin1(info.files.projectName.toBase64())},
+                   {"projectFolder", info.files.projectFolder},
+                   {"outputNameBytes", QString::fromLatin1(info.files.outputName.toBase64())},
+                   {"outputFolder", info.files.outputFolder},
+                   {"outputFromProject", info.files.outputFromProject},
+                   {"projectDigest", QString::fromLatin1(info.files.projectDigest.toHex())},
+                   {"saved", info.saved.toString(Qt::ISODateWithMs)},
+               })
         .toJson();
 }
 
@@ -64,12 +65,10 @@ RecoveryInfo InfoFrom(const QByteArray& json)
     if (error.error != QJsonParseError::NoError || !saved.isValid())
         throw CommandError(QStringLiteral("Its description is damaged."));
     // An earlier Wendle kept a hash that differs between builds: not known, rather than wrong.
-    return {NameFrom(object, "projectName"),
-            object.value("projectFolder").toString(),
-            NameFrom(object, "outputName"),
-            object.value("outputFolder").toString(),
-            object.value("outputFromProject").toBool(),
-            QByteArray::fromHex(object.value("projectDigest").toString().toLatin1()),
+    return {{NameFrom(object, "projectName"), object.value("projectFolder").toString(),
+             NameFrom(object, "outputName"), object.value("outputFolder").toString(),
+             object.value("outputFromProject").toBool(),
+             QByteArray::fromHex(object.value("projectDigest").toString().toLatin1())},
             saved};
 }
 
@@ -273,8 +272,8 @@ QString RecoveryCopy::Store(const Fields& fields, const RecoveryInfo& info)
         // The description first: a copy is only offered once both are there.
         OutputFile::WriteWhole(m_stem + ".json", InfoJson(info), OutputFile::Links::Replace);
         OutputFile copy(m_stem + ".wendle", OutputFile::Links::Replace);
-        WriteProject(copy,
-                     {fields.title.toUtf8(), BytesFromFieldText(fields.text), info.outputName});
+        WriteProject(
+            copy, {fields.title.toUtf8(), BytesFromFieldText(fields.text), info.files.outputName});
         copy.Commit();
         return {};
     } catch (const CommandError& error) {

@@ -17,13 +17,7 @@ class QThreadPool;
 // Where unsaved work came from, kept beside its recovery copy so that a restored window saves
 // and builds where the first one would have.
 struct RecoveryInfo {
-    QByteArray projectName;
-    QString projectFolder;
-    QByteArray outputName;
-    QString outputFolder;
-    bool outputFromProject = false;
-    // DigestOf the project as last read or written; empty when unknown.
-    QByteArray projectDigest;
+    FileState files;
     QDateTime saved;
 };
 

@@ -32,7 +32,7 @@ QString Shorten(const QString& name)
 
 QString RestoreQuestion(const RecoveredWork& work)
 {
-    const RecoveryInfo& info = work.info;
+    const FileState& info = work.info.files;
     const QString title = FieldTextFromBytes(work.content.title);
     const QString project = !info.projectName.isEmpty()
         ? Shorten(QDir::toNativeSeparators(ResolveFileName(info.projectName, info.projectFolder)))
@@ -41,7 +41,7 @@ QString RestoreQuestion(const RecoveredWork& work)
         : QStringLiteral("a project never saved, titled \"%1\"").arg(Shorten(title));
     QString question = QStringLiteral("Wendle was closed before the changes to %1 were saved "
                                       "(%2). Restore them?")
-                           .arg(project, QLocale().toString(info.saved, QLocale::ShortFormat));
+                           .arg(project, QLocale().toString(work.info.saved, QLocale::ShortFormat));
     // The user sees where the next Build writes when it is not the project's own page.
     if (!info.outputName.isEmpty()
         && (info.projectName.isEmpty() || !info.outputFromProject
@@ -75,13 +75,7 @@ QString CWendleDlg::KeepRecoveryCopy(bool now)
     const RecoveryCopy::Fields fields{titleTouched ? FieldText(*m_editTitle) : m_keptTitle,
                                       textTouched ? FieldText(*m_editText) : m_keptText,
                                       m_keptTitle, m_keptText, m_bRestored};
-    const RecoveryInfo info{m_strProjectName,
-                            m_strProjectFolder,
-                            m_strOutputName,
-                            m_strOutputFolder,
-                            m_bOutputFromProject,
-                            m_projectDigest,
-                            QDateTime::currentDateTime()};
+    const RecoveryInfo info{m_files, QDateTime::currentDateTime()};
     if (now)
         return m_recovery->WriteNow(fields, info);
     m_recovery->Write(fields, info);
@@ -152,13 +146,9 @@ bool CWendleDlg::OfferRecoveredWork()
 
 void CWendleDlg::RestoreWork(const RecoveredWork& work)
 {
-    m_strProjectName = work.info.projectName;
-    m_strProjectFolder = work.info.projectFolder;
-    m_strOutputName = work.info.outputName;
-    m_strOutputFolder = work.info.outputFolder;
+    m_files = work.info.files;
     // The page's name and folder come from a file now: Build checks where it leads first.
-    m_bOutputFromProject = !work.info.outputName.isEmpty();
-    m_projectDigest = work.info.projectDigest;
+    m_files.outputFromProject = !m_files.outputName.isEmpty();
     SetWindowText(*m_editTitle, work.content.title);
     SetWindowText(*m_editText, work.content.text);
     DoDataExchange();
