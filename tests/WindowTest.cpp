@@ -26,8 +26,8 @@
 #include <QSemaphore>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThreadPool>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <gmock/gmock.h>
@@ -255,8 +255,9 @@ private:
             {"signal", [&] { log << "signal: " + Dlg().SaveRecoveryNow(); }},  // ended by one
             {"nocopy", [&] { Until([&] { return Copies().isEmpty(); }); }},
             {"fifo", [&] { EXPECT_EQ(::mkfifo(QFile::encodeName(path), 0600), 0); }},
-            {"sparse", [&] { EXPECT_EQ(::truncate(QFile::encodeName(path), rest.toLongLong()), 0); }},
-            // The copies' worker threads kept busy, so that a copy's write waits; and let go.
+            {"sparse",
+             [&] { EXPECT_EQ(::truncate(QFile::encodeName(path), rest.toLongLong()), 0); }},
+            // The copies' worker thread kept busy, so that a copy's write waits; and let go.
             {"hold", [&] { RecoveryCopy::Workers()->start([this] { held.acquire(); }); }},
             {"release", [&] { held.release(); }},
             // A key every 300 ms: the copy kept every ten seconds is there before typing stops.
