@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -110,18 +111,29 @@ bool CWendleApp::InitInstance()
     Services services{prompt, messages, profile};
 
     CWendleDlg dlg(services);
-    // A session torn down, kill, a shutdown: the typing is kept for the next start first.
-    if (QSocketNotifier* notifier = NotifyOnSignals({SIGTERM, SIGHUP}, &dlg))
+    // A session torn down, kill, a shutdown, Ctrl+C: the typing is kept for the next start
+    // first. No message box: at a logout no one is there to click it away.
+    if (QSocketNotifier* notifier = NotifyOnSignals({SIGTERM, SIGHUP, SIGINT}, &dlg))
         QObject::connect(notifier, &QSocketNotifier::activated, [&dlg](QSocketDescriptor fd) {
             char signal = 0;
             [[maybe_unused]] const ssize_t got = ::read(int(fd), &signal, 1);
-            dlg.SaveRecoveryNow();
+            const QString error = dlg.SaveRecoveryNow();
+            if (!error.isEmpty())
+                std::fprintf(stderr,
+                             "wendle: the typing could not be kept for the next start: %s\n",
+                             qPrintable(error));
             std::signal(signal, SIG_DFL);
             std::raise(signal);
         });
-    dlg.OfferRecoveredWork();
-    if (!m_project.isEmpty())
-        dlg.OpenFromCommandLine(m_project);
+    const auto open = [this, &dlg] {
+        if (!m_project.isEmpty())
+            dlg.OpenFromCommandLine(m_project);
+    };
+    // Restored work is on the screen before anything asks about it.
+    if (dlg.OfferRecoveredWork())
+        QTimer::singleShot(0, &dlg, open);
+    else
+        open();
     dlg.exec();
     return false;
 }

@@ -201,15 +201,9 @@ bool CWendleDlg::OnInitDialog()
         connect(timer, &QTimer::timeout, this, [this] { KeepRecoveryCopy(); });
     connect(m_editTitle, &QLineEdit::textChanged, this, &CWendleDlg::FieldsTouched);
     connect(m_editText, &QPlainTextEdit::textChanged, this, &CWendleDlg::FieldsTouched);
-    connect(m_recovery.get(), &RecoveryCopy::failed, this, [this](const QString& message) {
-        // Said once: the window works on without copies.
-        if (!std::exchange(m_recoveryFailed, true))
-            m_services.messages.ReportError(
-                this,
-                QStringLiteral("Wendle cannot keep a recovery copy of your typing, so it "
-                               "would be lost if Wendle were killed.\n\n%1")
-                    .arg(message));
-    });
+    connect(m_recovery.get(), &RecoveryCopy::failed, this, &CWendleDlg::RecoveryFailed);
+    connect(m_recovery.get(), &RecoveryCopy::stuck, this,
+            [this](const QString& name) { NeverOfferAgain({name}); });
     m_editTitle->setFocus();
     // The fields would take a dropped file as text; files are the window's to handle.
     setAcceptDrops(true);
@@ -218,12 +212,8 @@ bool CWendleDlg::OnInitDialog()
     return true;
 }
 
-// The preview server, if F12 started one, stops with the window; a window closed by the user
-// leaves no recovery copy, since closing asked about unsaved work.
-CWendleDlg::~CWendleDlg()
-{
-    m_recovery->Remove();
-}
+// The preview server, if F12 started one, stops with the window, and the recovery copy goes.
+CWendleDlg::~CWendleDlg() = default;
 
 bool CWendleDlg::RunCommand(const std::function<void()>& command)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/ProjectFile.h"
 #include "services/Services.h"
 
 #include <QByteArray>
@@ -36,17 +37,19 @@ public:
     // project's folder becomes the current directory. A failure is reported.
     void OpenFromCommandLine(const QString& path);
 
-    // Offers the work that windows now gone left unsaved, newest first (project/Recovery.h).
-    void OfferRecoveredWork();
-    // Writes the recovery copy before the program ends on a signal.
-    void SaveRecoveryNow();
+    // Offers the work that windows now gone left unsaved, newest first (project/Recovery.h);
+    // true when some was restored.
+    bool OfferRecoveredWork();
+    // Writes the recovery copy before the program ends on a signal; gives what failed, if
+    // anything, since no one may be there to click a message away.
+    QString SaveRecoveryNow();
 
     // The control with a resource id, or nullptr.
     QWidget* GetDlgItem(int id) const { return m_controls.value(id); }
 
     const QByteArray& TemplateName() const { return m_strTemplateName; }
-    const QByteArray& ProjectName() const { return m_strProjectName; }
-    const QByteArray& OutputName() const { return m_strOutputName; }
+    const QByteArray& ProjectName() const { return m_files.m_strProjectName; }
+    const QByteArray& OutputName() const { return m_files.m_strOutputName; }
 
     // Where an icon is drawn centred in a client area; the halves truncate toward zero.
     static QPoint IconPosition(QSize client, QSize icon);
@@ -111,25 +114,19 @@ private:
     // A recovery copy of the fields, a second after typing stops and every ten seconds while it
     // goes on, for as long as they hold work that closing would ask about.
     void FieldsTouched();
-    void KeepRecoveryCopy(bool now = false);
+    // Written now (the reason it failed is given), or in the background.
+    QString KeepRecoveryCopy(bool now = false);
     void RestoreWork(const RecoveredWork& work);
+    void RecoveryFailed(const QString& message);
+    // Copies that were restored or discarded and cannot be removed, kept in the profile.
+    void NeverOfferAgain(const QStringList& names);
 
     Services& m_services;
     QHash<int, QWidget*> m_controls;
 
     QIcon m_hIcon;
     QByteArray m_strTemplateName;
-    QByteArray m_strProjectName;
-    QByteArray m_strOutputName;
-    // The folders the project and the page were chosen in. Saving and building write there,
-    // whatever folder a later prompt has moved the current directory to.
-    QString m_strProjectFolder;
-    QString m_strOutputFolder;
-    // The page name came from a project file rather than from the user's own choice in the
-    // file prompt, so Build checks where it really leads first.
-    bool m_bOutputFromProject = false;
-    // The content the project file held when it was last read or written here.
-    size_t m_projectHash = 0;
+    FileState m_files;
     // The title and text as they were last kept, to tell whether closing would lose work.
     QString m_keptTitle;
     QString m_keptText;
@@ -140,6 +137,8 @@ private:
     QTimer m_recoveryPause;
     QTimer m_recoveryLongest;
     bool m_recoveryFailed = false;
+    // The fields hold work restored from a recovery copy and not kept since.
+    bool m_bRestored = false;
     QLineEdit* m_editTitle = nullptr;
     QPlainTextEdit* m_editText = nullptr;
 };

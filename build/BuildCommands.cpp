@@ -18,21 +18,26 @@ const QString kPageFilter = QStringLiteral("HTML files(*.html)|*.html||");
 
 void CWendleDlg::OnBuild()
 {
-    if (m_strOutputName.isEmpty()) {
+    if (m_files.m_strOutputName.isEmpty()) {
         const PromptResult chosen =
             m_services.prompt.Ask(FilePrompt::Kind::Save, kHtmlExtension, kPageFilter, {}, this);
-        m_strOutputName = chosen.name;
-        m_strOutputFolder = chosen.folder;
-        m_bOutputFromProject = false;
+        m_files.m_strOutputName = chosen.name;
+        m_files.m_strOutputFolder = chosen.folder;
+        m_files.m_bOutputFromProject = false;
     }
     // The template is looked up in the current directory of the moment; the page goes to the
     // folder its name was chosen in, even when a later prompt has moved the current directory.
-    QString pagePath = ResolveFileName(m_strOutputName, m_strOutputFolder);
-    if (m_bOutputFromProject) {
+    QString pagePath = ResolveFileName(m_files.m_strOutputName, m_files.m_strOutputFolder);
+    if (m_files.m_bOutputFromProject) {
         // A project file from elsewhere may lead its page out of its folder, by the name or by
         // a link; the user sees where before anything is written there.
-        const ProjectPage page = PlaceProjectPage(m_strOutputName, m_strOutputFolder);
-        if (page.outside
+        const ProjectPage page =
+            PlaceProjectPage(m_files.m_strOutputName, m_files.m_strOutputFolder);
+        // A page restored from a recovery copy may lie in a folder other than its project's.
+        const bool away = !m_files.m_strProjectFolder.isEmpty()
+            && QDir::cleanPath(m_files.m_strOutputFolder)
+                != QDir::cleanPath(m_files.m_strProjectFolder);
+        if ((page.outside || away)
             && !m_services.messages.Confirm(
                 this,
                 QStringLiteral("This project writes its page outside the project's folder, %1"
@@ -46,10 +51,10 @@ void CWendleDlg::OnBuild()
     // A page checked above is written where it was checked, whatever link appears there since;
     // a page that is the open project itself would lose the project.
     try {
-        BuildPage(ResolveFileName(m_strTemplateName), pagePath, title.toUtf8(),
-                  BytesFromFieldText(text),
-                  m_bOutputFromProject ? OutputFile::Links::Replace : OutputFile::Links::Follow,
-                  FileIdOf(ResolveFileName(m_strProjectName, m_strProjectFolder)));
+        BuildPage(
+            ResolveFileName(m_strTemplateName), pagePath, title.toUtf8(), BytesFromFieldText(text),
+            m_files.m_bOutputFromProject ? OutputFile::Links::Replace : OutputFile::Links::Follow,
+            FileIdOf(ResolveFileName(m_files.m_strProjectName, m_files.m_strProjectFolder)));
     } catch (const PageInTheWay& refused) {
         throw CommandError(refused.message() + " Choose another name for the page with Build As.");
     }
@@ -61,8 +66,8 @@ void CWendleDlg::OnBuild()
 
 void CWendleDlg::OnBuildAs()
 {
-    m_strOutputName.clear();
-    m_strOutputFolder.clear();
+    m_files.m_strOutputName.clear();
+    m_files.m_strOutputFolder.clear();
     OnBuild();
 }
 

@@ -40,7 +40,7 @@ bool CWendleDlg::MaybeSave()
     if (answer != Messages::SaveAnswer::Save)
         return answer == Messages::SaveAnswer::Discard;
     // Saved as Save or Save As would save them; a save that fails or is cancelled throws.
-    if (!m_strProjectName.isEmpty())
+    if (!m_files.m_strProjectName.isEmpty())
         return SaveProject();
     OnSaveAs();
     return true;
@@ -52,6 +52,7 @@ void CWendleDlg::KeepFields(const QString& title, const QString& text)
     m_keptText = text;
     m_editTitle->setModified(false);
     m_editText->document()->setModified(false);
+    m_bRestored = false;
     // Nothing would be lost now, so no copy is kept.
     m_recoveryPause.stop();
     m_recoveryLongest.stop();
@@ -63,7 +64,8 @@ bool CWendleDlg::FieldsChanged() const
 {
     // Typing and deleting again sets the flags but changes nothing, so a touched field is
     // compared with what was kept, in the field's own form.
-    return (m_editTitle->isModified() && !SameFieldText(FieldText(*m_editTitle), m_keptTitle))
+    return m_bRestored
+        || (m_editTitle->isModified() && !SameFieldText(FieldText(*m_editTitle), m_keptTitle))
         || (m_editText->document()->isModified()
             && !SameFieldText(FieldText(*m_editText), m_keptText));
 }
@@ -74,8 +76,8 @@ void CWendleDlg::OnNew()
         return;
     m_editTitle->clear();
     m_editText->clear();
-    m_strProjectName.clear();
-    m_strProjectFolder.clear();
+    m_files.m_strProjectName.clear();
+    m_files.m_strProjectFolder.clear();
     DoDataExchange();
     KeepFields({}, {});
     // The page name stays: the next Build writes to the same page as before.
@@ -105,15 +107,15 @@ void CWendleDlg::OpenProject(const PromptResult& chosen)
     // it was, so a later Save cannot replace the file that could not be read.
     const ProjectContent content = ReadProject(file);
 
-    m_strProjectName = chosen.name;
-    m_strProjectFolder = chosen.folder;
+    m_files.m_strProjectName = chosen.name;
+    m_files.m_strProjectFolder = chosen.folder;
     const QString title = SetWindowText(*m_editTitle, content.title);
     const QString text = SetWindowText(*m_editText, content.text);
     // The page name is the project's: its page lies in the project's folder.
-    m_projectHash = HashOf(content);
-    m_strOutputName = content.outputName;
-    m_strOutputFolder = content.outputName.isEmpty() ? QString() : chosen.folder;
-    m_bOutputFromProject = !content.outputName.isEmpty();
+    m_files.m_projectDigest = DigestOf(content);
+    m_files.m_strOutputName = content.outputName;
+    m_files.m_strOutputFolder = content.outputName.isEmpty() ? QString() : chosen.folder;
+    m_files.m_bOutputFromProject = !content.outputName.isEmpty();
     DoDataExchange();
     KeepFields(title, text);
 }
@@ -124,28 +126,32 @@ void CWendleDlg::OnSaveAs()
         m_services.prompt.Ask(FilePrompt::Kind::Save, kProjectExtension, kProjectFilter, {}, this);
     OutputFile file(ResolveFileName(chosen.name, chosen.folder));
     RefuseTemplate(file, m_strTemplateName);
-    m_strProjectName = chosen.name;
-    m_strProjectFolder = chosen.folder;
+    m_files.m_strProjectName = chosen.name;
+    m_files.m_strProjectFolder = chosen.folder;
     WriteWindowProject(file);
 }
 
 void CWendleDlg::OnSave()
 {
-    if (!m_strProjectName.isEmpty())
+    if (!m_files.m_strProjectName.isEmpty())
         SaveProject();
 }
 
 bool CWendleDlg::SaveProject()
 {
     // Into the project's own folder, wherever a later prompt has moved the current directory.
-    const QString path = ResolveFileName(m_strProjectName, m_strProjectFolder);
+    const QString path = ResolveFileName(m_files.m_strProjectName, m_files.m_strProjectFolder);
     // Another window, a sync client or an editor may have written the file since; their work
     // is not replaced unasked.
-    if (ProjectChangedSince(path, m_projectHash)
+    // A copy restored from an older Wendle does not know what the file held.
+    if (ProjectChangedSince(path, m_files.m_projectDigest)
         && !m_services.messages.ConfirmSave(
             this,
-            QStringLiteral("The project %1 was changed by another program after Wendle opened "
-                           "it. Save over it?")
+            QString::fromLatin1(m_files.m_projectDigest.isEmpty()
+                                    ? "Wendle cannot tell whether the project %1 was changed by "
+                                      "another program since this work was begun. Save over it?"
+                                    : "The project %1 was changed by another program after Wendle "
+                                      "opened it. Save over it?")
                 .arg(QDir::toNativeSeparators(path))))
         return false;
     OutputFile file(path);
@@ -158,9 +164,9 @@ void CWendleDlg::WriteWindowProject(OutputFile& file)
 {
     const QString title = FieldText(*m_editTitle);
     const QString text = FieldText(*m_editText);
-    const ProjectContent content{title.toUtf8(), BytesFromFieldText(text), m_strOutputName};
+    const ProjectContent content{title.toUtf8(), BytesFromFieldText(text), m_files.m_strOutputName};
     WriteProject(file, content);
     file.Commit();
-    m_projectHash = HashOf(content);
+    m_files.m_projectDigest = DigestOf(content);
     KeepFields(title, text);
 }

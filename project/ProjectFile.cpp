@@ -4,8 +4,8 @@
 #include "services/Errors.h"
 #include "services/FileAccess.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
-#include <QHashFunctions>
 #include <QtEndian>
 
 #include <limits>
@@ -98,18 +98,26 @@ std::optional<ProjectContent> DecodeProject(QByteArrayView bytes)
                           StringAt(bytes, kProjectHeaderSize, at->nameLength)};
 }
 
-size_t HashOf(const ProjectContent& content)
+QByteArray DigestOf(const ProjectContent& content)
 {
-    return qHashMulti(0, content.title, content.text, content.outputName);
+    // Each string led by its length, so that no two contents give the same stream.
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const QByteArray* part : {&content.title, &content.text, &content.outputName}) {
+        char length[8];
+        qToLittleEndian(quint64(part->size()), length);
+        hash.addData(QByteArrayView(length, sizeof length));
+        hash.addData(*part);
+    }
+    return hash.result();
 }
 
-bool ProjectChangedSince(const QString& path, size_t kept)
+bool ProjectChangedSince(const QString& path, const QByteArray& kept)
 {
     if (!QFileInfo(path).isFile())
         return false;
     try {
         InputFile file(path);
-        return HashOf(ReadProject(file)) != kept;
+        return kept.isEmpty() || DigestOf(ReadProject(file)) != kept;
     } catch (const FileError&) {
         return true;
     }

@@ -19,15 +19,31 @@ struct ProjectContent {
     bool operator==(const ProjectContent&) const = default;
 };
 
-// A hash of a project's content, to tell whether the file was changed by another program since
-// it was read or written: two files that give the same content lose nothing when one replaces
-// the other, whatever their layout.
-size_t HashOf(const ProjectContent& content);
+// Where a window's work goes: the project's and the page's names, as bytes without a folder as
+// the file prompt gives them, and the folders they were chosen in (saving and building write
+// there, whatever folder a later prompt has moved the current directory to).
+struct FileState {
+    QByteArray m_strProjectName;
+    QString m_strProjectFolder;
+    QByteArray m_strOutputName;
+    QString m_strOutputFolder;
+    // The page name came from a file rather than from the user's own choice in the file
+    // prompt, so Build checks where it really leads first.
+    bool m_bOutputFromProject = false;
+    // DigestOf the project as last read or written; empty when not known.
+    QByteArray m_projectDigest;
+};
 
-// True when the project file at `path` no longer holds the content whose hash is `kept`: it
-// was changed, replaced by something else, or cannot be read. A file that is gone, or a folder
-// in its place, holds nothing that a save could lose.
-bool ProjectChangedSince(const QString& path, size_t kept);
+// A digest of a project's content, to tell whether the file was changed by another program since
+// it was read or written: two files that give the same content lose nothing when one replaces
+// the other, whatever their layout. The same on every machine and Qt version, since recovery
+// copies keep it.
+QByteArray DigestOf(const ProjectContent& content);
+
+// True when the project file at `path` no longer holds the content whose digest is `kept`: it
+// was changed, replaced by something else, or cannot be read; an empty `kept` (not known) counts
+// as changed. A file that is gone, or a folder in its place, holds nothing that a save could lose.
+bool ProjectChangedSince(const QString& path, const QByteArray& kept);
 
 // The layout: four unsigned 32-bit little-endian fields, then the strings with no terminator.
 //   0  title length      4  text offset      8  text length      12  output name length

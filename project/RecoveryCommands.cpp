@@ -12,6 +12,48 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+namespace {
+
+// The profile's list of copies that were restored or discarded but could not be removed.
+constexpr char kRecoverySection[] = "Recovery";
+constexpr char kDoneEntry[] = "Done";
+
+// A name of any length made short enough for a message box, its start and end kept.
+QString Shorten(const QString& name)
+{
+    constexpr qsizetype kHalf = 60;
+    if (name.size() <= 2 * kHalf + 1)
+        return name;
+    // Never between the two halves of a surrogate pair.
+    const qsizetype head = kHalf - (name.at(kHalf - 1).isHighSurrogate() ? 1 : 0);
+    const qsizetype tail = kHalf - (name.at(name.size() - kHalf).isLowSurrogate() ? 1 : 0);
+    return name.left(head) + QChar(0x2026) + name.right(tail);
+}
+
+QString RestoreQuestion(const RecoveredWork& work)
+{
+    const FileState& info = work.info.files;
+    const QString title = FieldTextFromBytes(work.content.title);
+    const QString project = !info.m_strProjectName.isEmpty() ? Shorten(QDir::toNativeSeparators(
+                                ResolveFileName(info.m_strProjectName, info.m_strProjectFolder)))
+        : title.isEmpty()
+        ? QStringLiteral("a project never saved, with no title")
+        : QStringLiteral("a project never saved, titled \"%1\"").arg(Shorten(title));
+    QString question = QStringLiteral("Wendle was closed before the changes to %1 were saved "
+                                      "(%2). Restore them?")
+                           .arg(project, QLocale().toString(work.info.saved, QLocale::ShortFormat));
+    // The user sees where the next Build writes when it is not the project's own page.
+    if (!info.m_strOutputName.isEmpty()
+        && (info.m_strProjectName.isEmpty() || !info.m_bOutputFromProject
+            || info.m_strOutputFolder != info.m_strProjectFolder))
+        question += QStringLiteral("\n\nThe next Build writes the page %1.")
+                        .arg(Shorten(QDir::toNativeSeparators(
+                            ResolveFileName(info.m_strOutputName, info.m_strOutputFolder))));
+    return question;
+}
+
+}  // namespace
+
 void CWendleDlg::FieldsTouched()
 {
     m_recoveryPause.start();
@@ -19,81 +61,105 @@ void CWendleDlg::FieldsTouched()
         m_recoveryLongest.start();
 }
 
-void CWendleDlg::KeepRecoveryCopy(bool now)
+QString CWendleDlg::KeepRecoveryCopy(bool now)
 {
     m_recoveryPause.stop();
     m_recoveryLongest.stop();
     const bool titleTouched = m_editTitle->isModified();
     const bool textTouched = m_editText->document()->isModified();
-    if (!titleTouched && !textTouched) {
+    if (!titleTouched && !textTouched && !m_bRestored) {
         m_recovery->Remove();
-        return;
+        return {};
     }
     // Only reading a field must happen here; comparing, converting and writing is the worker's.
     const RecoveryCopy::Fields fields{titleTouched ? FieldText(*m_editTitle) : m_keptTitle,
                                       textTouched ? FieldText(*m_editText) : m_keptText,
-                                      m_keptTitle, m_keptText};
-    const RecoveryInfo info{m_strProjectName,
-                            m_strProjectFolder,
-                            m_strOutputName,
-                            m_strOutputFolder,
-                            m_bOutputFromProject,
-                            m_projectHash,
-                            QDateTime::currentDateTime()};
+                                      m_keptTitle, m_keptText, m_bRestored};
+    const RecoveryInfo info{m_files, QDateTime::currentDateTime()};
     if (now)
-        m_recovery->WriteNow(fields, info);
-    else
-        m_recovery->Write(fields, info);
+        return m_recovery->WriteNow(fields, info);
+    m_recovery->Write(fields, info);
+    return {};
 }
 
-void CWendleDlg::SaveRecoveryNow()
+QString CWendleDlg::SaveRecoveryNow()
 {
-    KeepRecoveryCopy(true);
+    return KeepRecoveryCopy(true);
 }
 
-void CWendleDlg::OfferRecoveredWork()
+void CWendleDlg::RecoveryFailed(const QString& message)
 {
-    QStringList damaged;
-    const std::vector<RecoveredWork> left = RecoveryCopy::Left(RecoveryFolder(), &damaged);
-    for (const QString& report : damaged)
+    // Said once: the window works on without copies.
+    if (!std::exchange(m_recoveryFailed, true))
+        m_services.messages.ReportError(
+            this,
+            QStringLiteral("Wendle cannot keep a recovery copy of your typing, so it "
+                           "would be lost if Wendle were killed.\n\n%1")
+                .arg(message));
+}
+
+void CWendleDlg::NeverOfferAgain(const QStringList& names)
+{
+    QStringList done = QString::fromUtf8(m_services.profile.Read(kRecoverySection, kDoneEntry, ""))
+                           .split(' ', Qt::SkipEmptyParts);
+    done << names;
+    done.removeDuplicates();
+    m_services.profile.Write(kRecoverySection, kDoneEntry, done.join(' ').toUtf8());
+}
+
+bool CWendleDlg::OfferRecoveredWork()
+{
+    const QStringList done =
+        QString::fromUtf8(m_services.profile.Read(kRecoverySection, kDoneEntry, ""))
+            .split(' ', Qt::SkipEmptyParts);
+    // Every copy offered here is claimed first, so that no other window offers it meanwhile.
+    LeftCopies left = RecoveryCopy::Left(RecoveryFolder(), done);
+    for (const QString& report : left.damaged)
         m_services.messages.ReportError(
             nullptr, QStringLiteral("A recovery copy cannot be read: %1").arg(report));
-    for (const RecoveredWork& work : left) {
-        const QString project = work.info.projectName.isEmpty()
-            ? QStringLiteral("a project never saved, titled \"%1\"")
-                  .arg(FieldTextFromBytes(work.content.title))
-            : QDir::toNativeSeparators(
-                ResolveFileName(work.info.projectName, work.info.projectFolder));
-        const auto answer = m_services.messages.AskToRestore(
-            nullptr,
-            QStringLiteral("Wendle was closed before the changes to %1 were saved (%2). "
-                           "Restore them?")
-                .arg(project, QLocale().toString(work.info.saved, QLocale::ShortFormat)));
-        if (answer == Messages::RestoreAnswer::Discard)
-            RecoveryCopy::Delete(work.path);
+    bool restored = false;
+    for (const RecoveredWork& work : left.work) {
+        const auto answer = m_services.messages.AskToRestore(nullptr, RestoreQuestion(work));
+        if (answer == Messages::RestoreAnswer::Discard) {
+            const QString reason = work.claim->Delete();
+            if (!reason.isEmpty()) {
+                m_services.messages.ReportError(
+                    nullptr,
+                    QStringLiteral("The recovery copy %1 cannot be removed: %2. It will "
+                                   "not be offered again.")
+                        .arg(work.path, reason));
+                left.stuck << QFileInfo(work.claim->stem()).fileName();
+            }
+        }
         if (answer == Messages::RestoreAnswer::Restore) {
             RestoreWork(work);
             // One window holds one piece of work; the others are offered at the next start.
-            return;
+            restored = true;
+            break;
         }
     }
+    left.stuck.sort();
+    if (left.stuck != done)
+        m_services.profile.Write(kRecoverySection, kDoneEntry, left.stuck.join(' ').toUtf8());
+    return restored;
 }
 
 void CWendleDlg::RestoreWork(const RecoveredWork& work)
 {
-    m_strProjectName = work.info.projectName;
-    m_strProjectFolder = work.info.projectFolder;
-    m_strOutputName = work.info.outputName;
-    m_strOutputFolder = work.info.outputFolder;
-    m_bOutputFromProject = work.info.outputFromProject;
-    m_projectHash = work.info.projectHash;
+    m_files = work.info.files;
+    // The page's name and folder come from a file now: Build checks where it leads first.
+    m_files.m_bOutputFromProject = !m_files.m_strOutputName.isEmpty();
     SetWindowText(*m_editTitle, work.content.title);
     SetWindowText(*m_editText, work.content.text);
     DoDataExchange();
-    // Unsaved work again: closing asks, and this window keeps its own copy from now on.
-    KeepFields({}, {});
+    // Unsaved work again, even when it emptied both fields: closing asks, and this window keeps
+    // its own copy from now on. The copy restored stays until that one is on the disk.
+    m_keptTitle.clear();
+    m_keptText.clear();
+    m_bRestored = true;
     m_editTitle->setModified(true);
     m_editText->document()->setModified(true);
-    KeepRecoveryCopy(true);
-    RecoveryCopy::Delete(work.path);
+    m_recovery->Adopt(work.claim);
+    if (const QString error = KeepRecoveryCopy(true); !error.isEmpty())
+        RecoveryFailed(error);
 }

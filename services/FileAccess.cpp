@@ -97,12 +97,13 @@ std::optional<FileId> FileIdOf(const QString& path)
     return FileId{quint64(status.st_dev), quint64(status.st_ino)};
 }
 
-InputFile::InputFile(const QString& path) : m_path(path)
+InputFile::InputFile(const QString& path, Links links) : m_path(path)
 {
     if (path.isEmpty())
         throw FileError::NoFileChosen();
     // O_NONBLOCK: a FIFO with no writer would block the open; it is refused below instead.
-    m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int noLinks = links == Links::Refuse ? O_NOFOLLOW : 0;
+    m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | noLinks);
     if (m_fd < 0)
         throw FileError(FileError::Action::Read, path, SystemReason(errno));
     // The constructor throws past the destructor, so every failure from here closes the file.

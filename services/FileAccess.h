@@ -43,7 +43,9 @@ std::optional<FileId> FileIdOf(const QString& path);
 // it, where QFile asks the file system about the same path several times.
 class InputFile {
 public:
-    explicit InputFile(const QString& path);
+    // Refuse: for folders others may have planted files in, a link at `path` is not followed.
+    enum class Links { Follow, Refuse };
+    explicit InputFile(const QString& path, Links links = Links::Follow);
     ~InputFile();
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;

@@ -65,9 +65,14 @@ ProfileStore::ProfileStore(QString iniPath) : m_path(std::move(iniPath)) { }
 
 QString ProfileStore::DefaultPath()
 {
-    // GenericConfigLocation honours XDG_CONFIG_HOME and falls back to ~/.config.
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QStringLiteral("wendle.ini"));
+    // GenericConfigLocation honours XDG_CONFIG_HOME and falls back to ~/.config, but Qt 6.4
+    // takes a relative XDG_CONFIG_HOME too, which the XDG rules say to ignore: it would move
+    // with the current folder, which every file prompt changes.
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    const QString folder = config.isEmpty() || QDir::isAbsolutePath(config)
+        ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        : QDir::home().filePath(QStringLiteral(".config"));
+    return QDir(folder).filePath(QStringLiteral("wendle.ini"));
 }
 
 QByteArray ProfileStore::Read(QByteArrayView section, QByteArrayView entry,

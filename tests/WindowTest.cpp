@@ -7,6 +7,7 @@
 #include "app/WendleDlg.h"
 #include "build/PageBuild.h"
 #include "project/ProjectFile.h"
+#include "project/Recovery.h"
 #include "res/DialogTemplate.h"
 #include "res/resource.h"
 #include "services/FileAccess.h"
@@ -22,9 +23,11 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <gmock/gmock.h>
@@ -258,7 +261,25 @@ private:
                  const QByteArray copy = EncodeProject({fields[0], fields[1], fields[2]});
                  Until([&] { return Copies() == QList{copy}; });
              }},
-            {"nocopy", [&] { EXPECT_TRUE(Copies().isEmpty()); }},
+            {"signal", [&] { log << "signal: " + Dlg().SaveRecoveryNow(); }},  // ended by one
+            {"nocopy", [&] { Until([&] { return Copies().isEmpty(); }); }},
+            {"fifo", [&] { EXPECT_EQ(::mkfifo(QFile::encodeName(path), 0600), 0); }},
+            {"sparse",
+             [&] { EXPECT_EQ(::truncate(QFile::encodeName(path), rest.toLongLong()), 0); }},
+            // The copies' worker thread kept busy, so that a copy's write waits; and let go.
+            {"hold", [&] { RecoveryCopy::Workers()->start([this] { held.acquire(); }); }},
+            {"release", [&] { held.release(); }},
+            // A key every 300 ms: the copy kept every ten seconds is there before typing stops.
+            {"steady",
+             [&] {
+                 bool copied = false;
+                 QElapsedTimer typing;
+                 for (typing.start(); typing.elapsed() < arg.toInt(); QTest::qWait(300)) {
+                     Type(control("title"), "x");
+                     copied = copied || !Copies().isEmpty();
+                 }
+                 EXPECT_TRUE(copied);
+             }},
             {"wait", [&] { QTest::qWait(arg.toInt()); }},
             // What must follow.
             {"is", [&] { EXPECT_EQ(ReadFile(path).toStdString(), rest.toStdString()); }},
@@ -482,6 +503,7 @@ private:
     QByteArray mountPoint;
     QProcess tracer;
     QProcess watcher;
+    QSemaphore held;
 };
 
 TEST_F(WindowTest, controlsFollowTheDialogTemplate)
@@ -559,6 +581,18 @@ std::string CrossedName(const testing::TestParamInfo<std::tuple<Row, Row>>& info
 const std::string kLongTitle(40000, 't');  // beyond QLineEdit's usual 32767 characters
 const std::string kLongText(1 << 20, 'x');
 const std::string kBlock(kTemplateBlockSize - 1, '.');  // a template block but its last byte
+const std::string kFill(150000, 'x');  // over half of a 256 KiB disk
+
+// Copy N left by a window that is gone (window-N-N.wendle), then its description, saved at
+// HOUR o'clock, with these fields; kA: project a.wendle with its page p.html, in "@".
+const std::string kCopy = "proj state/wendle/recovery/window-";
+const std::string kA = R"("projectName": "a.wendle", "projectFolder": "@", "outputName": )"
+                       R"("p.html", "outputFolder": "@", "outputFromProject": true)";
+std::string Info(int n, int hour, const std::string& fields)
+{
+    return "put state/wendle/recovery/window-" + std::to_string(n) + '-' + std::to_string(n)
+        + ".json {" + fields + ", \"saved\": \"2026-12-07T" + std::to_string(hour) + ":00:00\"}";
+}
 
 // A row packs its steps as a script reads; left to itself the formatter sets the steps of a
 // long row one to a line.
@@ -836,29 +870,66 @@ const Row kRows[] = {
       "msg Cannot write file @/d/p.html:\nPermission denied", "user root", "is d/p.html old",
       "ls d p.html t.html"}},
     // Recovery copies: kept while closing would ask, gone when nothing would be lost.
-    {{"aCopyIsKeptUntilNothingWouldBeLost", "title a", "copy a||", "SaveAs a.wendle", "nocopy",
+    {{"aCopyIsKeptUntilNothingWouldBeLost", "title a", "copy a||", "key Backspace", "nocopy",
+      "title a", "copy a||", "SaveAs a.wendle", "nocopy",
       "text b", "copy a|b|", "Build p.html", "nocopy", "title c", "copy ac|b|p.html",
       "reply discard", "New", "msg ask:", "nocopy", "title d", "copy d||p.html", "reply discard",
       "close", "msg ask:", "start", "nocopy", "title e", "copy e||", "swap", "offer", "swap"}},
-    {{"aCopyLeftIsOffered", "proj state/wendle/recovery/window-1-1.wendle T|X|p.html",
-      "put state/wendle/recovery/window-1-1.json {\"projectName\": \"a.wendle\", "
-      "\"projectFolder\": \"@\", \"outputName\": \"p.html\", \"outputFolder\": \"@\", "
-      "\"saved\": \"2026-12-07T10:00:00.000\"}", "put state/wendle/recovery/window-2-2.wendle bad",
-      "put state/wendle/recovery/window-2-2.json {}", "reply later", "offer",
+    {{"steadyTypingIsCopied", "steady 12000"}},
+    {{"typingGoesOnWhileACopyIsWritten", "hold", "title a", "wait 1100", "title b", "wait 1100",
+      "fields ab|", "nocopy", "release", "copy ab||"}},
+    {{"nothingIsLeftBehind", "put state/wendle/recovery/window-5-5.json {}",
+      "put state/wendle/recovery/.window-5-5.wendle.x x", "title a", "copy a||", "reply discard",
+      "close", "msg ask:", "start", "ls state/wendle/recovery .window-5-5.wendle.x window-5-5.json",
+      "offer", "ls state/wendle/recovery "}},
+    {{"aCopyLeftIsOffered", kCopy + "1-1.wendle T|X|p.html", Info(1, 10, kA),
+      "put state/wendle/recovery/window-2-2.wendle bad", "put state/wendle/recovery/window-2-2.json {}",
+      kCopy + "3-3.wendle " + kLongTitle + "||", Info(3, 11, "\"x\": 0"), kCopy + "4-4.wendle ||",
+      Info(4, 12, "\"x\": 0"), "reply later", "reply later", "reply later", "offer",
       "msg error: A recovery copy cannot be read: Cannot read file", "msg ask: Wendle was closed "
-      "before the changes to @/a.wendle were saved (", "reply discard",
-      "offer", "msg ask:", "nocopy",
+      "before the changes to a project never saved, with no title were saved (", "msg titled \"" +
+      std::string(60, 't') + "\xe2\x80\xa6" + std::string(60, 't') + "\" were saved (",
+      "msg ask: Wendle was closed before the changes to @/a.wendle were saved (", "reply discard",
+      "reply discard", "reply discard", "offer", "msg ask:", "msg ask:", "msg ask:", "nocopy",
       "is state/wendle/recovery/damaged-window-2-2.wendle bad"}},
-    {{"aRestoredCopyIsUnsavedWork", "proj state/wendle/recovery/window-1-1.wendle T|X|p.html",
-      "put state/wendle/recovery/window-1-1.json {\"projectName\": \"a.wendle\", "
-      "\"projectFolder\": \"@/o\", \"outputName\": \"p.html\", \"outputFolder\": \"@/o\", "
-      "\"outputFromProject\": true, \"saved\": \"2026-12-07T10:00:00.000\"}", "reply restore",
+    {{"filesInTheRecoveryFolderAreInput", "put s.txt secret", Info(6, 10, kA),
+      "link state/wendle/recovery/window-6-6.wendle @/s.txt", kCopy + "8-8.wendle T|X|",
+      "put state/wendle/recovery/window-8-8.json", "sparse state/wendle/recovery/window-8-8.json "
+      "107374182400", kCopy + "9-9.wendle T|X|", "fifo state/wendle/recovery/window-9-9.json",
+      "offer", "msg symbolic links", "msg too large to be a description", "msg a device, a pipe or a socket",
+      "is s.txt secret"}},
+    {{"aReadOnlyRecoveryFolder", "mount state/wendle/recovery", kCopy + "1-1.wendle T|X|p.html",
+      Info(1, 10, kA), "put state/wendle/recovery/window-2-2.wendle bad",
+      "readonly state/wendle/recovery 1", "reply discard", "offer",
+      "msg It cannot be moved aside (Read-only file system), so it stays where it is", "msg ask:",
+      "msg error: The recovery copy", "offer", "readonly state/wendle/recovery 0", "offer",
+      "ls state/wendle/recovery damaged-window-2-2.wendle"}},
+    {{"aRestoreOnAFullDiskKeepsTheCopy", "mount state/wendle/recovery",
+      kCopy + "1-1.wendle T|" + kFill + "|", Info(1, 10, kA), "reply restore", "offer", "msg ask:",
+      "msg error: Wendle cannot keep a recovery copy", "isproj state/wendle/recovery/window-1-1."
+      "wendle T|" + kFill + "|", "swap", "offer", "swap"}},
+    {{"aRestoredPageElsewhereAsks", "mkdir o", kCopy + "1-1.wendle ||v.html", Info(1, 10,
+      R"("projectName": "a.wendle", "projectFolder": "@", "outputName": "v.html", )"
+      R"("outputFolder": "@/o")"), "reply restore", "offer",
+      "msg Restore them?\n\nThe next Build writes the page @/o/v.html.", "copy ||v.html",
+      "reply no", "Build", "msg ask: This project writes its page outside the project's folder, "
+      "to\n@/o/v.html", "gone o/v.html", "reply cancel", "key Escape", "msg ask: The title"}},
+    {{"aRestoredCopyKnowsItsProject", "proj a.wendle T|X|p.html", kCopy + "1-1.wendle T!|X|p.html",
+      Info(1, 10, kA + R"(, "projectDigest": )"
+      R"("200a5ca118146b696c80e0f20a51185944ca5d5ed58f59324bf76237a4b4d363")"), "reply restore",
+      "offer", "msg ask:", "Save", "isproj a.wendle T!|X|p.html", "start", kCopy + "1-1.wendle U||",
+      Info(1, 10, R"("projectNameBytes": "Yekud2VuZGxl", "outputNameBytes": "cIAuaHRtbA==")"),
+      "reply restore", "offer", "msg ask:", "names t.html|a\xe9.wendle|p\x80.html"}},
+    {{"aRestoredCopyIsUnsavedWork", kCopy + "1-1.wendle T|X|p.html", Info(1, 10,
+      R"("projectName": "a.wendle", "projectFolder": "@/o", "outputName": "p.html", )"
+      R"("outputFolder": "@/o", "outputFromProject": true, "projectHash": "1")"), "reply restore",
       "offer", "msg ask:", "fields T|X", "names t.html|a.wendle|p.html", "copy T|X|p.html",
-      "reply cancel", "close", "msg ask: The title and text", "mkdir o", "Save",
+      "reply cancel", "close", "msg ask: The title and text", "proj o/a.wendle O||", "reply save",
+      "Save", "msg ask: Wendle cannot tell whether the project @/o/a.wendle was changed",
       "isproj o/a.wendle T|X|p.html", "nocopy"}},
-    {{"aCopyThatCannotBeWrittenIsToldOnce", "put state/wendle x", "title a",
-      "wait 1500", "msg error: Wendle cannot keep a recovery copy", "title b", "wait 1500",
-      "SaveAs a.wendle"}},
+    {{"aCopyThatCannotBeWrittenIsToldOnce", "put state/wendle x", "title a", "signal",
+      "msg signal: Cannot write", "title b", "wait 1500",
+      "msg error: Wendle cannot keep a recovery copy", "title c", "wait 1500", "SaveAs a.wendle"}},
     {{"aRemovedFolder", "put g/t.html %s%s", "SaveAs g/a.wendle", "Build g/p.html", "rm g", "Save",
       "msg Cannot write file @/g/a.wendle:\n", "Build",
       "msg Cannot read file t.html:\nNo such file or directory.", "mkdir g", "Save",
@@ -992,6 +1063,16 @@ TEST(FieldText, convertsLineBreaksBothWays)
     EXPECT_EQ(BytesFromFieldText(u"a\u2028b\nc"), "a\r\nb\r\nc");
     EXPECT_TRUE(SameFieldText(u"a\u2029b\u2028", u"a\nb\n"));
     EXPECT_FALSE(SameFieldText(u"a\nb", u"a\rb") || SameFieldText(u"a\nb", u"a\n"));
+}
+
+TEST(XdgFolders, aRelativeOneIsIgnored)
+{
+    // Taken relative, the folders would move with the current folder at every file prompt.
+    const QByteArray state = qgetenv("XDG_STATE_HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_STATE_HOME", "s"), qputenv("XDG_CONFIG_HOME", "c");
+    EXPECT_EQ(RecoveryFolder(), QDir::home().filePath(".local/state/wendle/recovery"));
+    EXPECT_EQ(ProfileStore::DefaultPath(), QDir::home().filePath(".config/wendle.ini"));
+    qputenv("XDG_STATE_HOME", state), qputenv("XDG_CONFIG_HOME", config);
 }
 
 TEST(OutputFile, aGroupReportsTheFileWhoseRenameFailed)

@@ -8,8 +8,9 @@
 #     make run, with F12 and Build, is preview_test.py's.)
 #   a11y: the demo's window read through the accessibility bus, in a session bus of its own
 #     (a11y_test.py); skipped (77) where no session bus can start.
-#   recovery: typed work survives kill -9 and SIGTERM, is offered at the next start and
-#     restored, or kept for later.
+#   recovery: typed work survives kill -9, SIGTERM and SIGINT, is offered at the next start and
+#     restored before a project on the command line is asked about, or kept for later; a
+#     signal that finds the copy unwritable says so and ends the program.
 #   package: the Debian package holds the program, launcher, icons, metadata, MIME type and
 #     manual page; the validators and lintian pass, and the dependencies were computed.
 set -euo pipefail
@@ -80,8 +81,14 @@ elif [[ $part == recovery ]]; then
   keys key End type KILLED
   has "Welcome to WendleKILLED" || fail "no recovery copy after typing"
   kill -9 $pid; wait $pid || true
-  "$wendle" & pid=$!
+  "$wendle" welcome.wendle & pid=$!
   keys key Return && has "Welcome to WendleKILLED" || fail "not restored"
+  # The project on the command line is asked about only once the restored work is shown.
+  for ((i = 0; i < 100; i++)); do
+    (( $(xdotool search --onlyvisible --name "^Tasco's Wendle\$" | wc -l) > 1 )) && break; sleep 0.1
+  done
+  (( i < 100 )) || fail "asked about restored work that was not shown"
+  xdotool key Escape  # Cancel, so the restored work stays
   main=$(window) && keys key Escape  # closing asks, as for any unsaved work
   until ask=$(xdotool search --onlyvisible --name "^Tasco's Wendle\$" | grep -vx "$main"); do sleep 0.1; done
   xdotool windowfocus --sync "$ask" 2> /dev/null; xdotool key Escape  # and Escape there keeps it
@@ -93,8 +100,19 @@ elif [[ $part == recovery ]]; then
   "$wendle" & pid=$!
   ask=$(window) && keys key Escape
   while xdotool search --onlyvisible --name "^Tasco's Wendle\$" | grep -qx "$ask"; do sleep 0.1; done
-  keys key Escape && wait $pid || fail "exit status $?"
+  keys type I && sleep 0.3 && kill -INT $pid; wait $pid || true  # Ctrl+C is a signal too
   has "Welcome to WendleKILLEDT" || fail "the copy was not kept"
+  has I || fail "SIGINT lost the last keystroke"
+  # A copy that cannot be written: the signal says so on standard error and ends the program.
+  rm -r state && printf x > state
+  status=0
+  "$wendle" 2> err & pid=$!
+  keys type U && sleep 0.3 && kill -HUP $pid
+  (sleep 10; kill -9 $pid 2> /dev/null) & dog=$!
+  wait $pid || status=$?
+  kill $dog 2> /dev/null || true
+  (( status == 129 )) || fail "SIGHUP waited for a click (status $status)"
+  grep -q "the typing could not be kept" err || fail "the failed copy was not told"
 else
   cpack --config "$build/CPackConfig.cmake" -B "$work" > "$work/log" 2>&1 || { cat "$work/log"; fail cpack; }
   deb=$(ls "$work"/wendle_*.deb)
