@@ -12,6 +12,7 @@
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
+#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
@@ -32,10 +33,12 @@
 #include <csignal>
 #include <set>
 
+#include <arpa/inet.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,6 +73,40 @@ void WriteFile(const QString& path, const QByteArray& bytes)
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
+// The user's browser, as F12 reaches it: each address it is asked to open is logged.
+class Browser : public QObject {
+    Q_OBJECT
+public:
+    QStringList* log = nullptr;
+    QUrl last;
+public slots:
+    void Open(const QUrl& url) { *log << "open: " + url.toString(), last = url; }
+};
+
+// A request to the preview server at `url` (127.0.0.1), as a tab sends it; reads are bounded.
+int Request(const QUrl& url, const QByteArray& path)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{AF_INET, htons(quint16(url.port())), {htonl(INADDR_LOOPBACK)}, {}};
+    const timeval limit{5, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+    const QByteArray request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1:"
+        + QByteArray::number(url.port()) + "\r\nAccept: text/event-stream\r\n\r\n";
+    EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    EXPECT_EQ(::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL),
+              request.size());
+    return fd;
+}
+
+QByteArray Receive(int fd, int flags)
+{
+    char buffer[4096];
+    QByteArray received;
+    for (ssize_t length; (length = ::recv(fd, buffer, sizeof buffer, flags)) > 0;)
+        received.append(buffer, length);
+    return received;
+}
+
 class WindowTest : public testing::Test, private FilePrompt, private Messages {
 protected:
     WindowTest()
@@ -78,6 +115,8 @@ protected:
         WriteFile(profile.path(), "[Template File]\nFileName=t.html\n");
         QDir::setCurrent(root.path());
         qputenv("XDG_STATE_HOME", QFile::encodeName(config.filePath("state")));
+        browser.log = &log;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "Open");
     }
 
     ~WindowTest() override
@@ -86,6 +125,9 @@ protected:
         EXPECT_TRUE(answers.isEmpty() && replies.isEmpty()) << "answers left over";
         window.reset();
         other.reset();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        for (const auto& tab : tabs)
+            ::close(tab.fd);
         User("root");
         if (!mountPoint.isEmpty())
             ::umount2(mountPoint.constData(), MNT_DETACH);
@@ -251,6 +293,28 @@ private:
              }},
             {"nocopy", [&] { EXPECT_TRUE(Copies().isEmpty()); }},
             {"wait", [&] { QTest::qWait(arg.toInt()); }},
+            // A browser tab on the page F12 opened last: its event stream, until the end.
+            {"tab",
+             [&] {
+                 tabs.push_back(
+                     {browser.last,
+                      Request(browser.last, "/.wendle-reload" + browser.last.path().toUtf8()),
+                      {}});
+                 Until([&] {
+                     return (tabs.back().seen += Receive(tabs.back().fd, MSG_DONTWAIT))
+                         .contains(": open");
+                 });
+             }},
+            {"reloads",
+             [&] {
+                 Tab& tab = tabs.at(name.toUInt());
+                 Until([&] {
+                     return (tab.seen += Receive(tab.fd, MSG_DONTWAIT)).contains("data: reload");
+                 });
+                 const int fd = Request(tab.url, tab.url.path().toUtf8());  // the page it reloads
+                 EXPECT_THAT(Receive(fd, 0).toStdString(), HasSubstr(rest.toStdString()));
+                 ::close(fd);
+             }},
             // What must follow.
             {"is", [&] { EXPECT_EQ(ReadFile(path).toStdString(), rest.toStdString()); }},
             {"same", [&] { EXPECT_EQ(ReadFile(path), ReadFile(QString::fromUtf8(rest))); }},
@@ -471,6 +535,13 @@ private:
     QByteArray mountPoint;
     QProcess tracer;
     QProcess watcher;
+    Browser browser;
+    struct Tab {
+        QUrl url;
+        int fd;
+        QByteArray seen;
+    };
+    std::vector<Tab> tabs;
 };
 
 TEST_F(WindowTest, controlsFollowTheDialogTemplate)
@@ -580,6 +651,14 @@ const Row kRows[] = {
     {{"f1ShowsTheVersion", "key F1", "msg info: Tasco's Wendle v0.5"}},
 
     // Build and Build As.
+    {{"eachPreviewedPageReloadsItself", "put a/t.html <i>%s</i>%s", "put b/t.html <b>%s</b>%s",
+      "title A", "choose a/index.html", "key F12", "msg open: http://127.0.0.1:", "tab",
+      "key F12", "msg (none)", "BuildAs b/index.html", "key F12", "msg open:", "tab",
+      "BuildAs a/index.html", "reloads 0 <i>A</i>", "title !", "BuildAs b/index.html",
+      "reloads 1 <b>A!</b>"}},
+    {{"f12AfterARefusedBuildShowsNothing", "Build p.html", "proj a.wendle T|X|../p.html",
+      "Open a.wendle", "reply no", "key F12", "msg ask: This project writes its page outside",
+      "msg (none)"}},
     {{"buildAsksOnceThenReuses", "title Home", "text Hi", "Build i.html",
       "prompt Save html HTML files(*.html)|*.html|| window", "is i.html <h1>Home</h1>Hi", "title !",
       "Build", "is i.html <h1>Home!</h1>Hi", "ls . i.html t.html", "BuildAs j.html",
@@ -985,3 +1064,5 @@ int main(int argc, char* argv[])
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+#include "WindowTest.moc"
