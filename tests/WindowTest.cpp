@@ -98,13 +98,14 @@ int Request(const QUrl& url, const QByteArray& path)
     return fd;
 }
 
-QByteArray Receive(int fd, int flags)
+// What comes until `marker` does, or the end, or 5 s without a byte.
+QByteArray ReadUntil(int fd, const QByteArray& marker)
 {
     char buffer[4096];
-    QByteArray received;
-    for (ssize_t length; (length = ::recv(fd, buffer, sizeof buffer, flags)) > 0;)
-        received.append(buffer, length);
-    return received;
+    QByteArray got;
+    for (ssize_t n; !got.contains(marker) && (n = ::recv(fd, buffer, sizeof buffer, 0)) > 0;)
+        got.append(buffer, n);
+    return got;
 }
 
 class WindowTest : public testing::Test, private FilePrompt, private Messages {
@@ -127,7 +128,7 @@ protected:
         other.reset();
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         for (const auto& tab : tabs)
-            ::close(tab.fd);
+            ::close(tab.second);
         User("root");
         if (!mountPoint.isEmpty())
             ::umount2(mountPoint.constData(), MNT_DETACH);
@@ -296,24 +297,17 @@ private:
             // A browser tab on the page F12 opened last: its event stream, until the end.
             {"tab",
              [&] {
-                 tabs.push_back(
-                     {browser.last,
-                      Request(browser.last, "/.wendle-reload" + browser.last.path().toUtf8()),
-                      {}});
-                 Until([&] {
-                     return (tabs.back().seen += Receive(tabs.back().fd, MSG_DONTWAIT))
-                         .contains(": open");
-                 });
+                 const QUrl& url = browser.last;
+                 tabs.push_back({url, Request(url, "/.wendle-reload" + url.path().toUtf8())});
+                 EXPECT_TRUE(ReadUntil(tabs.back().second, ": open").contains(": open"));
              }},
             {"reloads",
              [&] {
-                 Tab& tab = tabs.at(name.toUInt());
-                 Until([&] {
-                     return (tab.seen += Receive(tab.fd, MSG_DONTWAIT)).contains("data: reload");
-                 });
-                 const int fd = Request(tab.url, tab.url.path().toUtf8());  // the page it reloads
-                 EXPECT_THAT(Receive(fd, 0).toStdString(), HasSubstr(rest.toStdString()));
-                 ::close(fd);
+                 const auto& [url, fd] = tabs.at(name.toUInt());
+                 EXPECT_TRUE(ReadUntil(fd, "data: reload").contains("data: reload"));
+                 const int page = Request(url, url.path().toUtf8());  // what the tab reloads
+                 EXPECT_TRUE(ReadUntil(page, rest).contains(rest));
+                 ::close(page);
              }},
             // What must follow.
             {"is", [&] { EXPECT_EQ(ReadFile(path).toStdString(), rest.toStdString()); }},
@@ -536,12 +530,7 @@ private:
     QProcess tracer;
     QProcess watcher;
     Browser browser;
-    struct Tab {
-        QUrl url;
-        int fd;
-        QByteArray seen;
-    };
-    std::vector<Tab> tabs;
+    std::vector<std::pair<QUrl, int>> tabs;
 };
 
 TEST_F(WindowTest, controlsFollowTheDialogTemplate)
