@@ -10,7 +10,8 @@
 #   recovery: typed work survives kill -9 and SIGTERM, is offered at the next start and
 #     restored, or kept for later.
 #   package: the Debian package holds the program, launcher, icons, metadata, MIME type and
-#     manual page; the validators and lintian pass, and the dependencies were computed.
+#     manual page; the validators and lintian pass, and the dependencies were computed. make
+#     package runs it on the optimised build, the one users install.
 set -euo pipefail
 part=$1 wendle=$2 build=$3 id=$4
 if [[ $part != package && -z ${WENDLE_IN_X:-} ]]; then
@@ -98,7 +99,7 @@ else
   for path in bin/wendle libexec/wendle/libwendle_preview.so $icons/{48x48,scalable}/mimetypes/application-x-wendle-project.*; do
     [[ -f $path ]] || fail "the package lacks /usr/$path"
   done
-  [[ $(dpkg-deb -f "$deb" Depends) =~ libc6.*libqt6widgets6 ]] || fail "dependencies not computed"
+  [[ $(dpkg-deb -f "$deb" Depends) =~ libc6.*libmicrohttpd12.*libqt6widgets6 ]] || fail "dependencies not computed"
   desktop-file-validate "share/applications/$id.desktop" || fail "desktop entry"
   grep -qx 'MimeType=application/x-wendle-project;' "share/applications/$id.desktop" &&
     grep -qx 'Exec=wendle %f' "share/applications/$id.desktop" || fail "the launcher opens no project"
