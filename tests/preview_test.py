@@ -76,11 +76,8 @@ for name, data in {"secret.txt": SECRET, "site/.env": SECRET, "site/.git/config"
 for link, target in (("out.html", "../secret.txt"), ("up", ".."), ("e.html", ".env")):
     os.symlink(target, os.path.join(site, link))
 
-os.mkfifo(os.path.join(site, "f.html"))
-try:
-    os.mknod(os.path.join(site, "null.txt"), 0o666 | 0o020000, os.makedev(1, 3))
-except PermissionError:  # no devices in this container: the FIFO stands for both
-    pass
+os.mkfifo(os.path.join(site, "f.html"))  # and a device, where this container may make one
+subprocess.run(["mknod", "-m", "666", os.path.join(site, "null.txt"), "c", "1", "3"], stderr=subprocess.DEVNULL)
 
 if mode == "server":
     server, url, port = serve()
