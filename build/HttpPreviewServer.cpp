@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -98,6 +99,8 @@ private:
     MHD_Result OpenStream(MHD_Connection* connection, const QString& file);
     static ssize_t ReadStream(void* cls, uint64_t pos, char* buffer, size_t max);
     static void CloseStream(void* cls);
+    // Resumes the suspended streams for which `wake` is true.
+    void Resume(const std::function<bool(Tab&)>& wake);
 
     PreviewFileOpener m_open;
     std::vector<std::unique_ptr<Site>> m_sites;
@@ -248,16 +251,11 @@ MHD_Result HttpPreviewServer::OpenStream(MHD_Connection* connection, const QStri
         delete tab;
         return MHD_NO;
     }
+    // Streams the browser has closed since are ended now, so that reloading a page by hand
+    // again and again cannot fill the server with them.
+    Resume([](Tab& old) { return old.suspended && (old.gone = !IsOpen(old)); });
     {
-        // Streams the browser has closed since are ended now, so that reloading a page by hand
-        // again and again cannot fill the server with them.
         const std::lock_guard lock(m_mutex);
-        for (Tab* old : m_tabs)
-            if (old->suspended && !IsOpen(*old)) {
-                old->gone = true;
-                old->suspended = false;
-                MHD_resume_connection(old->connection);
-            }
         m_tabs.push_back(tab);
     }
     return Send(connection, MHD_HTTP_OK, response,
@@ -295,14 +293,7 @@ void HttpPreviewServer::CloseStream(void* cls)
 HttpPreviewServer::~HttpPreviewServer()
 {
     // The library stops only when no connection is suspended.
-    {
-        const std::lock_guard lock(m_mutex);
-        for (Tab* tab : m_tabs) {
-            tab->gone = true;
-            if (std::exchange(tab->suspended, false))
-                MHD_resume_connection(tab->connection);
-        }
-    }
+    Resume([](Tab& tab) { return tab.gone = true; });
     for (const auto& site : m_sites)
         MHD_stop_daemon(site->daemon);
     for (const Folder& folder : m_folders)
@@ -361,13 +352,22 @@ bool HttpPreviewServer::IsShown(const QString& file) const
 void HttpPreviewServer::Reload(const QString& file)
 {
     const QString real = QFileInfo(file).canonicalFilePath();
-    const std::lock_guard lock(m_mutex);
-    for (Tab* tab : m_tabs)
-        if (tab->file == real) {
-            tab->reload = true;
-            if (std::exchange(tab->suspended, false))
-                MHD_resume_connection(tab->connection);
-        }
+    Resume([&real](Tab& tab) { return tab.reload = tab.reload || tab.file == real; });
+}
+
+void HttpPreviewServer::Resume(const std::function<bool(Tab&)>& wake)
+{
+    // Resumed outside the lock, so that no lock of ours is ever held while the library waits
+    // for one of its own; a suspended connection stays the library's to close until then.
+    std::vector<MHD_Connection*> resumed;
+    {
+        const std::lock_guard lock(m_mutex);
+        for (Tab* tab : m_tabs)
+            if (wake(*tab) && std::exchange(tab->suspended, false))
+                resumed.push_back(tab->connection);
+    }
+    for (MHD_Connection* connection : resumed)
+        MHD_resume_connection(connection);
 }
 
 }  // namespace
