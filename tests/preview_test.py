@@ -120,12 +120,10 @@ if mode == "server":
         (get("/p.html", extra="Connection: close\r\n"), (200,))]:
         assert status in allowed and SECRET not in data, data[:300]
     # A 1 GiB file to clients that do not read: sent as the socket drains, the memory stays.
-    with open(os.path.join(site, "big.bin"), "wb") as f:
-        f.truncate(1 << 30)
+    open(os.path.join(site, "big.bin"), "wb").truncate(1 << 30)
     rss = lambda: int(re.search(r"VmRSS:\s+(\d+)", open(f"/proc/{server.pid}/status").read())[1]) << 10
     before, hogs = rss(), [socket.create_connection(("127.0.0.1", port)) for _ in range(3)]
-    for hog in hogs:
-        hog.sendall(f"GET /big.bin HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\n\r\n".encode())
+    [hog.sendall(f"GET /big.bin HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\n\r\n".encode()) for hog in hogs]
     assert b"Content-Length: 1073741824" in get("/big.bin", method="HEAD")[1]
     time.sleep(1)  # long enough for a server that reads the file whole to grow
     assert get("/p.html")[0] == 200 and rss() - before < 64 << 20, (before, rss())
@@ -139,8 +137,7 @@ if mode == "server":
              lambda p: open(p, "w").close())[n % 3](f"{race}/new")
             os.rename(f"{race}/new", f"{race}/r.txt")
             n += 1
-    swapper = threading.Thread(target=swap)
-    swapper.start()
+    (swapper := threading.Thread(target=swap)).start()
     while time.time() < swapping:
         status, data = get("/race/r.txt")
         assert status in (200, 404) and SECRET not in data, data
