@@ -29,11 +29,14 @@ test: deps format-check
 test-fresh:
 	scripts/test-fresh.sh
 
-# A Debian package of an optimised build: out/release/wendle_*.deb
+# A Debian package of an optimised build: out/release/wendle_*.deb, then the package test on
+# it (lintian among its checks), since the optimised build is the one users install.
 package: deps
 	cmake --preset release
 	cmake --build --preset release
 	cd out/release && cpack
+	tests/desktop_test.sh package out/release/wendle out/release \
+	  "$$(sed -n 's/^WENDLE_APP_ID:STRING=//p' out/release/CMakeCache.txt)"
 
 # Every fuzz target for FUZZ_SECONDS (default 60) each, with clang's libFuzzer.
 FUZZ_SECONDS ?= 60

@@ -216,11 +216,10 @@ int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
         QString error;
         const quint16 port = quint16(batch.port ? batch.port : kPreviewPort);
         server = PreviewServer::Load(&error);
-        if (!server || !server->Listen(port, batch.port != 0, &error)) {
+        if (!server || !server->Serve(QDir::currentPath(), port, batch.port != 0, &error)) {
             ReportFailure(QStringLiteral("Cannot serve on 127.0.0.1:%1: %2.").arg(port).arg(error));
             return 1;
         }
-        server->SetRoot(QDir::currentPath());
         built = [&](const QString& page) {
             server->Reload(page);
             if (!announced.insert(page).second)

@@ -77,15 +77,15 @@ void CWendleDlg::OnPreview()
     OnBuild();
     if (m_strBuiltPage.isEmpty())
         return;  // the user chose not to build
-    if (!m_preview) {
-        QString error;
-        auto server = PreviewServer::Load(&error);
-        if (!server || !server->Listen(kPreviewPort, false, &error))
-            throw CommandError(
-                QStringLiteral("The page was built, but it cannot be shown: %1").arg(error));
-        m_preview = std::move(server);
-    }
-    m_preview->SetRoot(QFileInfo(m_strBuiltPage).absolutePath());
+    // Each page's folder is served on a port of its own, so that a tab shown earlier keeps its
+    // page whatever is previewed later.
+    QString error;
+    if (!m_preview)
+        m_preview = PreviewServer::Load(&error);
+    if (!m_preview
+        || !m_preview->Serve(QFileInfo(m_strBuiltPage).absolutePath(), kPreviewPort, false, &error))
+        throw CommandError(
+            QStringLiteral("The page was built, but it cannot be shown: %1").arg(error));
     if (m_preview->IsShown(m_strBuiltPage))
         return;  // Build has reloaded it
     const QUrl url = m_preview->UrlFor(m_strBuiltPage);

@@ -1,12 +1,17 @@
 #include "build/PreviewServer.h"
 
-#include "services/FileAccess.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
+
+#include <climits>
+#include <fcntl.h>
+#include <linux/openat2.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -18,9 +23,20 @@ bool HasHiddenPart(const QString& relative)
     return false;
 }
 
+// The path a descriptor reaches now, as the kernel keeps it.
+QString PathOf(int fd)
+{
+    char buffer[PATH_MAX];
+    const ssize_t length = readlink(
+        QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(), buffer, sizeof buffer);
+    return length > 0 && length < ssize_t(sizeof buffer)
+        ? QFile::decodeName(QByteArray(buffer, length))
+        : QString();
+}
+
 }  // namespace
 
-QString PreviewFileFor(const QString& root, QByteArrayView path)
+PreviewFile OpenPreviewFile(int folder, QByteArrayView path)
 {
     // Decoded once: "%2e%2e" is "..", and "%252e" a name with a percent sign in it.
     const QByteArray decoded = QByteArray::fromPercentEncoding(path.toByteArray());
@@ -31,15 +47,29 @@ QString PreviewFileFor(const QString& root, QByteArrayView path)
     for (const QByteArray& part : decoded.mid(1).split('/'))
         if (part.isEmpty() || part.startsWith('.'))
             return {};
-    // Links are followed as the browser's request will be served, then the real file must be
-    // in the folder, and not hidden there either.
-    const QFileInfo file(root + QFile::decodeName(decoded));
-    const QString real = file.canonicalFilePath();
-    const QString realRoot = QFileInfo(root).canonicalFilePath();
-    if (real.isEmpty() || realRoot.isEmpty() || !file.isFile() || !IsInFolder(real, realRoot)
-        || HasHiddenPart(QDir(realRoot).relativeFilePath(real)))
+    // One open, below the folder's descriptor: the kernel refuses every step, by ".." or by a
+    // link, that would leave the folder, and the magic links of /proc. Non-blocking, so that a
+    // FIFO cannot stop the server. glibc 2.36 has no wrapper for openat2.
+    open_how how{};
+    how.flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    how.resolve = RESOLVE_BENEATH | RESOLVE_NO_MAGICLINKS;
+    PreviewFile file;
+    file.fd = int(syscall(SYS_openat2, folder, decoded.constData() + 1, &how, sizeof how));
+    if (file.fd < 0)
         return {};
-    return real;
+    // What was opened is checked, not the name: a regular file, not hidden where it really is
+    // (a link inside the folder may lead to .env).
+    struct stat status { };
+    file.path = PathOf(file.fd);
+    const QString root = PathOf(folder);
+    if (fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode) || root.isEmpty()
+        || !file.path.startsWith(root + QLatin1Char('/'))
+        || HasHiddenPart(file.path.mid(root.size() + 1)) || fcntl(file.fd, F_SETFL, 0) != 0) {
+        close(file.fd);
+        return {};
+    }
+    file.size = status.st_size;
+    return file;
 }
 
 std::unique_ptr<PreviewServer> PreviewServer::Load(QString* error)
@@ -52,7 +82,7 @@ std::unique_ptr<PreviewServer> PreviewServer::Load(QString* error)
         if (!QFileInfo::exists(path))
             continue;
         if (const auto create = CreatePreviewServer(module.resolve(kCreatePreviewServer)))
-            return std::unique_ptr<PreviewServer>(create(PreviewFileFor));
+            return std::unique_ptr<PreviewServer>(create(OpenPreviewFile));
         *error = module.errorString();
         return nullptr;
     }
@@ -61,21 +91,24 @@ std::unique_ptr<PreviewServer> PreviewServer::Load(QString* error)
     return nullptr;
 }
 
-void PreviewServer::SetRoot(const QString& folder)
-{
-    m_root = QFileInfo(folder).canonicalFilePath();
-}
-
 QUrl PreviewServer::UrlFor(const QString& file) const
 {
     const QString real = QFileInfo(file).canonicalFilePath();
-    const QString relative = QDir(m_root).relativeFilePath(real);
+    const Folder* innermost = nullptr;
+    for (const Folder& folder : m_folders)
+        if (real.startsWith(folder.root + QLatin1Char('/'))
+            && (!innermost || folder.root.size() > innermost->root.size()))
+            innermost = &folder;
+    if (!innermost)
+        return {};
     QUrl url;
     url.setScheme(QStringLiteral("http"));
     url.setHost(QStringLiteral("127.0.0.1"));
-    url.setPort(m_port);
-    url.setPath(QLatin1Char('/') + relative);
-    if (PreviewFileFor(m_root, url.path(QUrl::FullyEncoded).toUtf8()) != real)
-        return {};
-    return url;
+    url.setPort(innermost->port);
+    url.setPath(real.mid(innermost->root.size()));
+    const PreviewFile served =
+        OpenPreviewFile(innermost->fd, url.path(QUrl::FullyEncoded).toUtf8());
+    if (served.fd >= 0)
+        close(served.fd);
+    return served.path == real ? url : QUrl();
 }

@@ -1,7 +1,7 @@
 // The preview server's map from a request's path to a file, on arbitrary bytes: whatever comes
-// in, the answer is a regular file in the served folder or below it and not hidden, or none.
+// in, the answer is an open regular file in the served folder or below it and not hidden, or none.
 // The folder holds the ways out that a site can have: a link to a file outside, a link to the
-// folder above, a link to a hidden file, hidden files and folders.
+// folder above, a link to a hidden file, hidden files and folders, a FIFO that would block.
 #include "build/PreviewServer.h"
 #include "fuzz/FuzzInput.h"
 
@@ -10,11 +10,16 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 struct Site {
     QTemporaryDir dir;
     QString root = dir.filePath("site");
+    int fd = -1;
 
     Site()
     {
@@ -26,7 +31,9 @@ struct Site {
                                            {".env", "e.html"},
                                            {"sub/.git", "g"}})
             QFile::link(target, root + '/' + link);
+        mkfifo(QFile::encodeName(root + "/f.html").constData(), 0600);
         root = QFileInfo(root).canonicalFilePath();
+        fd = open(QFile::encodeName(root).constData(), O_PATH | O_DIRECTORY);
     }
 };
 
@@ -35,12 +42,15 @@ struct Site {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const Site site;
-    const QString file = PreviewFileFor(
-        site.root, QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
-    if (file.isEmpty())
+    const PreviewFile file = OpenPreviewFile(
+        site.fd, QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
+    if (file.fd < 0)
         return 0;
-    const QString relative = QDir(site.root).relativeFilePath(file);
-    FUZZ_CHECK(file.startsWith(site.root + '/') && QFileInfo(file).isFile());
+    struct stat status { };
+    const QString relative = QDir(site.root).relativeFilePath(file.path);
+    FUZZ_CHECK(fstat(file.fd, &status) == 0 && S_ISREG(status.st_mode));
+    FUZZ_CHECK(file.path.startsWith(site.root + '/') && QFileInfo(file.path).isFile());
     FUZZ_CHECK(!relative.startsWith('.') && !relative.contains(QStringLiteral("/.")));
+    close(file.fd);
     return 0;
 }

@@ -10,8 +10,7 @@ packages=(
   g++ cmake make pkg-config git
   clang-format-14         # the style check of make test
   qt6-base-dev            # Qt 6 Widgets, with Qt Test
-  qt6-httpserver-dev qt6-websockets-dev   # the preview server (QHttpServer, whose CMake
-                          # package needs QtWebSockets' and its Debian package does not say so)
+  libmicrohttpd-dev       # the preview server (GNU libmicrohttpd)
   libgtest-dev libgmock-dev   # GoogleTest and GoogleMock
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n  # lupdate, lrelease
                           # and their CMake functions; Qt's own catalogues

@@ -13,6 +13,7 @@
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
+#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
@@ -35,10 +36,12 @@
 #include <csignal>
 #include <set>
 
+#include <arpa/inet.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -73,6 +76,41 @@ void WriteFile(const QString& path, const QByteArray& bytes)
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
+// The user's browser, as F12 reaches it: each address it is asked to open is logged.
+class Browser : public QObject {
+    Q_OBJECT
+public:
+    QStringList* log = nullptr;
+    QUrl last;
+public slots:
+    void Open(const QUrl& url) { *log << "open: " + url.toString(), last = url; }
+};
+
+// A request to the preview server at `url` (127.0.0.1), as a tab sends it; reads are bounded.
+int Request(const QUrl& url, const QByteArray& path)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{AF_INET, htons(quint16(url.port())), {htonl(INADDR_LOOPBACK)}, {}};
+    const timeval limit{5, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+    const QByteArray request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1:"
+        + QByteArray::number(url.port()) + "\r\nAccept: text/event-stream\r\n\r\n";
+    EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    EXPECT_EQ(::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL),
+              request.size());
+    return fd;
+}
+
+// What comes until `marker` does, or the end, or 5 s without a byte.
+QByteArray ReadUntil(int fd, const QByteArray& marker)
+{
+    char buffer[4096];
+    QByteArray got;
+    for (ssize_t n; !got.contains(marker) && (n = ::recv(fd, buffer, sizeof buffer, 0)) > 0;)
+        got.append(buffer, n);
+    return got;
+}
+
 class WindowTest : public testing::Test, private FilePrompt, private Messages {
 protected:
     WindowTest()
@@ -81,6 +119,8 @@ protected:
         WriteFile(profile.path(), "[Template File]\nFileName=t.html\n");
         QDir::setCurrent(root.path());
         qputenv("XDG_STATE_HOME", QFile::encodeName(config.filePath("state")));
+        browser.log = &log;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "Open");
     }
 
     ~WindowTest() override
@@ -89,6 +129,9 @@ protected:
         EXPECT_TRUE(answers.isEmpty() && replies.isEmpty()) << "answers left over";
         window.reset();
         other.reset();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        for (const auto& tab : tabs)
+            ::close(tab.second);
         User("root");
         if (!mountPoint.isEmpty())
             ::umount2(mountPoint.constData(), MNT_DETACH);
@@ -281,6 +324,21 @@ private:
                  EXPECT_TRUE(copied);
              }},
             {"wait", [&] { QTest::qWait(arg.toInt()); }},
+            // A browser tab on the page F12 opened last: its event stream, until the end.
+            {"tab",
+             [&] {
+                 const QUrl& url = browser.last;
+                 tabs.push_back({url, Request(url, "/.wendle-reload" + url.path().toUtf8())});
+                 EXPECT_TRUE(ReadUntil(tabs.back().second, ": open").contains(": open"));
+             }},
+            {"reloads",
+             [&] {
+                 const auto& [url, fd] = tabs.at(name.toUInt());
+                 EXPECT_TRUE(ReadUntil(fd, "data: reload").contains("data: reload"));
+                 const int page = Request(url, url.path().toUtf8());  // what the tab reloads
+                 EXPECT_TRUE(ReadUntil(page, rest).contains(rest));
+                 ::close(page);
+             }},
             // What must follow.
             {"is", [&] { EXPECT_EQ(ReadFile(path).toStdString(), rest.toStdString()); }},
             {"same", [&] { EXPECT_EQ(ReadFile(path), ReadFile(QString::fromUtf8(rest))); }},
@@ -504,6 +562,8 @@ private:
     QProcess tracer;
     QProcess watcher;
     QSemaphore held;
+    Browser browser;
+    std::vector<std::pair<QUrl, int>> tabs;
 };
 
 TEST_F(WindowTest, controlsFollowTheDialogTemplate)
@@ -625,6 +685,14 @@ const Row kRows[] = {
     {{"f1ShowsTheVersion", "key F1", "msg info: Tasco's Wendle v0.5"}},
 
     // Build and Build As.
+    {{"eachPreviewedPageReloadsItself", "put a/t.html <i>%s</i>%s", "put b/t.html <b>%s</b>%s",
+      "title A", "choose a/index.html", "key F12", "msg open: http://127.0.0.1:", "tab",
+      "key F12", "msg (none)", "BuildAs b/index.html", "key F12", "msg open:", "tab",
+      "BuildAs a/index.html", "reloads 0 <i>A</i>", "title !", "BuildAs b/index.html",
+      "reloads 1 <b>A!</b>"}},
+    {{"f12AfterARefusedBuildShowsNothing", "Build p.html", "proj a.wendle T|X|../p.html",
+      "Open a.wendle", "reply no", "key F12", "msg ask: This project writes its page outside",
+      "msg (none)"}},
     {{"buildAsksOnceThenReuses", "title Home", "text Hi", "Build i.html",
       "prompt Save html HTML files(*.html)|*.html|| window", "is i.html <h1>Home</h1>Hi", "title !",
       "Build", "is i.html <h1>Home!</h1>Hi", "ls . i.html t.html", "BuildAs j.html",
@@ -1119,3 +1187,5 @@ int main(int argc, char* argv[])
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+#include "WindowTest.moc"

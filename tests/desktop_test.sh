@@ -12,7 +12,8 @@
 #     restored before a project on the command line is asked about, or kept for later; a
 #     signal that finds the copy unwritable says so and ends the program.
 #   package: the Debian package holds the program, launcher, icons, metadata, MIME type and
-#     manual page; the validators and lintian pass, and the dependencies were computed.
+#     manual page; the validators and lintian pass, and the dependencies were computed. make
+#     package runs it on the optimised build, the one users install.
 set -euo pipefail
 part=$1 wendle=$2 build=$3 id=$4
 if [[ $part != package && -z ${WENDLE_IN_X:-} ]]; then
@@ -122,7 +123,7 @@ else
   for path in bin/wendle libexec/wendle/libwendle_preview.so $icons/{48x48,scalable}/mimetypes/application-x-wendle-project.*; do
     [[ -f $path ]] || fail "the package lacks /usr/$path"
   done
-  [[ $(dpkg-deb -f "$deb" Depends) =~ libc6.*libqt6widgets6 ]] || fail "dependencies not computed"
+  [[ $(dpkg-deb -f "$deb" Depends) =~ libc6.*libmicrohttpd12.*libqt6widgets6 ]] || fail "dependencies not computed"
   desktop-file-validate "share/applications/$id.desktop" || fail "desktop entry"
   grep -qx 'MimeType=application/x-wendle-project;' "share/applications/$id.desktop" &&
     grep -qx 'Exec=wendle %f' "share/applications/$id.desktop" || fail "the launcher opens no project"
