@@ -189,8 +189,7 @@ RecoveryCopy::RecoveryCopy(QString folder)
 
 RecoveryCopy::~RecoveryCopy()
 {
-    m_watcher.waitForFinished();
-    DropCopies();
+    Drop();
     if (m_lock >= 0) {
         Unlink(m_stem + ".lock");
         ::close(m_lock);
@@ -237,6 +236,13 @@ QString RecoveryCopy::WriteNow(const Fields& fields, const RecoveryInfo& info)
     m_due.reset();
     const Outcome outcome = Run(std::pair(fields, info));
     return outcome.error;
+}
+
+QString RecoveryCopy::Drop()
+{
+    m_watcher.waitForFinished();
+    m_due.reset();
+    return DropCopies();
 }
 
 void RecoveryCopy::Adopt(std::shared_ptr<RecoveryClaim> earlier)

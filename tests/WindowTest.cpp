@@ -904,6 +904,10 @@ const Row kRows[] = {
       "msg It cannot be moved aside (Read-only file system), so it stays where it is", "msg ask:",
       "msg error: The recovery copy", "offer", "readonly state/wendle/recovery 0", "offer",
       "ls state/wendle/recovery damaged-window-2-2.wendle"}},
+    {{"aCopyRestoredInAReadOnlyFolderThenDropped", "mount state/wendle/recovery",
+      kCopy + "1-1.wendle T|X|", Info(1, 10, kA), "readonly state/wendle/recovery 1",
+      "reply restore", "offer", "msg ask:", "msg error: Wendle cannot keep", "reply discard",
+      "close", "msg ask:", "start", "offer"}},
     {{"aRestoreOnAFullDiskKeepsTheCopy", "mount state/wendle/recovery",
       kCopy + "1-1.wendle T|" + kFill + "|", Info(1, 10, kA), "reply restore", "offer", "msg ask:",
       "msg error: Wendle cannot keep a recovery copy", "isproj state/wendle/recovery/window-1-1."
