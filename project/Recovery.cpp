@@ -66,11 +66,21 @@ RecoveryInfo InfoFrom(const QByteArray& json)
     if (error.error != QJsonParseError::NoError || !saved.isValid())
         throw CommandError(QStringLiteral("Its description is damaged."));
     // An earlier Wendle kept a hash that differs between builds: not known, rather than wrong.
-    return {{NameFrom(object, "projectName"), object.value("projectFolder").toString(),
-             NameFrom(object, "outputName"), object.value("outputFolder").toString(),
-             object.value("outputFromProject").toBool(),
-             QByteArray::fromHex(object.value("projectDigest").toString().toLatin1())},
-            saved};
+    const RecoveryInfo info{
+        {NameFrom(object, "projectName"), object.value("projectFolder").toString(),
+         NameFrom(object, "outputName"), object.value("outputFolder").toString(),
+         object.value("outputFromProject").toBool(),
+         QByteArray::fromHex(object.value("projectDigest").toString().toLatin1())},
+        saved};
+    // A window keeps its folders absolute; a name resolved against the current folder would
+    // be saved or built wherever the next file prompt leaves it, not where the question said.
+    for (const auto& [name, folder] :
+         {std::pair(&info.files.m_strProjectName, &info.files.m_strProjectFolder),
+          std::pair(&info.files.m_strOutputName, &info.files.m_strOutputFolder)})
+        if (!name->isEmpty() && !QDir::isAbsolutePath(*folder)
+            && !QDir::isAbsolutePath(TextFromBytes(*name)))
+            throw CommandError(QStringLiteral("Its description is damaged."));
+    return info;
 }
 
 // Removes a file; the system's reason when it stays, nothing when it is gone.
