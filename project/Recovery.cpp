@@ -134,13 +134,19 @@ QString MoveAside(RecoveryClaim& claim)
 
 std::shared_ptr<RecoveryClaim> RecoveryClaim::Take(const QString& stem)
 {
+    QString locked = stem + ".lock";
     int fd = OpenLock(stem, O_RDWR | O_CREAT);
     // In a folder that cannot be written no window can be writing a copy either; one whose
-    // lock is missing there is taken without a lock.
+    // lock is missing there is held by a lock on the copy itself, so that two starts cannot
+    // both restore it.
     if (fd < 0 && (errno == EROFS || errno == EACCES)) {
         fd = OpenLock(stem, O_RDONLY);
-        if (fd < 0 && errno == ENOENT)
-            return std::shared_ptr<RecoveryClaim>(new RecoveryClaim(stem, -1));
+        if (fd < 0 && errno == ENOENT) {
+            locked = stem + ".wendle";
+            fd = ::open(Path(locked).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            if (fd < 0 && errno == ENOENT)
+                return std::shared_ptr<RecoveryClaim>(new RecoveryClaim(stem, -1));
+        }
     }
     if (fd < 0)
         return nullptr;
@@ -150,7 +156,7 @@ std::shared_ptr<RecoveryClaim> RecoveryClaim::Take(const QString& stem)
     struct stat held {
     }, named{};
     if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0
-        || ::lstat(Path(stem + ".lock").constData(), &named) != 0 || named.st_ino != held.st_ino
+        || ::lstat(Path(locked).constData(), &named) != 0 || named.st_ino != held.st_ino
         || named.st_dev != held.st_dev)
         return nullptr;
     return claim;

@@ -907,8 +907,8 @@ const Row kRows[] = {
       "ls state/wendle/recovery damaged-window-2-2.wendle"}},
     {{"aCopyRestoredInAReadOnlyFolderThenDropped", "mount state/wendle/recovery",
       kCopy + "1-1.wendle T|X|", Info(1, 10, kA), "readonly state/wendle/recovery 1",
-      "reply restore", "offer", "msg ask:", "msg error: Wendle cannot keep", "reply discard",
-      "close", "msg ask:", "start", "offer"}},
+      "reply restore", "offer", "msg ask:", "msg error: Wendle cannot keep", "swap", "offer",
+      "swap", "reply discard", "close", "msg ask:", "start", "offer"}},
     {{"aRestoreOnAFullDiskKeepsTheCopy", "mount state/wendle/recovery",
       kCopy + "1-1.wendle T|" + kFill + "|", Info(1, 10, kA), "reply restore", "offer", "msg ask:",
       "msg error: Wendle cannot keep a recovery copy", "isproj state/wendle/recovery/window-1-1."
