@@ -66,11 +66,21 @@ RecoveryInfo InfoFrom(const QByteArray& json)
     if (error.error != QJsonParseError::NoError || !saved.isValid())
         throw CommandError(QStringLiteral("Its description is damaged."));
     // An earlier Wendle kept a hash that differs between builds: not known, rather than wrong.
-    return {{NameFrom(object, "projectName"), object.value("projectFolder").toString(),
-             NameFrom(object, "outputName"), object.value("outputFolder").toString(),
-             object.value("outputFromProject").toBool(),
-             QByteArray::fromHex(object.value("projectDigest").toString().toLatin1())},
-            saved};
+    const RecoveryInfo info{
+        {NameFrom(object, "projectName"), object.value("projectFolder").toString(),
+         NameFrom(object, "outputName"), object.value("outputFolder").toString(),
+         object.value("outputFromProject").toBool(),
+         QByteArray::fromHex(object.value("projectDigest").toString().toLatin1())},
+        saved};
+    // A window keeps its folders absolute; a name resolved against the current folder would
+    // be saved or built wherever the next file prompt leaves it, not where the question said.
+    for (const auto& [name, folder] :
+         {std::pair(&info.files.m_strProjectName, &info.files.m_strProjectFolder),
+          std::pair(&info.files.m_strOutputName, &info.files.m_strOutputFolder)})
+        if (!name->isEmpty() && !QDir::isAbsolutePath(*folder)
+            && !QDir::isAbsolutePath(TextFromBytes(*name)))
+            throw CommandError(QStringLiteral("Its description is damaged."));
+    return info;
 }
 
 // Removes a file; the system's reason when it stays, nothing when it is gone.
@@ -124,13 +134,19 @@ QString MoveAside(RecoveryClaim& claim)
 
 std::shared_ptr<RecoveryClaim> RecoveryClaim::Take(const QString& stem)
 {
+    QString locked = stem + ".lock";
     int fd = OpenLock(stem, O_RDWR | O_CREAT);
     // In a folder that cannot be written no window can be writing a copy either; one whose
-    // lock is missing there is taken without a lock.
+    // lock is missing there is held by a lock on the copy itself, so that two starts cannot
+    // both restore it.
     if (fd < 0 && (errno == EROFS || errno == EACCES)) {
         fd = OpenLock(stem, O_RDONLY);
-        if (fd < 0 && errno == ENOENT)
-            return std::shared_ptr<RecoveryClaim>(new RecoveryClaim(stem, -1));
+        if (fd < 0 && errno == ENOENT) {
+            locked = stem + ".wendle";
+            fd = ::open(Path(locked).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            if (fd < 0 && errno == ENOENT)
+                return std::shared_ptr<RecoveryClaim>(new RecoveryClaim(stem, -1));
+        }
     }
     if (fd < 0)
         return nullptr;
@@ -140,7 +156,7 @@ std::shared_ptr<RecoveryClaim> RecoveryClaim::Take(const QString& stem)
     struct stat held {
     }, named{};
     if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0
-        || ::lstat(Path(stem + ".lock").constData(), &named) != 0 || named.st_ino != held.st_ino
+        || ::lstat(Path(locked).constData(), &named) != 0 || named.st_ino != held.st_ino
         || named.st_dev != held.st_dev)
         return nullptr;
     return claim;
@@ -189,8 +205,7 @@ RecoveryCopy::RecoveryCopy(QString folder)
 
 RecoveryCopy::~RecoveryCopy()
 {
-    m_watcher.waitForFinished();
-    DropCopies();
+    Drop();
     if (m_lock >= 0) {
         Unlink(m_stem + ".lock");
         ::close(m_lock);
@@ -237,6 +252,13 @@ QString RecoveryCopy::WriteNow(const Fields& fields, const RecoveryInfo& info)
     m_due.reset();
     const Outcome outcome = Run(std::pair(fields, info));
     return outcome.error;
+}
+
+QString RecoveryCopy::Drop()
+{
+    m_watcher.waitForFinished();
+    m_due.reset();
+    return DropCopies();
 }
 
 void RecoveryCopy::Adopt(std::shared_ptr<RecoveryClaim> earlier)

@@ -961,10 +961,11 @@ const Row kRows[] = {
       "reply discard", "reply discard", "offer", "msg ask:", "msg ask:", "msg ask:", "nocopy",
       "is state/wendle/recovery/damaged-window-2-2.wendle bad"}},
     {{"filesInTheRecoveryFolderAreInput", "put s.txt secret", Info(6, 10, kA),
+      kCopy + "7-7.wendle T||", Info(7, 10, R"("projectName": "a.wendle", "projectFolder": "o")"),
       "link state/wendle/recovery/window-6-6.wendle @/s.txt", kCopy + "8-8.wendle T|X|",
       "put state/wendle/recovery/window-8-8.json", "sparse state/wendle/recovery/window-8-8.json "
       "107374182400", kCopy + "9-9.wendle T|X|", "fifo state/wendle/recovery/window-9-9.json",
-      "offer", "msg symbolic links", "msg too large to be a description", "msg a device, a pipe or a socket",
+      "offer", "msg symbolic links", "msg description is damaged", "msg too large to be a description", "msg a device, a pipe or a socket",
       "is s.txt secret"}},
     {{"aReadOnlyRecoveryFolder", "mount state/wendle/recovery", kCopy + "1-1.wendle T|X|p.html",
       Info(1, 10, kA), "put state/wendle/recovery/window-2-2.wendle bad",
@@ -972,6 +973,10 @@ const Row kRows[] = {
       "msg It cannot be moved aside (Read-only file system), so it stays where it is", "msg ask:",
       "msg error: The recovery copy", "offer", "readonly state/wendle/recovery 0", "offer",
       "ls state/wendle/recovery damaged-window-2-2.wendle"}},
+    {{"aCopyRestoredInAReadOnlyFolderThenDropped", "mount state/wendle/recovery",
+      kCopy + "1-1.wendle T|X|", Info(1, 10, kA), "readonly state/wendle/recovery 1",
+      "reply restore", "offer", "msg ask:", "msg error: Wendle cannot keep", "swap", "offer",
+      "swap", "reply discard", "close", "msg ask:", "start", "offer"}},
     {{"aRestoreOnAFullDiskKeepsTheCopy", "mount state/wendle/recovery",
       kCopy + "1-1.wendle T|" + kFill + "|", Info(1, 10, kA), "reply restore", "offer", "msg ask:",
       "msg error: Wendle cannot keep a recovery copy", "isproj state/wendle/recovery/window-1-1."
@@ -986,7 +991,8 @@ const Row kRows[] = {
       Info(1, 10, kA + R"(, "projectDigest": )"
       R"("200a5ca118146b696c80e0f20a51185944ca5d5ed58f59324bf76237a4b4d363")"), "reply restore",
       "offer", "msg ask:", "Save", "isproj a.wendle T!|X|p.html", "start", kCopy + "1-1.wendle U||",
-      Info(1, 10, R"("projectNameBytes": "Yekud2VuZGxl", "outputNameBytes": "cIAuaHRtbA==")"),
+      Info(1, 10, R"("projectNameBytes": "Yekud2VuZGxl", "outputNameBytes": "cIAuaHRtbA==", )"
+      R"("projectFolder": "@", "outputFolder": "@")"),
       "reply restore", "offer", "msg ask:", "names t.html|a\xe9.wendle|p\x80.html"}},
     {{"aRestoredCopyIsUnsavedWork", kCopy + "1-1.wendle T|X|p.html", Info(1, 10,
       R"("projectName": "a.wendle", "projectFolder": "@/o", "outputName": "p.html", )"
