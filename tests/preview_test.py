@@ -6,7 +6,7 @@
 # browser: a real browser (headless Chromium) reloads by itself after Build in the window (F12
 #   opens it as the user's default browser) and after a change that --serve saw; skipped (77)
 #   only where the browser cannot start. Run it in an X server.
-import atexit, os, re, socket, struct, subprocess, sys, tempfile, threading, time
+import atexit, os, pathlib, re, socket, struct, subprocess, sys, tempfile, threading, time
 
 SECRET, mode, wendle = b"SECRET-7f3a", sys.argv[1], os.path.abspath(sys.argv[2])
 work = tempfile.mkdtemp()
@@ -180,9 +180,9 @@ atexit.register(app.kill)
 window = subprocess.run(["timeout", "20", "xdotool", "search", "--sync", "--onlyvisible", "--name",
                          "^Tasco's Wendle$"], capture_output=True, text=True).stdout.split()[0]
 keys("key", "F12")
-until(lambda: os.path.exists(f"{work}/opened"), "F12 to open the browser")
-with open(f"{work}/opened") as f:
-    url = f.read().strip()
+opened = pathlib.Path(work, "opened")  # complete once its line ends: the shell writes it late
+until(lambda: opened.exists() and opened.read_text().endswith("\n"), "F12 to open the browser")
+url = opened.read_text().strip()
 browser.get(url)
 title_is("Welcome to Wendle", "the page in the browser")
 keys("key", "End", "type", "!")  # at the end of the title; then Build, by Tab from the title
