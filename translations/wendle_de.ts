@@ -287,7 +287,7 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Hilfe zu den Kommandozeilenoptionen anzeigen.</translation>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
     </message>
     <message>
         <source>A project file (*.wendle).</source>

@@ -287,7 +287,7 @@ La prochaine génération écrira la page %1.</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
+        <translation>Afficher l’aide sur les options de la ligne de commande.</translation>
     </message>
     <message>
         <source>A project file (*.wendle).</source>

@@ -287,7 +287,7 @@ The next Build writes the page %1.</source>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>コマンドラインオプションのヘルプを表示します。</translation>
+        <translation>コマンドラインオプションのヘルプを表示する。</translation>
     </message>
     <message>
         <source>A project file (*.wendle).</source>

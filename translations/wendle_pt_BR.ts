@@ -287,7 +287,7 @@ A próxima geração gravará a página %1.</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Exibe ajuda sobre as opções da linha de comando.</translation>
+        <translation>Mostra ajuda sobre as opções da linha de comando.</translation>
     </message>
     <message>
         <source>A project file (*.wendle).</source>
