@@ -182,9 +182,10 @@ std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& tem
     if (status != MarkerStatus::Ok) {
         // The page is dropped with `output`, unwritten; the earlier page stays.
         const QString which = status == MarkerStatus::NoFirstMarker
-            //: %s is the template's marker, shown as it is typed in the template.
             ? QCoreApplication::translate("PageBuild", "the title (the first \"%s\")")
             : QCoreApplication::translate("PageBuild", "the text (the second \"%s\")");
+        //: %2 is "the title (the first "%s")" or "the text (...)"; the template holds "%s" as
+        //: typed.
         throw CommandError(
             QCoreApplication::translate(
                 "PageBuild", "The template %1 has no marker for %2. Nothing was written.")

@@ -453,6 +453,7 @@ through the link %1</source>
     </message>
     <message>
         <source>The template %1 has no marker for %2. Nothing was written.</source>
+        <extracomment>%2 is &quot;the title (the first &quot;%s&quot;)&quot; or &quot;the text (...)&quot;; the template holds &quot;%s&quot; as typed.</extracomment>
         <translation>Die Vorlage %1 hat keine Markierung für %2. Es wurde nichts geschrieben.</translation>
     </message>
     <message>

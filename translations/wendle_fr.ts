@@ -453,6 +453,7 @@ via le lien %1</translation>
     </message>
     <message>
         <source>The template %1 has no marker for %2. Nothing was written.</source>
+        <extracomment>%2 is &quot;the title (the first &quot;%s&quot;)&quot; or &quot;the text (...)&quot;; the template holds &quot;%s&quot; as typed.</extracomment>
         <translation>Le modèle %1 n’a pas de marqueur pour %2. Rien n’a été écrit.</translation>
     </message>
     <message>

@@ -453,6 +453,7 @@ por meio do link %1</translation>
     </message>
     <message>
         <source>The template %1 has no marker for %2. Nothing was written.</source>
+        <extracomment>%2 is &quot;the title (the first &quot;%s&quot;)&quot; or &quot;the text (...)&quot;; the template holds &quot;%s&quot; as typed.</extracomment>
         <translation>O modelo %1 não tem marcador para %2. Nada foi gravado.</translation>
     </message>
     <message>

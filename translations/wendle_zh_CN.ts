@@ -452,6 +452,7 @@ through the link %1</source>
     </message>
     <message>
         <source>The template %1 has no marker for %2. Nothing was written.</source>
+        <extracomment>%2 is &quot;the title (the first &quot;%s&quot;)&quot; or &quot;the text (...)&quot;; the template holds &quot;%s&quot; as typed.</extracomment>
         <translation>模板 %1 中没有%2的标记。未写入任何内容。</translation>
     </message>
     <message>
