@@ -4,6 +4,7 @@
 
 #include <QByteArrayView>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cstdio>
@@ -31,10 +32,12 @@ namespace {
 // Qt's help names the program by the path it was started by; users type "wendle".
 QString HelpText(const QCommandLineParser& parser)
 {
+    // The usage line is in the user's language: the path is looked for in its first line.
     QString help = parser.helpText();
-    const qsizetype end = help.indexOf(QLatin1String(" [options]"));
-    if (help.startsWith(QLatin1String("Usage: ")) && end > 0)
-        help.replace(7, end - 7, QStringLiteral("wendle"));
+    const QString program = QCoreApplication::arguments().value(0);
+    const qsizetype at = program.isEmpty() ? -1 : help.indexOf(program);
+    if (at >= 0 && at < help.indexOf(QLatin1Char('\n')))
+        help.replace(at, program.size(), QStringLiteral("wendle"));
     return help;
 }
 
@@ -45,29 +48,51 @@ struct Option {
     const char* help;
 };
 const Option kOptions[] = {
-    {"build", nullptr, "Rebuild each project's page, then exit."},
+    {"build", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Rebuild each project's page, then exit.")},
     {"watch", nullptr,
-     "With --build: keep running, and rebuild a page whenever its project or its template "
-     "changes, until Ctrl-C."},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "With --build: keep running, and rebuild a page whenever its project or its template "
+         "changes, until Ctrl-C.")},
     {"serve", nullptr,
-     "With --watch: serve the current directory on 127.0.0.1 and print the address of each "
-     "page; a browser showing a page reloads it when it is rebuilt."},
-    {"port", "N", "With --serve: this port and no other (default: %1, or the next free one)."},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "With --watch: serve the current directory on 127.0.0.1 and print the address of each "
+         "page; a browser showing a page reloads it when it is rebuilt.")},
+    //: %1 is the default port number.
+    {"port", "N",
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "With --serve: this port and no other (default: %1, or the next free one).")},
     {"template", "FILE",
-     "With --build or --output: the template for every page, instead of the one Wendle "
-     "remembers (that one is looked up in each project's folder)."},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "With --build or --output: the template for every page, instead of the one Wendle "
+         "remembers (that one is looked up in each project's folder).")},
     {"allow-outside", nullptr,
-     "With --build: also build pages that a project names outside its own folder."},
-    {"verbose", nullptr, "With --build: print a line per page built."},
-    {"o,output", "PAGE", "Build one page, without a project, into PAGE (- for standard output)."},
-    {"title", "TITLE", "With --output: the page's title."},
-    {"text", "FILE", "With --output: the page's text, from FILE (- for standard input)."},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "With --build: also build pages that a project names outside its own folder.")},
+    {"verbose", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "With --build: print a line per page built.")},
+    {"o,output", "PAGE",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Build one page, without a project, into PAGE (- for standard output).")},
+    {"title", "TITLE", QT_TRANSLATE_NOOP("CommandLine", "With --output: the page's title.")},
+    {"text", "FILE",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "With --output: the page's text, from FILE (- for standard input).")},
     {"save", "PROJECT",
-     "With --output: also save the title, the text and the page's name as a project; only a "
-     "project is replaced."},
-    {"show", nullptr, "Print each project as text (for git diff)."},
-    {"json", nullptr, "With --show: one JSON object a project."},
-    {"init", "DIR", "Write the sample template and the welcome project into DIR."},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "With --output: also save the title, the text and the page's name as a project; only a "
+         "project is replaced.")},
+    {"show", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Print each project as text (for git diff).")},
+    {"json", nullptr, QT_TRANSLATE_NOOP("CommandLine", "With --show: one JSON object a project.")},
+    {"init", "DIR",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Write the sample template and the welcome project into DIR.")},
 };
 
 // What was asked, as the combination rules see it.
@@ -92,37 +117,41 @@ const Rule kRules[] = {
     {[](const Asked& a) {
          return a.Count({"build", "output", "show", "init"}) > 1;
      },
-     "--build, --output, --show and --init each go alone."},
+     QT_TRANSLATE_NOOP("CommandLine", "--build, --output, --show and --init each go alone.")},
     {[](const Asked& a) {
          return a.Count({"output", "init"}) && !a.line.projects.isEmpty();
      },
-     "--output and --init take no project."},
+     QT_TRANSLATE_NOOP("CommandLine", "--output and --init take no project.")},
     {[](const Asked& a) { return a("show") && a.line.projects.isEmpty(); },
-     "--show needs at least one project."},
+     QT_TRANSLATE_NOOP("CommandLine", "--show needs at least one project.")},
     {[](const Asked& a) {
          return !a("output") && a.Count({"title", "text", "save"});
      },
-     "--title, --text and --save go with --output."},
-    {[](const Asked& a) { return a("json") && !a("show"); }, "--json goes with --show."},
+     QT_TRANSLATE_NOOP("CommandLine", "--title, --text and --save go with --output.")},
+    {[](const Asked& a) { return a("json") && !a("show"); },
+     QT_TRANSLATE_NOOP("CommandLine", "--json goes with --show.")},
     {[](const Asked& a) {
          return a("output") && a.Count({"allow-outside", "verbose", "watch", "port"});
      },
-     "--output takes --template, --title, --text and --save."},
+     QT_TRANSLATE_NOOP("CommandLine", "--output takes --template, --title, --text and --save.")},
     {[](const Asked& a) { return a("build") && a.line.projects.isEmpty(); },
-     "--build needs at least one project."},
+     QT_TRANSLATE_NOOP("CommandLine", "--build needs at least one project.")},
     {[](const Asked& a) {
          return !a.Count({"build", "show"}) && a.line.projects.size() > 1;
      },
-     "The window opens one project; build several with --build."},
+     QT_TRANSLATE_NOOP("CommandLine", "The window opens one project; build several with --build.")},
     {[](const Asked& a) {
          return !a.Count({"build", "output"})
              && a.Count({"template", "allow-outside", "verbose", "watch"});
      },
-     "--watch, --template, --allow-outside and --verbose go with --build."},
-    {[](const Asked& a) { return a("serve") && !a("watch"); }, "--serve goes with --watch."},
-    {[](const Asked& a) { return a("port") && !a("serve"); }, "--port goes with --serve."},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "--watch, --template, --allow-outside and --verbose go with --build.")},
+    {[](const Asked& a) { return a("serve") && !a("watch"); },
+     QT_TRANSLATE_NOOP("CommandLine", "--serve goes with --watch.")},
+    {[](const Asked& a) { return a("port") && !a("serve"); },
+     QT_TRANSLATE_NOOP("CommandLine", "--port goes with --serve.")},
     {[](const Asked& a) { return a("port") && (a.line.port < 1 || a.line.port > 65535); },
-     "--port takes a port number from 1 to 65535."},
+     QT_TRANSLATE_NOOP("CommandLine", "--port takes a port number from 1 to 65535.")},
     // An empty name (an unset shell variable) names no file; a run would fail, or do nothing.
     {[](const Asked& a) {
          for (const char* name : {"output", "template", "text", "save", "init"})
@@ -130,7 +159,9 @@ const Rule kRules[] = {
                  return true;
          return false;
      },
-     "--output, --template, --text, --save and --init each need a name, not an empty one."},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "--output, --template, --text, --save and --init each need a name, not an empty one.")},
 };
 
 }  // namespace
@@ -138,15 +169,17 @@ const Rule kRules[] = {
 CommandLine ParseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "Makes single HTML pages from a template. With no argument, or with a project, opens the "
         "window, where F12 builds the page and shows it in the browser; with --build, rebuilds "
         "the page of each project without a window; with --output, makes one page from a title "
         "and a text; with --show, prints projects as text."));
     // Qt's own help option would also list --help-all, for Qt's options, which Wendle refuses;
     // --help-all is still taken, as help.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays help on commandline options."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Displays help on commandline options."));
     QCommandLineOption helpAll(QStringLiteral("help-all"));
     helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({help, helpAll});
@@ -154,12 +187,13 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     for (const Option& option : kOptions)
         parser.addOption(
             QCommandLineOption(QString::fromLatin1(option.names).split(QLatin1Char(',')),
-                               QString::fromLatin1(option.help)
+                               QCoreApplication::translate("CommandLine", option.help)
                                    .replace(QLatin1String("%1"), QString::number(kPreviewPort)),
                                QString::fromLatin1(option.value)));
-    parser.addPositionalArgument(QStringLiteral("PROJECT"),
-                                 QStringLiteral("A project file (*.wendle)."),
-                                 QStringLiteral("[PROJECT...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("PROJECT"),
+        QCoreApplication::translate("CommandLine", "A project file (*.wendle)."),
+        QStringLiteral("[PROJECT...]"));
 
     CommandLine line;
     const bool parsed = parser.parse(arguments);
@@ -192,7 +226,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     QString error = parser.errorText();
     for (const Rule& rule : kRules)
         if (parsed && error.isEmpty() && rule.broken(asked))
-            error = QString::fromLatin1(rule.message);
+            error = QCoreApplication::translate("CommandLine", rule.message);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "wendle: %s\n\n%s", qPrintable(error), qPrintable(HelpText(parser)));
         line.action = CommandLine::Action::Exit;

@@ -1,6 +1,7 @@
 #include "app/WendleApp.h"
 
 #include "app/CommandLine.h"
+#include "app/Translations.h"
 #include "app/WendleDlg.h"
 #include "build/BatchBuild.h"
 #include "build/BatchWatch.h"
@@ -16,14 +17,29 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include <unistd.h>
 
 namespace {
 
-const char kNoDisplay[] = "wendle: the window needs a display, and none was found (in an SSH "
-                          "session, a container or a\nterminal without a desktop). Pages can be "
-                          "built without one: wendle --build PROJECT...\n";
+// Said before the window's application exists, so the catalogues are loaded here, through a
+// plain application when there is none yet.
+void SayNoDisplay(int& argc, char* argv[])
+{
+    std::optional<QCoreApplication> plain;
+    if (!QCoreApplication::instance())
+        plain.emplace(argc, argv);
+    InstallTranslations();
+    std::fprintf(stderr, "wendle: %s\n",
+                 qPrintable(QCoreApplication::translate(
+                     "CWendleApp",
+                     "the window needs a display, and none was found (in an SSH "
+                     "session, a container or a\nterminal without a desktop). Pages can be "
+                     "built without one: wendle --build PROJECT...")));
+}
+int* heldArgc = nullptr;
+char** heldArgv = nullptr;
 
 // Qt's messages while the window's application starts, held back: when no display can be
 // reached Qt gives up with a fatal message (and an abort), and the user is told plainly instead.
@@ -35,7 +51,7 @@ void HoldBack(QtMsgType type, const QMessageLogContext&, const QString& message)
         heldBack << message;
         return;
     }
-    std::fputs(kNoDisplay, stderr);
+    SayNoDisplay(*heldArgc, heldArgv);
     std::_Exit(1);
 }
 
@@ -55,9 +71,11 @@ std::unique_ptr<QCoreApplication> CWendleApp::CreateApplication(int& argc, char*
     // No platform is named and none could be found: say so before Qt aborts.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs(kNoDisplay, stderr);
+        SayNoDisplay(argc, argv);
         return nullptr;
     }
+    heldArgc = &argc;
+    heldArgv = argv;
     const QtMessageHandler previous = qInstallMessageHandler(HoldBack);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
@@ -93,7 +111,9 @@ int CWendleApp::Run()
         // Only arguments that WantsWindow let through get here; the guard keeps any other
         // from reaching widgets without a QApplication.
         if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-            std::fputs("wendle: these arguments open the window; see wendle --help\n", stderr);
+            std::fprintf(stderr, "wendle: %s\n",
+                         qPrintable(QCoreApplication::translate(
+                             "CWendleApp", "these arguments open the window; see wendle --help")));
             return 2;
         }
         m_project = line.projects.value(0);
@@ -119,9 +139,11 @@ bool CWendleApp::InitInstance()
             [[maybe_unused]] const ssize_t got = ::read(int(fd), &signal, 1);
             const QString error = dlg.SaveRecoveryNow();
             if (!error.isEmpty())
-                std::fprintf(stderr,
-                             "wendle: the typing could not be kept for the next start: %s\n",
-                             qPrintable(error));
+                std::fprintf(stderr, "wendle: %s\n",
+                             qPrintable(QCoreApplication::translate(
+                                            "CWendleApp",
+                                            "the typing could not be kept for the next start: %1")
+                                            .arg(error)));
             std::signal(signal, SIG_DFL);
             std::raise(signal);
         });

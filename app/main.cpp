@@ -39,8 +39,13 @@ int CloseStandardOutput(int status)
     const bool closeFailed = std::fclose(stdout) != 0;
     if ((!failed && !closeFailed) || status != 0)
         return status;
-    std::fprintf(stderr, "wendle: write error on standard output%s%s\n", errno ? ": " : "",
-                 errno ? std::strerror(errno) : "");
+    const int error = errno;
+    std::fprintf(
+        stderr, "wendle: %s\n",
+        qPrintable(
+            error ? QCoreApplication::translate("CWendleApp", "write error on standard output: %1")
+                        .arg(QString::fromLocal8Bit(std::strerror(error)))
+                  : QCoreApplication::translate("CWendleApp", "write error on standard output")));
     return 1;
 }
 }  // namespace

@@ -7,6 +7,7 @@
 #include "services/ProfileStore.h"
 #include "services/WindowText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -36,14 +37,18 @@ std::unique_ptr<OutputFile> WriteProjectPage(const QString& project, const Batch
     InputFile file(info.filePath());
     const ProjectContent content = ReadProject(file);
     if (content.outputName.isEmpty())
-        throw CommandError(QStringLiteral("The project names no page; choose one with Build As "
-                                          "in Wendle's window, then save the project."));
+        throw CommandError(
+            QCoreApplication::translate("BatchBuild",
+                                        "The project names no page; choose one with Build As "
+                                        "in Wendle's window, then save the project."));
     const QString folder = info.absolutePath();
     const ProjectPage place = PlaceProjectPage(content.outputName, folder);
     if (place.outside && !batch.allowOutside)
-        throw CommandError(QStringLiteral("The project writes its page outside the project's "
-                                          "folder, %1; build it there with --allow-outside.")
-                               .arg(place.Where()));
+        throw CommandError(
+            QCoreApplication::translate("BatchBuild",
+                                        "The project writes its page outside the project's "
+                                        "folder, %1; build it there with --allow-outside.")
+                .arg(place.Where()));
     const QString templatePath = RequireTemplate(batch.templateFile, storedTemplate, folder);
     const auto [title, text] = BytesAsBuilt(content.title, content.text);
     auto known = templates.find(templatePath);
@@ -72,8 +77,10 @@ QString RequireTemplate(const QString& templateFile, const QByteArray& storedTem
 {
     QString path = TemplatePathFor(templateFile, storedTemplate, folder);
     if (path.isEmpty())
-        throw CommandError(QStringLiteral("No template has been chosen. Name one with --template "
-                                          "FILE, or choose one in Wendle's window."));
+        throw CommandError(
+            QCoreApplication::translate("BatchBuild",
+                                        "No template has been chosen. Name one with --template "
+                                        "FILE, or choose one in Wendle's window."));
     return path;
 }
 
@@ -108,7 +115,10 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,
             if (errors[i])
                 ReportFailure(errors[i]->message(), written[i].first);
             else if (batch.verbose)
-                std::printf("built %s\n", qPrintable(QDir::toNativeSeparators(files[i]->path())));
+                //: A line of --verbose output; %1 is the page written.
+                std::printf("%s\n",
+                            qPrintable(QCoreApplication::translate("BatchBuild", "built %1")
+                                           .arg(QDir::toNativeSeparators(files[i]->path()))));
             if (!errors[i] && built)
                 built(files[i]->path());
             allBuilt = allBuilt && !errors[i];

@@ -156,10 +156,11 @@ private:
         for (auto& [path, file] : m_files) {
             const Stamp now = Stamp::Of(path);
             if (!now.exists && file.stamp.exists)
-                std::fprintf(stderr,
-                             "wendle: %s: It was removed; its pages are rebuilt when it "
-                             "is back.\n",
-                             qPrintable(QDir::toNativeSeparators(path)));
+                ReportFailure(
+                    QCoreApplication::translate("BatchWatch",
+                                                "It was removed; its pages are rebuilt when it "
+                                                "is back."),
+                    QDir::toNativeSeparators(path));
             // An event for the file itself counts even when its stamp looks the same: two
             // writes within one tick of the file system's clock leave the same times.
             if (now.exists && (!(now == file.stamp) || m_touched.count(path)))
@@ -217,7 +218,11 @@ int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
         const quint16 port = quint16(batch.port ? batch.port : kPreviewPort);
         server = PreviewServer::Load(&error);
         if (!server || !server->Serve(QDir::currentPath(), port, batch.port != 0, &error)) {
-            ReportFailure(QStringLiteral("Cannot serve on 127.0.0.1:%1: %2.").arg(port).arg(error));
+            //: %1 is a port number, %2 the reason.
+            ReportFailure(
+                QCoreApplication::translate("BatchWatch", "Cannot serve on 127.0.0.1:%1: %2.")
+                    .arg(port)
+                    .arg(error));
             return 1;
         }
         built = [&](const QString& page) {
@@ -226,12 +231,22 @@ int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
                 return;
             const QUrl url = server->UrlFor(page);
             if (url.isValid())
-                std::printf("preview: %s\n", url.toEncoded().constData());
+                //: %1 is the address where the page is served.
+                std::printf("%s\n",
+                            qPrintable(QCoreApplication::translate("BatchWatch", "preview: %1")
+                                           .arg(QString::fromLatin1(url.toEncoded()))));
             else if (IsInFolder(page, server->Root()))
-                std::printf("not served: %s is hidden, or in a hidden folder\n", qPrintable(page));
+                std::printf(
+                    "%s\n",
+                    qPrintable(QCoreApplication::translate(
+                                   "BatchWatch", "not served: %1 is hidden, or in a hidden folder")
+                                   .arg(page)));
             else
-                std::printf("not served: %s is outside %s\n", qPrintable(page),
-                            qPrintable(server->Root()));
+                //: %1 is the page, %2 the folder that is served.
+                std::printf("%s\n",
+                            qPrintable(QCoreApplication::translate("BatchWatch",
+                                                                   "not served: %1 is outside %2")
+                                           .arg(page, server->Root())));
         };
     }
     // Watching starts before the first build, so that no save during it goes unseen.

@@ -7,20 +7,25 @@
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 const QString kHtmlExtension = QStringLiteral("html");
-const QString kPageFilter = QStringLiteral("HTML files(*.html)|*.html||");
+//: Files shown in the page prompt.
+QString PageFilter()
+{
+    return CWendleDlg::tr("HTML files") + QStringLiteral("(*.html)|*.html||");
+}
 }  // namespace
 
 void CWendleDlg::OnBuild()
 {
     if (m_files.m_strOutputName.isEmpty()) {
         const PromptResult chosen =
-            m_services.prompt.Ask(FilePrompt::Kind::Save, kHtmlExtension, kPageFilter, {}, this);
+            m_services.prompt.Ask(FilePrompt::Kind::Save, kHtmlExtension, PageFilter(), {}, this);
         m_files.m_strOutputName = chosen.name;
         m_files.m_strOutputFolder = chosen.folder;
         m_files.m_bOutputFromProject = false;
@@ -40,8 +45,9 @@ void CWendleDlg::OnBuild()
         if ((page.outside || away)
             && !m_services.messages.Confirm(
                 this,
-                QStringLiteral("This project writes its page outside the project's folder, %1"
-                               "\n\nBuild the page there?")
+                //: %1 is a line break and the page's path, as "to\n/home/a/page.html".
+                tr("This project writes its page outside the project's folder, %1"
+                   "\n\nBuild the page there?")
                     .arg(page.Where())))
             return;
         pagePath = page.target;
@@ -84,16 +90,15 @@ void CWendleDlg::OnPreview()
         m_preview = PreviewServer::Load(&error);
     if (!m_preview
         || !m_preview->Serve(QFileInfo(m_strBuiltPage).absolutePath(), kPreviewPort, false, &error))
-        throw CommandError(
-            QStringLiteral("The page was built, but it cannot be shown: %1").arg(error));
+        throw CommandError(tr("The page was built, but it cannot be shown: %1").arg(error));
     if (m_preview->IsShown(m_strBuiltPage))
         return;  // Build has reloaded it
     const QUrl url = m_preview->UrlFor(m_strBuiltPage);
     if (!url.isValid())
-        throw CommandError(QStringLiteral("The page was built, but a hidden file is not shown "
-                                          "in the browser."));
+        throw CommandError(tr("The page was built, but a hidden file is not shown "
+                              "in the browser."));
     if (!QDesktopServices::openUrl(url))
-        throw CommandError(QStringLiteral("The page was built, but no browser could be started "
-                                          "for %1.")
+        throw CommandError(tr("The page was built, but no browser could be started "
+                              "for %1.")
                                .arg(url.toString()));
 }

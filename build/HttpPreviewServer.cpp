@@ -4,6 +4,7 @@
 // big file nor a slow or hostile client can stop the server or grow it.
 #include "build/PreviewServer.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMimeDatabase>
 
@@ -308,7 +309,8 @@ bool HttpPreviewServer::Serve(const QString& folder, quint16 port, bool exact, Q
             return true;
     const int fd = open(QFile::encodeName(root).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (root.isEmpty() || fd < 0) {
-        *error = QStringLiteral("%1 cannot be opened: %2").arg(folder, qt_error_string(errno));
+        *error = QCoreApplication::translate("PreviewServer", "%1 cannot be opened: %2")
+                     .arg(folder, qt_error_string(errno));
         return false;
     }
     // The loopback address only: nothing beyond this machine can reach the server.
@@ -330,7 +332,8 @@ bool HttpPreviewServer::Serve(const QString& folder, quint16 port, bool exact, Q
             m_sites.push_back(std::move(site));
             return true;
         }
-        *error = errno ? qt_error_string(errno) : QStringLiteral("the port cannot be used");
+        *error = errno ? qt_error_string(errno)
+                       : QCoreApplication::translate("PreviewServer", "the port cannot be used");
     }
     close(fd);
     return false;

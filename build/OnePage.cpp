@@ -8,6 +8,7 @@
 #include "services/ProfileStore.h"
 #include "services/WindowText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -34,7 +35,8 @@ QByteArray ReadStandardInput()
             continue;
         if (count < 0)
             throw CommandError(
-                QStringLiteral("Cannot read standard input: %1.").arg(qt_error_string(errno)));
+                QCoreApplication::translate("OnePage", "Cannot read standard input: %1.")
+                    .arg(qt_error_string(errno)));
         if (count == 0) {
             bytes.truncate(used);  // in place: left() would copy the whole input once more
             return bytes;
@@ -47,7 +49,8 @@ void WriteStandardOutput(QByteArrayView piece)
 {
     if (std::fwrite(piece.data(), 1, size_t(piece.size()), stdout) != size_t(piece.size()))
         throw CommandError(
-            QStringLiteral("Cannot write to standard output: %1.").arg(qt_error_string(errno)));
+            QCoreApplication::translate("OnePage", "Cannot write to standard output: %1.")
+                .arg(qt_error_string(errno)));
 }
 
 // The page streamed to standard output, block by block, as a page file is written.
@@ -57,13 +60,20 @@ void StreamToStandardOutput(InputFile& input, QByteArrayView title, QByteArrayVi
         StreamPage([&input](char* into, qint64 size) { return input.Read(into, size); },
                    WriteStandardOutput, title, text);
     if (status != MarkerStatus::Ok)
-        throw CommandError(
-            QStringLiteral("The template %1 has no marker for the %2; the page "
-                           "written so far is incomplete.")
-                .arg(input.path(), status == MarkerStatus::NoFirstMarker ? "title" : "text"));
+        throw CommandError((status == MarkerStatus::NoFirstMarker
+                                ? QCoreApplication::translate(
+                                    "OnePage",
+                                    "The template %1 has no marker for the title; the page "
+                                    "written so far is incomplete.")
+                                : QCoreApplication::translate(
+                                    "OnePage",
+                                    "The template %1 has no marker for the text; the page "
+                                    "written so far is incomplete."))
+                               .arg(input.path()));
     if (std::fflush(stdout) != 0)
         throw CommandError(
-            QStringLiteral("Cannot write to standard output: %1.").arg(qt_error_string(errno)));
+            QCoreApplication::translate("OnePage", "Cannot write to standard output: %1.")
+                .arg(qt_error_string(errno)));
 }
 
 // The project --save writes, checked before anything is written: it replaces only a Wendle
@@ -80,21 +90,27 @@ SavedProject PrepareProject(const QString& path, const InputFile& source, const 
     const QByteArray pageName =
         pagePath.isEmpty() ? QByteArray() : folder.relativeFilePath(pagePath).toUtf8();
     if (HasFolderPart(pageName))
-        throw CommandError(QStringLiteral("The page %1 is not a plain name in the project's "
-                                          "folder (a backslash counts as a folder), so --build "
-                                          "would refuse the project; keep the project beside "
-                                          "its page. Nothing was written.")
-                               .arg(QString::fromUtf8(pageName)));
+        throw CommandError(
+            QCoreApplication::translate("OnePage",
+                                        "The page %1 is not a plain name in the project's "
+                                        "folder (a backslash counts as a folder), so --build "
+                                        "would refuse the project; keep the project beside "
+                                        "its page. Nothing was written.")
+                .arg(QString::fromUtf8(pageName)));
     auto project = std::make_unique<OutputFile>(path);
     if (project->Replaces(source.Id()))
-        throw CommandError(QStringLiteral("The project %1 would replace the template. Nothing "
-                                          "was written.")
-                               .arg(path));
+        throw CommandError(
+            QCoreApplication::translate("OnePage",
+                                        "The project %1 would replace the template. Nothing "
+                                        "was written.")
+                .arg(path));
     // Its header alone tells: a large file that is not a project is not read whole.
     if (project->Replaced() && !HoldsProject(project->path()))
-        throw CommandError(QStringLiteral("%1 is not a Wendle project, and --save replaces only "
-                                          "a project. Nothing was written.")
-                               .arg(project->path()));
+        throw CommandError(
+            QCoreApplication::translate("OnePage",
+                                        "%1 is not a Wendle project, and --save replaces only "
+                                        "a project. Nothing was written.")
+                .arg(project->path()));
     return {std::move(project), pageName};
 }
 
@@ -117,12 +133,16 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
         // A project's strings end at their first NUL, and so does the text; what is left out
         // is said.
         if (const qsizetype nul = textBytes.indexOf('\0'); nul >= 0)
-            ReportFailure(QStringLiteral("warning: the text holds a NUL byte after %1 bytes; the "
-                                         "%2 bytes from there on were left out.")
-                              .arg(nul)
+            //: %n and %1 are counts of bytes; %1 is the count left out.
+            ReportFailure(QCoreApplication::translate(
+                              "OnePage",
+                              "warning: the text holds a NUL byte after %n bytes; the "
+                              "%1 bytes from there on were left out.",
+                              "", int(nul))
                               .arg(textBytes.size() - nul),
-                          request.textFile == QLatin1String("-") ? QStringLiteral("standard input")
-                                                                 : request.textFile);
+                          request.textFile == QLatin1String("-")
+                              ? QCoreApplication::translate("OnePage", "standard input")
+                              : request.textFile);
         const auto [title, text] = BytesAsBuilt(request.title.toUtf8(), textBytes);
         InputFile source(RequireTemplate(
             request.templateFile, profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate),
@@ -137,22 +157,28 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
             struct stat out { };
             if (::fstat(STDOUT_FILENO, &out) == 0
                 && FileId{quint64(out.st_dev), quint64(out.st_ino)} == source.Id())
-                throw CommandError(QStringLiteral("Standard output is the template %1. Nothing "
-                                                  "was written.")
-                                       .arg(source.path()));
+                throw CommandError(
+                    QCoreApplication::translate("OnePage",
+                                                "Standard output is the template %1. Nothing "
+                                                "was written.")
+                        .arg(source.path()));
             StreamToStandardOutput(source, title, text);
         } else {
             try {
                 page = PreparePage(source, pagePath, title, text);
             } catch (const PageInTheWay& refused) {
-                throw CommandError(refused.message()
-                                   + " Name another page with --output PAGE, or another "
-                                     "template with --template FILE.");
+                throw CommandError(refused.message() + QLatin1Char(' ')
+                                   + QCoreApplication::translate(
+                                       "OnePage",
+                                       "Name another page with --output PAGE, or another "
+                                       "template with --template FILE."));
             }
             if (project.file && project.file->SameTarget(*page))
-                throw CommandError(QStringLiteral("The project %1 would replace the page. Nothing "
-                                                  "was written.")
-                                       .arg(project.file->path()));
+                throw CommandError(
+                    QCoreApplication::translate("OnePage",
+                                                "The project %1 would replace the page. Nothing "
+                                                "was written.")
+                        .arg(project.file->path()));
         }
         // Both are written whole before either replaces its file: a full disk then keeps the
         // earlier page and project together, never a new page beside an old project.

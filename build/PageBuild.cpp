@@ -4,6 +4,7 @@
 #include "services/Errors.h"
 #include "services/FileAccess.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstring>
@@ -125,9 +126,11 @@ ProjectPage PlaceProjectPage(const QByteArray& name, const QString& projectFolde
 
 QString ProjectPage::Where() const
 {
-    QString where = QStringLiteral("to\n%1").arg(QDir::toNativeSeparators(target));
+    QString where =  //: Where a page is written, after "outside the project's folder,".
+        QCoreApplication::translate("PageBuild", "to\n%1").arg(QDir::toNativeSeparators(target));
     if (target != path)
-        where += QStringLiteral("\nthrough the link %1").arg(QDir::toNativeSeparators(path));
+        where += QCoreApplication::translate("PageBuild", "\nthrough the link %1")
+                     .arg(QDir::toNativeSeparators(path));
     return where;
 }
 
@@ -152,12 +155,16 @@ std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& tem
     const bool overTemplate = output->Replaces(templateId);
     const bool overOwn = project && output->Replaces(*project);
     if (overTemplate || overOwn || (output->Replaced() && HoldsProject(output->path())))
-        throw PageInTheWay(QStringLiteral("The page %1 would replace %2. Nothing was written.")
-                               .arg(QDir::toNativeSeparators(pagePath),
-                                    overTemplate  ? QStringLiteral("its own template")
-                                        : overOwn ? QStringLiteral("the project it is built from")
-                                                  : QStringLiteral("a Wendle project")),
-                           overTemplate);
+        //: %2 is one of "its own template", "the project it is built from", "a Wendle project".
+        throw PageInTheWay(
+            QCoreApplication::translate("PageBuild",
+                                        "The page %1 would replace %2. Nothing was written.")
+                .arg(QDir::toNativeSeparators(pagePath),
+                     overTemplate ? QCoreApplication::translate("PageBuild", "its own template")
+                         : overOwn
+                         ? QCoreApplication::translate("PageBuild", "the project it is built from")
+                         : QCoreApplication::translate("PageBuild", "a Wendle project")),
+            overTemplate);
     // Small pieces (the title, the text, the template around them) are gathered into one write,
     // for every write is a system call; whole blocks of the template go straight through.
     QByteArray pending;
@@ -175,10 +182,13 @@ std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& tem
     if (status != MarkerStatus::Ok) {
         // The page is dropped with `output`, unwritten; the earlier page stays.
         const QString which = status == MarkerStatus::NoFirstMarker
-            ? QStringLiteral("the title (the first \"%s\")")
-            : QStringLiteral("the text (the second \"%s\")");
+            ? QCoreApplication::translate("PageBuild", "the title (the first \"%s\")")
+            : QCoreApplication::translate("PageBuild", "the text (the second \"%s\")");
+        //: %2 is "the title (the first "%s")" or "the text (...)"; the template holds "%s" as
+        //: typed.
         throw CommandError(
-            QStringLiteral("The template %1 has no marker for %2. Nothing was written.")
+            QCoreApplication::translate(
+                "PageBuild", "The template %1 has no marker for %2. Nothing was written.")
                 .arg(QDir::toNativeSeparators(templatePath), which));
     }
     if (!pending.isEmpty())
@@ -204,7 +214,9 @@ void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayV
     CheckPageName(pagePath);
     if (templatePath.isEmpty())
         throw CommandError(
-            QStringLiteral("No template has been chosen. Choose one with the Template button."));
+            //: "Template" is the caption of the window's button.
+            QCoreApplication::translate(
+                "PageBuild", "No template has been chosen. Choose one with the Template button."));
     InputFile source(templatePath);
     PreparePage(source, pagePath, title, text, links, project)->Commit();
 }

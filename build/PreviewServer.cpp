@@ -86,8 +86,10 @@ std::unique_ptr<PreviewServer> PreviewServer::Load(QString* error)
         *error = module.errorString();
         return nullptr;
     }
-    *error = QStringLiteral("The preview module libwendle_preview.so is not installed beside %1.")
-                 .arg(QCoreApplication::applicationFilePath());
+    *error =
+        QCoreApplication::translate(
+            "PreviewServer", "The preview module libwendle_preview.so is not installed beside %1.")
+            .arg(QCoreApplication::applicationFilePath());
     return nullptr;
 }
 

@@ -7,6 +7,7 @@
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -15,16 +16,22 @@
 
 namespace {
 const QString kProjectExtension = QStringLiteral("wendle");
-const QString kProjectFilter = QStringLiteral("Wendle files(*.wendle)|*.wendle||");
+//: Files shown in the project prompts.
+QString ProjectFilter()
+{
+    return CWendleDlg::tr("Wendle files") + QStringLiteral("(*.wendle)|*.wendle||");
+}
 
 // The template is never written, through a link or a hard link either.
 void RefuseTemplate(const OutputFile& file, const QByteArray& templateName)
 {
     if (const auto templateId = FileIdOf(ResolveFileName(templateName));
         templateId && file.Replaces(*templateId))
-        throw CommandError(QStringLiteral("The project %1 would replace the template. Nothing was "
-                                          "written; choose another name with Save As.")
-                               .arg(QDir::toNativeSeparators(file.path())));
+        throw CommandError(
+            QCoreApplication::translate("CWendleDlg",
+                                        "The project %1 would replace the template. Nothing was "
+                                        "written; choose another name with Save As.")
+                .arg(QDir::toNativeSeparators(file.path())));
 }
 
 }  // namespace
@@ -35,8 +42,8 @@ bool CWendleDlg::MaybeSave()
         return true;
     const Messages::SaveAnswer answer = m_services.messages.AskToSave(
         this,
-        QStringLiteral("The title and text have changes that are not saved in a project "
-                       "or built into a page.\n\nSave them first?"));
+        tr("The title and text have changes that are not saved in a project "
+           "or built into a page.\n\nSave them first?"));
     if (answer != Messages::SaveAnswer::Save)
         return answer == Messages::SaveAnswer::Discard;
     // Saved as Save or Save As would save them; a save that fails or is cancelled throws.
@@ -87,8 +94,8 @@ void CWendleDlg::OnOpen()
 {
     if (!MaybeSave())
         return;
-    OpenProject(
-        m_services.prompt.Ask(FilePrompt::Kind::Open, kProjectExtension, kProjectFilter, {}, this));
+    OpenProject(m_services.prompt.Ask(FilePrompt::Kind::Open, kProjectExtension, ProjectFilter(),
+                                      {}, this));
 }
 
 void CWendleDlg::OpenFromCommandLine(const QString& path)
@@ -123,7 +130,7 @@ void CWendleDlg::OpenProject(const PromptResult& chosen)
 void CWendleDlg::OnSaveAs()
 {
     const PromptResult chosen =
-        m_services.prompt.Ask(FilePrompt::Kind::Save, kProjectExtension, kProjectFilter, {}, this);
+        m_services.prompt.Ask(FilePrompt::Kind::Save, kProjectExtension, ProjectFilter(), {}, this);
     OutputFile file(ResolveFileName(chosen.name, chosen.folder));
     RefuseTemplate(file, m_strTemplateName);
     m_files.m_strProjectName = chosen.name;

@@ -4,6 +4,7 @@
 #include "services/Errors.h"
 #include "services/FileAccess.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QtEndian>
@@ -147,13 +148,15 @@ void WriteProject(OutputFile& file, const ProjectContent& content)
 ProjectContent ReadProject(InputFile& file)
 {
     if (quint64(file.Length()) > kMaxField)
-        throw FileError(FileError::Action::Read, file.path(),
-                        QStringLiteral("It is too large to be a Wendle project"));
+        throw FileError(
+            FileError::Action::Read, file.path(),
+            QCoreApplication::translate("ProjectFile", "It is too large to be a Wendle project"));
     QByteArray bytes = file.ReadAll();
     const std::optional<Layout> at = LayoutOf(bytes, quint64(bytes.size()));
     if (!at)
         throw FileError(FileError::Action::Read, file.path(),
-                        QStringLiteral("It is not a Wendle project, or it is damaged"));
+                        QCoreApplication::translate(
+                            "ProjectFile", "It is not a Wendle project, or it is damaged"));
     ProjectContent content{StringAt(bytes, at->titleOffset, at->titleLength),
                            {},
                            StringAt(bytes, kProjectHeaderSize, at->nameLength)};

@@ -5,6 +5,7 @@
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,7 +47,8 @@ int RunShow(const QStringList& projects, bool json)
 int RunInit(const QString& folder)
 {
     if (!QDir().mkpath(folder)) {
-        ReportFailure(QStringLiteral("Cannot make the folder %1.").arg(folder));
+        ReportFailure(QCoreApplication::translate("ProjectScripts", "Cannot make the folder %1.")
+                          .arg(folder));
         return 1;
     }
     try {
@@ -54,13 +56,18 @@ int RunInit(const QString& folder)
         for (const char* name : {"template.html", "welcome.wendle"}) {
             const QString path = QDir(folder).filePath(QLatin1String(name));
             if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
-                std::printf("kept %s, which is there already\n", qPrintable(path));
+                std::printf("%s\n",
+                            qPrintable(QCoreApplication::translate(
+                                           "ProjectScripts", "kept %1, which is there already")
+                                           .arg(path)));
                 continue;
             }
             QFile resource(QStringLiteral(":/examples/") + QLatin1String(name));
             if (!resource.open(QIODevice::ReadOnly))
-                throw CommandError(QStringLiteral("The sample %1 is missing from the program.")
-                                       .arg(QLatin1String(name)));
+                throw CommandError(
+                    QCoreApplication::translate("ProjectScripts",
+                                                "The sample %1 is missing from the program.")
+                        .arg(QLatin1String(name)));
             OutputFile::WriteWhole(path, resource.readAll(), OutputFile::Links::Replace);
         }
     } catch (const CommandError& error) {
@@ -71,7 +78,11 @@ int RunInit(const QString& folder)
     QString shown = QDir(folder).path();
     if (shown.contains(QRegularExpression(QStringLiteral("[^A-Za-z0-9_./+,:@%-]"))))
         shown = '\'' + shown.replace(QLatin1Char('\''), QLatin1String("'\\''")) + '\'';
-    std::printf("Open the welcome project with:\n  cd %s && wendle welcome.wendle\n",
-                qPrintable(shown));
+    //: %1 is the folder, quoted for the shell; the command stays as it is.
+    std::printf("%s\n",
+                qPrintable(QCoreApplication::translate(
+                               "ProjectScripts",
+                               "Open the welcome project with:\n  cd %1 && wendle welcome.wendle")
+                               .arg(shown)));
     return 0;
 }

@@ -64,7 +64,9 @@ RecoveryInfo InfoFrom(const QByteArray& json)
     const QDateTime saved =
         QDateTime::fromString(object.value("saved").toString(), Qt::ISODateWithMs);
     if (error.error != QJsonParseError::NoError || !saved.isValid())
-        throw CommandError(QStringLiteral("Its description is damaged."));
+        //: "It" is a recovery copy of the window's typing.
+        throw CommandError(
+            QCoreApplication::translate("RecoveryCopy", "Its description is damaged."));
     // An earlier Wendle kept a hash that differs between builds: not known, rather than wrong.
     const RecoveryInfo info{
         {NameFrom(object, "projectName"), object.value("projectFolder").toString(),
@@ -284,8 +286,9 @@ QString RecoveryCopy::Store(const Fields& fields, const RecoveryInfo& info)
     try {
         if (m_lock < 0) {
             if (!QDir().mkpath(QFileInfo(m_stem).absolutePath()))
-                throw FileError(FileError::Action::Write, QFileInfo(m_stem).absolutePath(),
-                                QStringLiteral("The folder cannot be made"));
+                throw FileError(
+                    FileError::Action::Write, QFileInfo(m_stem).absolutePath(),
+                    QCoreApplication::translate("RecoveryCopy", "The folder cannot be made"));
             m_lock = OpenLock(m_stem, O_RDWR | O_CREAT);
             if (m_lock >= 0 && ::flock(m_lock, LOCK_EX | LOCK_NB) != 0)
                 ::close(std::exchange(m_lock, -1));  // taken by a start looking at the folder
@@ -357,7 +360,8 @@ LeftCopies RecoveryCopy::Left(const QString& folder, const QStringList& done)
             InputFile description(stem + ".json", InputFile::Links::Refuse);
             if (description.Length() > kMaxDescription)
                 throw FileError(FileError::Action::Read, description.path(),
-                                QStringLiteral("It is too large to be a description"));
+                                QCoreApplication::translate("RecoveryCopy",
+                                                            "It is too large to be a description"));
             work.info = InfoFrom(description.ReadAll());
             left.work.push_back(std::move(work));
         } catch (const CommandError& error) {
@@ -365,10 +369,13 @@ LeftCopies RecoveryCopy::Left(const QString& folder, const QStringList& done)
             QString said = QStringLiteral("%1\n%2\n").arg(error.message(), path);
             const QString reason = MoveAside(*claim);
             if (reason.isEmpty()) {
-                said += QStringLiteral("It was moved aside to %1.").arg(AsidePath(stem));
+                said += QCoreApplication::translate("RecoveryCopy", "It was moved aside to %1.")
+                            .arg(AsidePath(stem));
             } else {
-                said += QStringLiteral("It cannot be moved aside (%1), so it stays where it is, "
-                                       "and it will not be read again.")
+                said += QCoreApplication::translate(
+                            "RecoveryCopy",
+                            "It cannot be moved aside (%1), so it stays where it is, "
+                            "and it will not be read again.")
                             .arg(reason);
                 left.stuck << name + kAside;
             }

@@ -6,6 +6,7 @@
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QLocale>
@@ -37,18 +38,24 @@ QString RestoreQuestion(const RecoveredWork& work)
     const QString project = !info.m_strProjectName.isEmpty() ? Shorten(QDir::toNativeSeparators(
                                 ResolveFileName(info.m_strProjectName, info.m_strProjectFolder)))
         : title.isEmpty()
-        ? QStringLiteral("a project never saved, with no title")
-        : QStringLiteral("a project never saved, titled \"%1\"").arg(Shorten(title));
-    QString question = QStringLiteral("Wendle was closed before the changes to %1 were saved "
-                                      "(%2). Restore them?")
-                           .arg(project, QLocale().toString(work.info.saved, QLocale::ShortFormat));
+        ? QCoreApplication::translate("CWendleDlg", "a project never saved, with no title")
+        : QCoreApplication::translate("CWendleDlg", "a project never saved, titled \"%1\"")
+              .arg(Shorten(title));
+    //: %1 is the project's path or "a project never saved, ...", %2 the time of the copy.
+    QString question =
+        QCoreApplication::translate("CWendleDlg",
+                                    "Wendle was closed before the changes to %1 were saved "
+                                    "(%2). Restore them?")
+            .arg(project, QLocale().toString(work.info.saved, QLocale::ShortFormat));
     // The user sees where the next Build writes when it is not the project's own page.
     if (!info.m_strOutputName.isEmpty()
         && (info.m_strProjectName.isEmpty() || !info.m_bOutputFromProject
             || info.m_strOutputFolder != info.m_strProjectFolder))
-        question += QStringLiteral("\n\nThe next Build writes the page %1.")
-                        .arg(Shorten(QDir::toNativeSeparators(
-                            ResolveFileName(info.m_strOutputName, info.m_strOutputFolder))));
+        //: "Build" is the window's button.
+        question +=
+            QCoreApplication::translate("CWendleDlg", "\n\nThe next Build writes the page %1.")
+                .arg(Shorten(QDir::toNativeSeparators(
+                    ResolveFileName(info.m_strOutputName, info.m_strOutputFolder))));
     return question;
 }
 
@@ -93,8 +100,8 @@ void CWendleDlg::RecoveryFailed(const QString& message)
     if (!std::exchange(m_recoveryFailed, true))
         m_services.messages.ReportError(
             this,
-            QStringLiteral("Wendle cannot keep a recovery copy of your typing, so it "
-                           "would be lost if Wendle were killed.\n\n%1")
+            tr("Wendle cannot keep a recovery copy of your typing, so it "
+               "would be lost if Wendle were killed.\n\n%1")
                 .arg(message));
 }
 
@@ -115,8 +122,8 @@ bool CWendleDlg::OfferRecoveredWork()
     // Every copy offered here is claimed first, so that no other window offers it meanwhile.
     LeftCopies left = RecoveryCopy::Left(RecoveryFolder(), done);
     for (const QString& report : left.damaged)
-        m_services.messages.ReportError(
-            nullptr, QStringLiteral("A recovery copy cannot be read: %1").arg(report));
+        m_services.messages.ReportError(nullptr,
+                                        tr("A recovery copy cannot be read: %1").arg(report));
     bool restored = false;
     for (const RecoveredWork& work : left.work) {
         const auto answer = m_services.messages.AskToRestore(nullptr, RestoreQuestion(work));
@@ -125,8 +132,8 @@ bool CWendleDlg::OfferRecoveredWork()
             if (!reason.isEmpty()) {
                 m_services.messages.ReportError(
                     nullptr,
-                    QStringLiteral("The recovery copy %1 cannot be removed: %2. It will "
-                                   "not be offered again.")
+                    tr("The recovery copy %1 cannot be removed: %2. It will "
+                       "not be offered again.")
                         .arg(work.path, reason));
                 left.stuck << QFileInfo(work.claim->stem()).fileName();
             }

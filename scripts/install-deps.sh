@@ -15,6 +15,7 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n  # lupdate, lrelease
                           # and their CMake functions; Qt's own catalogues
   fonts-dejavu-core       # text metrics for the offscreen widget tests
+  fonts-wqy-microhei      # Japanese and Chinese glyphs, so captions are measured as drawn
   xvfb xauth xdotool imagemagick            # the real-window smoke test and its screenshot
   strace                  # the order of writes, flushes and renames
   chromium chromium-driver python3-selenium   # a real browser for the live preview

@@ -3,6 +3,7 @@
 #include "services/Errors.h"
 #include "services/WindowText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -115,10 +116,11 @@ InputFile::InputFile(const QString& path, Links links) : m_path(path)
     if (::fstat(m_fd, &status) != 0)
         fail(SystemReason(errno));
     if (S_ISDIR(status.st_mode))
-        fail(QStringLiteral("It is a folder, not a file"));
+        fail(QCoreApplication::translate("InputFile", "It is a folder, not a file"));
     // A pipe has no length and a device may never end: their bytes would be lost or endless.
     if (!S_ISREG(status.st_mode))
-        fail(QStringLiteral("It is a device, a pipe or a socket, not a file"));
+        fail(QCoreApplication::translate("InputFile",
+                                         "It is a device, a pipe or a socket, not a file"));
     m_length = status.st_size;
     m_id = {quint64(status.st_dev), quint64(status.st_ino)};
 }
@@ -148,7 +150,8 @@ qint64 InputFile::Read(char* into, qint64 size)
 QByteArray InputFile::ReadAll()
 {
     if (m_length >= std::numeric_limits<qsizetype>::max())
-        throw FileError(FileError::Action::Read, m_path, QStringLiteral("The file is too large"));
+        throw FileError(FileError::Action::Read, m_path,
+                        QCoreApplication::translate("InputFile", "The file is too large"));
     QByteArray bytes(qsizetype(m_length), Qt::Uninitialized);
     bytes.truncate(qsizetype(Read(bytes.data(), bytes.size())));
     return bytes;
@@ -168,10 +171,11 @@ OutputFile::OutputFile(const QString& path, Links links) : m_path(path)
     exists = exists && !S_ISLNK(status.st_mode);
     m_target = QFile::encodeName(m_path);
     if (exists && S_ISDIR(status.st_mode))
-        Fail(QStringLiteral("A folder of that name is in the way"));
+        Fail(QCoreApplication::translate("OutputFile", "A folder of that name is in the way"));
     // A device, a pipe or a socket (-o /dev/null as root) would be replaced by a plain file.
     if (exists && !S_ISREG(status.st_mode))
-        Fail(QStringLiteral("It is a device, a pipe or a socket, not a file to replace"));
+        Fail(QCoreApplication::translate(
+            "OutputFile", "It is a device, a pipe or a socket, not a file to replace"));
     // A file the user may not write is not replaced either, though its folder would allow it.
     // The system answers, as access() would for this process (its groups, ACLs, root), where
     // the mode bits alone cannot tell whether the user is in the file's group.
@@ -237,10 +241,14 @@ void OutputFile::Write(QByteArrayView bytes)
             continue;
         if (count <= 0) {
             // A full disk or a file-size limit first cuts a write short, then fails it.
-            Fail(QStringLiteral("Only %1 of %2 bytes could be written: %3")
+            //: %1 and %2 are counts of bytes, %3 the reason.
+            Fail(QCoreApplication::translate("OutputFile",
+                                             "Only %1 of %2 bytes could be written: %3")
                      .arg(written)
                      .arg(bytes.size())
-                     .arg(count < 0 ? SystemReason(errno) : QStringLiteral("the disk is full")));
+                     .arg(count < 0
+                              ? SystemReason(errno)
+                              : QCoreApplication::translate("OutputFile", "the disk is full")));
         }
         written += count;
     }

@@ -2,7 +2,9 @@
 // catalogue: each source text accented, 40% longer and between brackets.
 #include "app/Translations.h"
 #include "app/WendleDlg.h"
+#include "project/ProjectFile.h"
 #include "services/Errors.h"
+#include "services/FileAccess.h"
 
 #include <QtWidgets>
 
@@ -11,9 +13,20 @@
 TEST(Translations, followTheUserAndFitEveryCaption)
 {
     const QTemporaryDir dir;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(dir.path()));  // the copies a window leaves
     ProfileStore profile(dir.filePath("w.ini"));
-    profile.Write(kTemplateSection, kTemplateEntry, "t.html");  // no prompt before the window
-    QtFilePrompt prompt;
+    QStringList shown;
+    // The template prompt of the first start, in the first row only: its title and filter.
+    struct : FilePrompt {
+        QStringList* shown;
+        PromptResult Ask(Kind, const QString&, const QString& filter, const QString& title,
+                         QWidget*) override
+        {
+            *shown << title << filter.section('(', 0, 0);
+            return {};
+        }
+    } prompt;
+    prompt.shown = &shown;
     QtMessages messages;
     QTranslator pseudo;
     ASSERT_TRUE(pseudo.load(WENDLE_PSEUDO));
@@ -26,19 +39,33 @@ TEST(Translations, followTheUserAndFitEveryCaption)
         // Qt's own catalogue of the same language, for the standard buttons.
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel") == "Abbrechen",
                   row.endsWith("=de"));
-        QStringList shown;
-        if (row == "=") {  // a question, and the messages of failures
+        if (row == "=")
             QCoreApplication::installTranslator(&pseudo);
-            QTimer::singleShot(0, [&shown] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                shown << box->windowTitle() << box->defaultButton()->text();
-                box->escapeButton()->click();
-            });
-            messages.AskToRestore(nullptr, "?");
+        Services services{prompt, messages, profile};
+        if (row == "=") {  // typing left behind by a window that is gone, offered again below
+            const QString stem = dir.filePath("wendle/recovery/window-1-1");
+            QDir().mkpath(dir.filePath("wendle/recovery"));
+            OutputFile::WriteWhole(stem + ".wendle", EncodeProject({"T", "X", {}}));
+            OutputFile::WriteWhole(stem + ".json", R"({"saved": "2026-01-01T10:00:00.000"})");
+        }
+        CWendleDlg window(services);
+        if (row == "=") {  // the questions, and the messages of failures
+            const auto answer = [&shown] {
+                QTimer::singleShot(0, [&shown] {
+                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    shown << box->windowTitle() << box->text();
+                    if (!box->standardButton(box->defaultButton()))  // Qt's own are Qt's
+                        shown << box->defaultButton()->text();
+                    box->reject();
+                });
+            };
+            answer();
+            window.OfferRecoveredWork();
+            window.findChild<QPlainTextEdit*>()->insertPlainText("x");
+            answer();
+            window.reject();
             shown << FileError::NoFileChosen().message();
         }
-        Services services{prompt, messages, profile};
-        CWendleDlg window(services);
         // Each caption in the room its control draws it in, each control inside the window.
         shown << window.windowTitle();
         const auto widgets = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -62,6 +89,7 @@ TEST(Translations, followTheUserAndFitEveryCaption)
         for (const QString& text : shown)
             EXPECT_EQ(text.startsWith('[') && text.endsWith(']'), row == "=") << qPrintable(text);
         QCoreApplication::removeTranslator(&pseudo);
+        shown.clear();
     }
     InstallTranslations({});
 }

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BatchBuild</name>
+    <message>
+        <source>The project names no page; choose one with Build As in Wendle&apos;s window, then save the project.</source>
+        <translation>Le projet ne nomme aucune page&#xa0;; choisissez-en une avec «&#xa0;Générer sous…&#xa0;» dans la fenêtre de Wendle, puis enregistrez le projet.</translation>
+    </message>
+    <message>
+        <source>The project writes its page outside the project&apos;s folder, %1; build it there with --allow-outside.</source>
+        <translation>Le projet écrit sa page hors du dossier du projet, %1&#xa0;; générez-la à cet endroit avec --allow-outside.</translation>
+    </message>
+    <message>
+        <source>No template has been chosen. Name one with --template FILE, or choose one in Wendle&apos;s window.</source>
+        <translation>Aucun modèle n’a été choisi. Indiquez-en un avec --template FILE, ou choisissez-en un dans la fenêtre de Wendle.</translation>
+    </message>
+    <message>
+        <source>built %1</source>
+        <extracomment>A line of --verbose output; %1 is the page written.</extracomment>
+        <translation>généré&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWatch</name>
+    <message>
+        <source>It was removed; its pages are rebuilt when it is back.</source>
+        <translation>Le fichier a été supprimé&#xa0;; ses pages seront régénérées à son retour.</translation>
+    </message>
+    <message>
+        <source>Cannot serve on 127.0.0.1:%1: %2.</source>
+        <extracomment>%1 is a port number, %2 the reason.</extracomment>
+        <translation>Impossible de servir sur 127.0.0.1:%1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>preview: %1</source>
+        <extracomment>%1 is the address where the page is served.</extracomment>
+        <translation>aperçu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>not served: %1 is hidden, or in a hidden folder</source>
+        <translation>non servi&#xa0;: %1 est caché, ou dans un dossier caché</translation>
+    </message>
+    <message>
+        <source>not served: %1 is outside %2</source>
+        <extracomment>%1 is the page, %2 the folder that is served.</extracomment>
+        <translation>non servi&#xa0;: %1 est en dehors de %2</translation>
+    </message>
+</context>
+<context>
+    <name>CWendleApp</name>
+    <message>
+        <source>the window needs a display, and none was found (in an SSH session, a container or a
+terminal without a desktop). Pages can be built without one: wendle --build PROJECT...</source>
+        <translation>la fenêtre a besoin d’un affichage, et aucun n’a été trouvé (dans une session SSH, un conteneur ou un
+terminal sans bureau). Les pages peuvent être générées sans affichage&#xa0;: wendle --build PROJECT...</translation>
+    </message>
+    <message>
+        <source>these arguments open the window; see wendle --help</source>
+        <translation>ces arguments ouvrent la fenêtre&#xa0;; voir wendle --help</translation>
+    </message>
+    <message>
+        <source>the typing could not be kept for the next start: %1</source>
+        <translation>la saisie n’a pas pu être conservée pour le prochain démarrage&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>write error on standard output: %1</source>
+        <translation>erreur d’écriture sur la sortie standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>write error on standard output</source>
+        <translation>erreur d’écriture sur la sortie standard</translation>
+    </message>
+</context>
+<context>
     <name>CWendleDlg</name>
     <message>
         <source>There is not enough memory to finish this command.</source>
@@ -15,6 +86,212 @@
     <message>
         <source>The command failed for an unknown reason.</source>
         <translation>La commande a échoué pour une raison inconnue.</translation>
+    </message>
+    <message>
+        <source>HTML files</source>
+        <extracomment>Files shown in the page prompt.</extracomment>
+        <translation>Fichiers HTML</translation>
+    </message>
+    <message>
+        <source>This project writes its page outside the project&apos;s folder, %1
+
+Build the page there?</source>
+        <extracomment>%1 is a line break and the page&apos;s path, as &quot;to
+/home/a/page.html&quot;.</extracomment>
+        <translation>Ce projet écrit sa page hors du dossier du projet, %1
+
+Générer la page à cet endroit&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The page was built, but it cannot be shown: %1</source>
+        <translation>La page a été générée, mais elle ne peut pas être affichée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The page was built, but a hidden file is not shown in the browser.</source>
+        <translation>La page a été générée, mais un fichier caché n’est pas affiché dans le navigateur.</translation>
+    </message>
+    <message>
+        <source>The page was built, but no browser could be started for %1.</source>
+        <translation>La page a été générée, mais aucun navigateur n’a pu être lancé pour %1.</translation>
+    </message>
+    <message>
+        <source>Wendle files</source>
+        <extracomment>Files shown in the project prompts.</extracomment>
+        <translation>Fichiers Wendle</translation>
+    </message>
+    <message>
+        <source>The project %1 would replace the template. Nothing was written; choose another name with Save As.</source>
+        <translation>Le projet %1 remplacerait le modèle. Rien n’a été écrit&#xa0;; choisissez un autre nom avec «&#xa0;Enregistrer sous…&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The title and text have changes that are not saved in a project or built into a page.
+
+Save them first?</source>
+        <translation>Le titre et le texte contiennent des modifications qui ne sont ni enregistrées dans un projet ni générées dans une page.
+
+Les enregistrer d’abord&#xa0;?</translation>
+    </message>
+    <message>
+        <source>a project never saved, with no title</source>
+        <translation>un projet jamais enregistré, sans titre</translation>
+    </message>
+    <message>
+        <source>a project never saved, titled &quot;%1&quot;</source>
+        <translation>un projet jamais enregistré, intitulé «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Wendle was closed before the changes to %1 were saved (%2). Restore them?</source>
+        <extracomment>%1 is the project&apos;s path or &quot;a project never saved, ...&quot;, %2 the time of the copy.</extracomment>
+        <translation>Wendle a été fermé avant l’enregistrement des modifications apportées à %1 (%2). Les restaurer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>
+
+The next Build writes the page %1.</source>
+        <extracomment>&quot;Build&quot; is the window&apos;s button.</extracomment>
+        <translation>
+
+La prochaine génération écrira la page %1.</translation>
+    </message>
+    <message>
+        <source>Wendle cannot keep a recovery copy of your typing, so it would be lost if Wendle were killed.
+
+%1</source>
+        <translation>Wendle ne peut pas conserver de copie de récupération de votre saisie&#xa0;; elle serait perdue si Wendle était arrêté brutalement.
+
+%1</translation>
+    </message>
+    <message>
+        <source>A recovery copy cannot be read: %1</source>
+        <translation>Une copie de récupération ne peut pas être lue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be removed: %2. It will not be offered again.</source>
+        <translation>La copie de récupération %1 ne peut pas être supprimée&#xa0;: %2. Elle ne sera plus proposée.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Rebuild each project&apos;s page, then exit.</source>
+        <translation>Régénérer la page de chaque projet, puis quitter.</translation>
+    </message>
+    <message>
+        <source>With --build: keep running, and rebuild a page whenever its project or its template changes, until Ctrl-C.</source>
+        <translation>Avec --build&#xa0;: continuer à tourner et régénérer une page dès que son projet ou son modèle change, jusqu’à Ctrl-C.</translation>
+    </message>
+    <message>
+        <source>With --watch: serve the current directory on 127.0.0.1 and print the address of each page; a browser showing a page reloads it when it is rebuilt.</source>
+        <translation>Avec --watch&#xa0;: servir le répertoire courant sur 127.0.0.1 et afficher l’adresse de chaque page&#xa0;; un navigateur qui affiche une page la recharge quand elle est régénérée.</translation>
+    </message>
+    <message>
+        <source>With --serve: this port and no other (default: %1, or the next free one).</source>
+        <extracomment>%1 is the default port number.</extracomment>
+        <translation>Avec --serve&#xa0;: ce port et aucun autre (par défaut&#xa0;: %1, ou le suivant qui est libre).</translation>
+    </message>
+    <message>
+        <source>With --build or --output: the template for every page, instead of the one Wendle remembers (that one is looked up in each project&apos;s folder).</source>
+        <translation>Avec --build ou --output&#xa0;: le modèle de chaque page, au lieu de celui dont Wendle se souvient (celui-ci est cherché dans le dossier de chaque projet).</translation>
+    </message>
+    <message>
+        <source>With --build: also build pages that a project names outside its own folder.</source>
+        <translation>Avec --build&#xa0;: générer aussi les pages qu’un projet place hors de son propre dossier.</translation>
+    </message>
+    <message>
+        <source>With --build: print a line per page built.</source>
+        <translation>Avec --build&#xa0;: afficher une ligne par page générée.</translation>
+    </message>
+    <message>
+        <source>Build one page, without a project, into PAGE (- for standard output).</source>
+        <translation>Générer une page, sans projet, dans PAGE (- pour la sortie standard).</translation>
+    </message>
+    <message>
+        <source>With --output: the page&apos;s title.</source>
+        <translation>Avec --output&#xa0;: le titre de la page.</translation>
+    </message>
+    <message>
+        <source>With --output: the page&apos;s text, from FILE (- for standard input).</source>
+        <translation>Avec --output&#xa0;: le texte de la page, lu dans FILE (- pour l’entrée standard).</translation>
+    </message>
+    <message>
+        <source>With --output: also save the title, the text and the page&apos;s name as a project; only a project is replaced.</source>
+        <translation>Avec --output&#xa0;: enregistrer aussi le titre, le texte et le nom de la page comme projet&#xa0;; seul un projet est remplacé.</translation>
+    </message>
+    <message>
+        <source>Print each project as text (for git diff).</source>
+        <translation>Afficher chaque projet sous forme de texte (pour git diff).</translation>
+    </message>
+    <message>
+        <source>With --show: one JSON object a project.</source>
+        <translation>Avec --show&#xa0;: un objet JSON par projet.</translation>
+    </message>
+    <message>
+        <source>Write the sample template and the welcome project into DIR.</source>
+        <translation>Écrire le modèle d’exemple et le projet de bienvenue dans DIR.</translation>
+    </message>
+    <message>
+        <source>--build, --output, --show and --init each go alone.</source>
+        <translation>--build, --output, --show et --init s’emploient chacun seul.</translation>
+    </message>
+    <message>
+        <source>--output and --init take no project.</source>
+        <translation>--output et --init ne prennent aucun projet.</translation>
+    </message>
+    <message>
+        <source>--show needs at least one project.</source>
+        <translation>--show demande au moins un projet.</translation>
+    </message>
+    <message>
+        <source>--title, --text and --save go with --output.</source>
+        <translation>--title, --text et --save s’emploient avec --output.</translation>
+    </message>
+    <message>
+        <source>--json goes with --show.</source>
+        <translation>--json s’emploie avec --show.</translation>
+    </message>
+    <message>
+        <source>--output takes --template, --title, --text and --save.</source>
+        <translation>--output accepte --template, --title, --text et --save.</translation>
+    </message>
+    <message>
+        <source>--build needs at least one project.</source>
+        <translation>--build demande au moins un projet.</translation>
+    </message>
+    <message>
+        <source>The window opens one project; build several with --build.</source>
+        <translation>La fenêtre ouvre un seul projet&#xa0;; générez-en plusieurs avec --build.</translation>
+    </message>
+    <message>
+        <source>--watch, --template, --allow-outside and --verbose go with --build.</source>
+        <translation>--watch, --template, --allow-outside et --verbose s’emploient avec --build.</translation>
+    </message>
+    <message>
+        <source>--serve goes with --watch.</source>
+        <translation>--serve s’emploie avec --watch.</translation>
+    </message>
+    <message>
+        <source>--port goes with --serve.</source>
+        <translation>--port s’emploie avec --serve.</translation>
+    </message>
+    <message>
+        <source>--port takes a port number from 1 to 65535.</source>
+        <translation>--port attend un numéro de port de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>--output, --template, --text, --save and --init each need a name, not an empty one.</source>
+        <translation>--output, --template, --text, --save et --init demandent chacun un nom non vide.</translation>
+    </message>
+    <message>
+        <source>Makes single HTML pages from a template. With no argument, or with a project, opens the window, where F12 builds the page and shows it in the browser; with --build, rebuilds the page of each project without a window; with --output, makes one page from a title and a text; with --show, prints projects as text.</source>
+        <translation>Crée des pages HTML uniques à partir d’un modèle. Sans argument, ou avec un projet, ouvre la fenêtre, où F12 génère la page et l’affiche dans le navigateur&#xa0;; avec --build, régénère la page de chaque projet sans fenêtre&#xa0;; avec --output, crée une page à partir d’un titre et d’un texte&#xa0;; avec --show, affiche les projets sous forme de texte.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Afficher l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>A project file (*.wendle).</source>
+        <translation>Un fichier de projet (*.wendle).</translation>
     </message>
 </context>
 <context>
@@ -37,6 +314,21 @@
     </message>
 </context>
 <context>
+    <name>InputFile</name>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>C’est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>It is a device, a pipe or a socket, not a file</source>
+        <translation>C’est un périphérique, un tube ou un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>The file is too large</source>
+        <translation>Le fichier est trop volumineux</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Restore</source>
@@ -45,11 +337,209 @@
     </message>
 </context>
 <context>
+    <name>OnePage</name>
+    <message>
+        <source>Cannot read standard input: %1.</source>
+        <translation>Impossible de lire l’entrée standard&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1.</source>
+        <translation>Impossible d’écrire sur la sortie standard&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The template %1 has no marker for the title; the page written so far is incomplete.</source>
+        <translation>Le modèle %1 n’a pas de marqueur pour le titre&#xa0;; la page écrite jusqu’ici est incomplète.</translation>
+    </message>
+    <message>
+        <source>The template %1 has no marker for the text; the page written so far is incomplete.</source>
+        <translation>Le modèle %1 n’a pas de marqueur pour le texte&#xa0;; la page écrite jusqu’ici est incomplète.</translation>
+    </message>
+    <message>
+        <source>The page %1 is not a plain name in the project&apos;s folder (a backslash counts as a folder), so --build would refuse the project; keep the project beside its page. Nothing was written.</source>
+        <translation>La page %1 n’est pas un simple nom dans le dossier du projet (une barre oblique inverse compte comme un dossier), donc --build refuserait le projet&#xa0;; placez le projet à côté de sa page. Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>The project %1 would replace the template. Nothing was written.</source>
+        <translation>Le projet %1 remplacerait le modèle. Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Wendle project, and --save replaces only a project. Nothing was written.</source>
+        <translation>%1 n’est pas un projet Wendle, et --save ne remplace qu’un projet. Rien n’a été écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>warning: the text holds a NUL byte after %n bytes; the %1 bytes from there on were left out.</source>
+        <extracomment>%n and %1 are counts of bytes; %1 is the count left out.</extracomment>
+        <translation>
+            <numerusform>avertissement&#xa0;: le texte contient un octet NUL après %n octet&#xa0;; les octets suivants (%1) ont été omis.</numerusform>
+            <numerusform>avertissement&#xa0;: le texte contient un octet NUL après %n octets&#xa0;; les octets suivants (%1) ont été omis.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <source>Standard output is the template %1. Nothing was written.</source>
+        <translation>La sortie standard est le modèle %1. Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Name another page with --output PAGE, or another template with --template FILE.</source>
+        <translation>Indiquez une autre page avec --output PAGE, ou un autre modèle avec --template FILE.</translation>
+    </message>
+    <message>
+        <source>The project %1 would replace the page. Nothing was written.</source>
+        <translation>Le projet %1 remplacerait la page. Rien n’a été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>A folder of that name is in the way</source>
+        <translation>Un dossier de ce nom est déjà là</translation>
+    </message>
+    <message>
+        <source>It is a device, a pipe or a socket, not a file to replace</source>
+        <translation>C’est un périphérique, un tube ou un socket, pas un fichier à remplacer</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 bytes could be written: %3</source>
+        <extracomment>%1 and %2 are counts of bytes, %3 the reason.</extracomment>
+        <translation>Seuls %1 octets sur %2 ont pu être écrits&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+</context>
+<context>
+    <name>PageBuild</name>
+    <message>
+        <source>to
+%1</source>
+        <extracomment>Where a page is written, after &quot;outside the project&apos;s folder,&quot;.</extracomment>
+        <translation>vers
+%1</translation>
+    </message>
+    <message>
+        <source>
+through the link %1</source>
+        <translation>
+via le lien %1</translation>
+    </message>
+    <message>
+        <source>The page %1 would replace %2. Nothing was written.</source>
+        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
+        <translation>La page %1 remplacerait %2. Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>its own template</source>
+        <translation>son propre modèle</translation>
+    </message>
+    <message>
+        <source>the project it is built from</source>
+        <translation>le projet à partir duquel elle est générée</translation>
+    </message>
+    <message>
+        <source>a Wendle project</source>
+        <translation>un projet Wendle</translation>
+    </message>
+    <message>
+        <source>the title (the first &quot;%s&quot;)</source>
+        <translation>le titre (le premier «&#xa0;%s&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>the text (the second &quot;%s&quot;)</source>
+        <translation>le texte (le deuxième «&#xa0;%s&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>The template %1 has no marker for %2. Nothing was written.</source>
+        <extracomment>%2 is &quot;the title (the first &quot;%s&quot;)&quot; or &quot;the text (...)&quot;; the template holds &quot;%s&quot; as typed.</extracomment>
+        <translation>Le modèle %1 n’a pas de marqueur pour %2. Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>No template has been chosen. Choose one with the Template button.</source>
+        <extracomment>&quot;Template&quot; is the caption of the window&apos;s button.</extracomment>
+        <translation>Aucun modèle n’a été choisi. Choisissez-en un avec le bouton «&#xa0;Modèle…&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewServer</name>
+    <message>
+        <source>The preview module libwendle_preview.so is not installed beside %1.</source>
+        <translation>Le module d’aperçu libwendle_preview.so n’est pas installé à côté de %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Impossible d’ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the port cannot be used</source>
+        <translation>le port ne peut pas être utilisé</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>It is too large to be a Wendle project</source>
+        <translation>Le fichier est trop volumineux pour être un projet Wendle</translation>
+    </message>
+    <message>
+        <source>It is not a Wendle project, or it is damaged</source>
+        <translation>Ce n’est pas un projet Wendle, ou il est endommagé</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectScripts</name>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>kept %1, which is there already</source>
+        <translation>%1 conservé, car il existe déjà</translation>
+    </message>
+    <message>
+        <source>The sample %1 is missing from the program.</source>
+        <translation>L’exemple %1 manque dans le programme.</translation>
+    </message>
+    <message>
+        <source>Open the welcome project with:
+  cd %1 &amp;&amp; wendle welcome.wendle</source>
+        <extracomment>%1 is the folder, quoted for the shell; the command stays as it is.</extracomment>
+        <translation>Ouvrez le projet de bienvenue avec&#xa0;:
+  cd %1 &amp;&amp; wendle welcome.wendle</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; in languages written right to left, else &quot;LTR&quot;. Not shown.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>Its description is damaged.</source>
+        <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
+        <translation>Sa description est endommagée.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be made</source>
+        <translation>Le dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>It is too large to be a description</source>
+        <translation>Le fichier est trop volumineux pour être une description</translation>
+    </message>
+    <message>
+        <source>It was moved aside to %1.</source>
+        <translation>Elle a été mise de côté dans %1.</translation>
+    </message>
+    <message>
+        <source>It cannot be moved aside (%1), so it stays where it is, and it will not be read again.</source>
+        <translation>Elle ne peut pas être mise de côté (%1)&#xa0;; elle reste donc où elle est et ne sera plus lue.</translation>
     </message>
 </context>
 <context>

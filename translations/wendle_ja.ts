@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>BatchBuild</name>
+    <message>
+        <source>The project names no page; choose one with Build As in Wendle&apos;s window, then save the project.</source>
+        <translation>プロジェクトにページが指定されていません。Wendle のウィンドウの「名前を付けて生成…」でページを選び、プロジェクトを保存してください。</translation>
+    </message>
+    <message>
+        <source>The project writes its page outside the project&apos;s folder, %1; build it there with --allow-outside.</source>
+        <translation>プロジェクトはページをプロジェクトのフォルダーの外に書き込みます。%1。そこに生成するには --allow-outside を付けてください。</translation>
+    </message>
+    <message>
+        <source>No template has been chosen. Name one with --template FILE, or choose one in Wendle&apos;s window.</source>
+        <translation>テンプレートが選択されていません。--template FILE で指定するか、Wendle のウィンドウで選択してください。</translation>
+    </message>
+    <message>
+        <source>built %1</source>
+        <extracomment>A line of --verbose output; %1 is the page written.</extracomment>
+        <translation>生成しました: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWatch</name>
+    <message>
+        <source>It was removed; its pages are rebuilt when it is back.</source>
+        <translation>削除されました。元に戻ると、そのページを再生成します。</translation>
+    </message>
+    <message>
+        <source>Cannot serve on 127.0.0.1:%1: %2.</source>
+        <extracomment>%1 is a port number, %2 the reason.</extracomment>
+        <translation>127.0.0.1:%1 で配信できません: %2。</translation>
+    </message>
+    <message>
+        <source>preview: %1</source>
+        <extracomment>%1 is the address where the page is served.</extracomment>
+        <translation>プレビュー: %1</translation>
+    </message>
+    <message>
+        <source>not served: %1 is hidden, or in a hidden folder</source>
+        <translation>配信しません: %1 は隠しファイルか、隠しフォルダーの中にあります</translation>
+    </message>
+    <message>
+        <source>not served: %1 is outside %2</source>
+        <extracomment>%1 is the page, %2 the folder that is served.</extracomment>
+        <translation>配信しません: %1 は %2 の外にあります</translation>
+    </message>
+</context>
+<context>
+    <name>CWendleApp</name>
+    <message>
+        <source>the window needs a display, and none was found (in an SSH session, a container or a
+terminal without a desktop). Pages can be built without one: wendle --build PROJECT...</source>
+        <translation>ウィンドウにはディスプレイが必要ですが、見つかりませんでした（SSH セッション、コンテナー、
+デスクトップのない端末など）。ページはディスプレイなしでも生成できます: wendle --build PROJECT...</translation>
+    </message>
+    <message>
+        <source>these arguments open the window; see wendle --help</source>
+        <translation>これらの引数ではウィンドウが開きます。wendle --help を参照してください</translation>
+    </message>
+    <message>
+        <source>the typing could not be kept for the next start: %1</source>
+        <translation>入力内容を次回の起動のために保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>write error on standard output: %1</source>
+        <translation>標準出力への書き込みエラー: %1</translation>
+    </message>
+    <message>
+        <source>write error on standard output</source>
+        <translation>標準出力への書き込みエラー</translation>
+    </message>
+</context>
+<context>
     <name>CWendleDlg</name>
     <message>
         <source>There is not enough memory to finish this command.</source>
@@ -15,6 +86,212 @@
     <message>
         <source>The command failed for an unknown reason.</source>
         <translation>不明な理由でコマンドに失敗しました。</translation>
+    </message>
+    <message>
+        <source>HTML files</source>
+        <extracomment>Files shown in the page prompt.</extracomment>
+        <translation>HTML ファイル</translation>
+    </message>
+    <message>
+        <source>This project writes its page outside the project&apos;s folder, %1
+
+Build the page there?</source>
+        <extracomment>%1 is a line break and the page&apos;s path, as &quot;to
+/home/a/page.html&quot;.</extracomment>
+        <translation>このプロジェクトはページをプロジェクトのフォルダーの外に書き込みます。%1
+
+そこにページを生成しますか？</translation>
+    </message>
+    <message>
+        <source>The page was built, but it cannot be shown: %1</source>
+        <translation>ページは生成されましたが、表示できません: %1</translation>
+    </message>
+    <message>
+        <source>The page was built, but a hidden file is not shown in the browser.</source>
+        <translation>ページは生成されましたが、隠しファイルはブラウザーに表示されません。</translation>
+    </message>
+    <message>
+        <source>The page was built, but no browser could be started for %1.</source>
+        <translation>ページは生成されましたが、%1 を開くブラウザーを起動できませんでした。</translation>
+    </message>
+    <message>
+        <source>Wendle files</source>
+        <extracomment>Files shown in the project prompts.</extracomment>
+        <translation>Wendle ファイル</translation>
+    </message>
+    <message>
+        <source>The project %1 would replace the template. Nothing was written; choose another name with Save As.</source>
+        <translation>プロジェクト %1 はテンプレートを置き換えてしまいます。何も書き込まれていません。「名前を付けて保存…」で別の名前を選んでください。</translation>
+    </message>
+    <message>
+        <source>The title and text have changes that are not saved in a project or built into a page.
+
+Save them first?</source>
+        <translation>タイトルと本文に、プロジェクトに保存もページに生成もされていない変更があります。
+
+先に保存しますか？</translation>
+    </message>
+    <message>
+        <source>a project never saved, with no title</source>
+        <translation>一度も保存されていない、タイトルのないプロジェクト</translation>
+    </message>
+    <message>
+        <source>a project never saved, titled &quot;%1&quot;</source>
+        <translation>一度も保存されていない、タイトルが「%1」のプロジェクト</translation>
+    </message>
+    <message>
+        <source>Wendle was closed before the changes to %1 were saved (%2). Restore them?</source>
+        <extracomment>%1 is the project&apos;s path or &quot;a project never saved, ...&quot;, %2 the time of the copy.</extracomment>
+        <translation>%1 への変更が保存される前に Wendle が終了しました（%2）。復元しますか？</translation>
+    </message>
+    <message>
+        <source>
+
+The next Build writes the page %1.</source>
+        <extracomment>&quot;Build&quot; is the window&apos;s button.</extracomment>
+        <translation>
+
+次に「生成」すると、ページ %1 に書き込みます。</translation>
+    </message>
+    <message>
+        <source>Wendle cannot keep a recovery copy of your typing, so it would be lost if Wendle were killed.
+
+%1</source>
+        <translation>Wendle は入力内容の復元用コピーを保存できません。Wendle が強制終了されると、入力内容は失われます。
+
+%1</translation>
+    </message>
+    <message>
+        <source>A recovery copy cannot be read: %1</source>
+        <translation>復元用コピーを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be removed: %2. It will not be offered again.</source>
+        <translation>復元用コピー %1 を削除できません: %2。今後は表示されません。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Rebuild each project&apos;s page, then exit.</source>
+        <translation>各プロジェクトのページを再生成して終了します。</translation>
+    </message>
+    <message>
+        <source>With --build: keep running, and rebuild a page whenever its project or its template changes, until Ctrl-C.</source>
+        <translation>--build と併用: 実行を続け、プロジェクトまたはテンプレートが変わるたびにページを再生成します（Ctrl-C まで）。</translation>
+    </message>
+    <message>
+        <source>With --watch: serve the current directory on 127.0.0.1 and print the address of each page; a browser showing a page reloads it when it is rebuilt.</source>
+        <translation>--watch と併用: カレントディレクトリーを 127.0.0.1 で配信し、各ページのアドレスを表示します。ページを表示しているブラウザーは、再生成のたびにページを再読み込みします。</translation>
+    </message>
+    <message>
+        <source>With --serve: this port and no other (default: %1, or the next free one).</source>
+        <extracomment>%1 is the default port number.</extracomment>
+        <translation>--serve と併用: このポートだけを使います（既定: %1、または次の空いているポート）。</translation>
+    </message>
+    <message>
+        <source>With --build or --output: the template for every page, instead of the one Wendle remembers (that one is looked up in each project&apos;s folder).</source>
+        <translation>--build または --output と併用: Wendle が記憶しているテンプレートの代わりに、すべてのページに使うテンプレート（記憶しているものは各プロジェクトのフォルダーで探します）。</translation>
+    </message>
+    <message>
+        <source>With --build: also build pages that a project names outside its own folder.</source>
+        <translation>--build と併用: プロジェクトが自分のフォルダーの外に指定したページも生成します。</translation>
+    </message>
+    <message>
+        <source>With --build: print a line per page built.</source>
+        <translation>--build と併用: 生成したページごとに 1 行表示します。</translation>
+    </message>
+    <message>
+        <source>Build one page, without a project, into PAGE (- for standard output).</source>
+        <translation>プロジェクトなしでページを 1 つ PAGE に生成します（- は標準出力）。</translation>
+    </message>
+    <message>
+        <source>With --output: the page&apos;s title.</source>
+        <translation>--output と併用: ページのタイトル。</translation>
+    </message>
+    <message>
+        <source>With --output: the page&apos;s text, from FILE (- for standard input).</source>
+        <translation>--output と併用: ページの本文を FILE から読みます（- は標準入力）。</translation>
+    </message>
+    <message>
+        <source>With --output: also save the title, the text and the page&apos;s name as a project; only a project is replaced.</source>
+        <translation>--output と併用: タイトル、本文、ページ名をプロジェクトとしても保存します。置き換えるのはプロジェクトだけです。</translation>
+    </message>
+    <message>
+        <source>Print each project as text (for git diff).</source>
+        <translation>各プロジェクトをテキストとして表示します（git diff 用）。</translation>
+    </message>
+    <message>
+        <source>With --show: one JSON object a project.</source>
+        <translation>--show と併用: プロジェクトごとに JSON オブジェクトを 1 つ。</translation>
+    </message>
+    <message>
+        <source>Write the sample template and the welcome project into DIR.</source>
+        <translation>サンプルのテンプレートとウェルカムプロジェクトを DIR に書き込みます。</translation>
+    </message>
+    <message>
+        <source>--build, --output, --show and --init each go alone.</source>
+        <translation>--build、--output、--show、--init はそれぞれ単独で使います。</translation>
+    </message>
+    <message>
+        <source>--output and --init take no project.</source>
+        <translation>--output と --init にはプロジェクトを指定できません。</translation>
+    </message>
+    <message>
+        <source>--show needs at least one project.</source>
+        <translation>--show には少なくとも 1 つのプロジェクトが必要です。</translation>
+    </message>
+    <message>
+        <source>--title, --text and --save go with --output.</source>
+        <translation>--title、--text、--save は --output と併用します。</translation>
+    </message>
+    <message>
+        <source>--json goes with --show.</source>
+        <translation>--json は --show と併用します。</translation>
+    </message>
+    <message>
+        <source>--output takes --template, --title, --text and --save.</source>
+        <translation>--output と併用できるのは --template、--title、--text、--save です。</translation>
+    </message>
+    <message>
+        <source>--build needs at least one project.</source>
+        <translation>--build には少なくとも 1 つのプロジェクトが必要です。</translation>
+    </message>
+    <message>
+        <source>The window opens one project; build several with --build.</source>
+        <translation>ウィンドウで開けるプロジェクトは 1 つです。複数生成するには --build を使ってください。</translation>
+    </message>
+    <message>
+        <source>--watch, --template, --allow-outside and --verbose go with --build.</source>
+        <translation>--watch、--template、--allow-outside、--verbose は --build と併用します。</translation>
+    </message>
+    <message>
+        <source>--serve goes with --watch.</source>
+        <translation>--serve は --watch と併用します。</translation>
+    </message>
+    <message>
+        <source>--port goes with --serve.</source>
+        <translation>--port は --serve と併用します。</translation>
+    </message>
+    <message>
+        <source>--port takes a port number from 1 to 65535.</source>
+        <translation>--port には 1 から 65535 までのポート番号を指定します。</translation>
+    </message>
+    <message>
+        <source>--output, --template, --text, --save and --init each need a name, not an empty one.</source>
+        <translation>--output、--template、--text、--save、--init には、それぞれ空でない名前が必要です。</translation>
+    </message>
+    <message>
+        <source>Makes single HTML pages from a template. With no argument, or with a project, opens the window, where F12 builds the page and shows it in the browser; with --build, rebuilds the page of each project without a window; with --output, makes one page from a title and a text; with --show, prints projects as text.</source>
+        <translation>テンプレートから単一の HTML ページを作ります。引数なし、またはプロジェクトを指定するとウィンドウを開き、F12 でページを生成してブラウザーに表示します。--build では各プロジェクトのページをウィンドウなしで再生成し、--output ではタイトルと本文から 1 ページを作り、--show ではプロジェクトをテキストとして表示します。</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>コマンドラインオプションのヘルプを表示する。</translation>
+    </message>
+    <message>
+        <source>A project file (*.wendle).</source>
+        <translation>プロジェクトファイル（*.wendle）。</translation>
     </message>
 </context>
 <context>
@@ -37,6 +314,21 @@
     </message>
 </context>
 <context>
+    <name>InputFile</name>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>ファイルではなくフォルダーです</translation>
+    </message>
+    <message>
+        <source>It is a device, a pipe or a socket, not a file</source>
+        <translation>ファイルではなく、デバイス、パイプ、またはソケットです</translation>
+    </message>
+    <message>
+        <source>The file is too large</source>
+        <translation>ファイルが大きすぎます</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Restore</source>
@@ -45,11 +337,208 @@
     </message>
 </context>
 <context>
+    <name>OnePage</name>
+    <message>
+        <source>Cannot read standard input: %1.</source>
+        <translation>標準入力を読み込めません: %1。</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1.</source>
+        <translation>標準出力に書き込めません: %1。</translation>
+    </message>
+    <message>
+        <source>The template %1 has no marker for the title; the page written so far is incomplete.</source>
+        <translation>テンプレート %1 にタイトルのマーカーがありません。ここまでに書き込んだページは不完全です。</translation>
+    </message>
+    <message>
+        <source>The template %1 has no marker for the text; the page written so far is incomplete.</source>
+        <translation>テンプレート %1 に本文のマーカーがありません。ここまでに書き込んだページは不完全です。</translation>
+    </message>
+    <message>
+        <source>The page %1 is not a plain name in the project&apos;s folder (a backslash counts as a folder), so --build would refuse the project; keep the project beside its page. Nothing was written.</source>
+        <translation>ページ %1 はプロジェクトのフォルダー内の単純な名前ではありません（バックスラッシュはフォルダーとして扱われます）。そのため --build はこのプロジェクトを拒否します。プロジェクトはページと同じ場所に置いてください。何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>The project %1 would replace the template. Nothing was written.</source>
+        <translation>プロジェクト %1 はテンプレートを置き換えてしまいます。何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a Wendle project, and --save replaces only a project. Nothing was written.</source>
+        <translation>%1 は Wendle のプロジェクトではありません。--save で置き換えられるのはプロジェクトだけです。何も書き込まれていません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>warning: the text holds a NUL byte after %n bytes; the %1 bytes from there on were left out.</source>
+        <extracomment>%n and %1 are counts of bytes; %1 is the count left out.</extracomment>
+        <translation>
+            <numerusform>警告: テキストの先頭から %n バイトの後に NUL バイトがあります。そこから先の %1 バイトは省略されました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>標準入力</translation>
+    </message>
+    <message>
+        <source>Standard output is the template %1. Nothing was written.</source>
+        <translation>標準出力がテンプレート %1 になっています。何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>Name another page with --output PAGE, or another template with --template FILE.</source>
+        <translation>--output PAGE で別のページを、または --template FILE で別のテンプレートを指定してください。</translation>
+    </message>
+    <message>
+        <source>The project %1 would replace the page. Nothing was written.</source>
+        <translation>プロジェクト %1 はページを置き換えてしまいます。何も書き込まれていません。</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>A folder of that name is in the way</source>
+        <translation>同じ名前のフォルダーがあります</translation>
+    </message>
+    <message>
+        <source>It is a device, a pipe or a socket, not a file to replace</source>
+        <translation>置き換えられるファイルではなく、デバイス、パイプ、またはソケットです</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 bytes could be written: %3</source>
+        <extracomment>%1 and %2 are counts of bytes, %3 the reason.</extracomment>
+        <translation>%2 バイト中 %1 バイトしか書き込めませんでした: %3</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+</context>
+<context>
+    <name>PageBuild</name>
+    <message>
+        <source>to
+%1</source>
+        <extracomment>Where a page is written, after &quot;outside the project&apos;s folder,&quot;.</extracomment>
+        <translation>書き込み先:
+%1</translation>
+    </message>
+    <message>
+        <source>
+through the link %1</source>
+        <translation>
+（リンク %1 経由）</translation>
+    </message>
+    <message>
+        <source>The page %1 would replace %2. Nothing was written.</source>
+        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
+        <translation>ページ %1 は%2を置き換えてしまいます。何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>its own template</source>
+        <translation>自身のテンプレート</translation>
+    </message>
+    <message>
+        <source>the project it is built from</source>
+        <translation>生成元のプロジェクト</translation>
+    </message>
+    <message>
+        <source>a Wendle project</source>
+        <translation>Wendle のプロジェクト</translation>
+    </message>
+    <message>
+        <source>the title (the first &quot;%s&quot;)</source>
+        <translation>タイトル（1 つ目の「%s」）</translation>
+    </message>
+    <message>
+        <source>the text (the second &quot;%s&quot;)</source>
+        <translation>本文（2 つ目の「%s」）</translation>
+    </message>
+    <message>
+        <source>The template %1 has no marker for %2. Nothing was written.</source>
+        <extracomment>%2 is &quot;the title (the first &quot;%s&quot;)&quot; or &quot;the text (...)&quot;; the template holds &quot;%s&quot; as typed.</extracomment>
+        <translation>テンプレート %1 に%2のマーカーがありません。何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>No template has been chosen. Choose one with the Template button.</source>
+        <extracomment>&quot;Template&quot; is the caption of the window&apos;s button.</extracomment>
+        <translation>テンプレートが選択されていません。「テンプレート…」ボタンで選択してください。</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewServer</name>
+    <message>
+        <source>The preview module libwendle_preview.so is not installed beside %1.</source>
+        <translation>プレビューモジュール libwendle_preview.so が %1 と同じ場所にインストールされていません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>the port cannot be used</source>
+        <translation>ポートを使用できません</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>It is too large to be a Wendle project</source>
+        <translation>Wendle のプロジェクトとしては大きすぎます</translation>
+    </message>
+    <message>
+        <source>It is not a Wendle project, or it is damaged</source>
+        <translation>Wendle のプロジェクトではないか、破損しています</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectScripts</name>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>フォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>kept %1, which is there already</source>
+        <translation>%1 は既にあるため、そのままにしました</translation>
+    </message>
+    <message>
+        <source>The sample %1 is missing from the program.</source>
+        <translation>サンプル %1 がプログラムに含まれていません。</translation>
+    </message>
+    <message>
+        <source>Open the welcome project with:
+  cd %1 &amp;&amp; wendle welcome.wendle</source>
+        <extracomment>%1 is the folder, quoted for the shell; the command stays as it is.</extracomment>
+        <translation>ウェルカムプロジェクトを開くには:
+  cd %1 &amp;&amp; wendle welcome.wendle</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; in languages written right to left, else &quot;LTR&quot;. Not shown.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>Its description is damaged.</source>
+        <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
+        <translation>説明ファイルが破損しています。</translation>
+    </message>
+    <message>
+        <source>The folder cannot be made</source>
+        <translation>フォルダーを作成できません</translation>
+    </message>
+    <message>
+        <source>It is too large to be a description</source>
+        <translation>説明ファイルとしては大きすぎます</translation>
+    </message>
+    <message>
+        <source>It was moved aside to %1.</source>
+        <translation>%1 に退避しました。</translation>
+    </message>
+    <message>
+        <source>It cannot be moved aside (%1), so it stays where it is, and it will not be read again.</source>
+        <translation>退避できません（%1）。そのまま残し、今後は読み込みません。</translation>
     </message>
 </context>
 <context>

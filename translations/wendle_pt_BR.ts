@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>BatchBuild</name>
+    <message>
+        <source>The project names no page; choose one with Build As in Wendle&apos;s window, then save the project.</source>
+        <translation>O projeto não indica nenhuma página; escolha uma com “Gerar como…” na janela do Wendle e depois salve o projeto.</translation>
+    </message>
+    <message>
+        <source>The project writes its page outside the project&apos;s folder, %1; build it there with --allow-outside.</source>
+        <translation>O projeto grava sua página fora da pasta do projeto, %1; gere-a lá com --allow-outside.</translation>
+    </message>
+    <message>
+        <source>No template has been chosen. Name one with --template FILE, or choose one in Wendle&apos;s window.</source>
+        <translation>Nenhum modelo foi escolhido. Indique um com --template FILE ou escolha um na janela do Wendle.</translation>
+    </message>
+    <message>
+        <source>built %1</source>
+        <extracomment>A line of --verbose output; %1 is the page written.</extracomment>
+        <translation>gerada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWatch</name>
+    <message>
+        <source>It was removed; its pages are rebuilt when it is back.</source>
+        <translation>Foi removido; suas páginas serão geradas de novo quando ele voltar.</translation>
+    </message>
+    <message>
+        <source>Cannot serve on 127.0.0.1:%1: %2.</source>
+        <extracomment>%1 is a port number, %2 the reason.</extracomment>
+        <translation>Não é possível servir em 127.0.0.1:%1: %2.</translation>
+    </message>
+    <message>
+        <source>preview: %1</source>
+        <extracomment>%1 is the address where the page is served.</extracomment>
+        <translation>pré-visualização: %1</translation>
+    </message>
+    <message>
+        <source>not served: %1 is hidden, or in a hidden folder</source>
+        <translation>não servido: %1 está oculto ou em uma pasta oculta</translation>
+    </message>
+    <message>
+        <source>not served: %1 is outside %2</source>
+        <extracomment>%1 is the page, %2 the folder that is served.</extracomment>
+        <translation>não servido: %1 está fora de %2</translation>
+    </message>
+</context>
+<context>
+    <name>CWendleApp</name>
+    <message>
+        <source>the window needs a display, and none was found (in an SSH session, a container or a
+terminal without a desktop). Pages can be built without one: wendle --build PROJECT...</source>
+        <translation>a janela precisa de uma tela, e nenhuma foi encontrada (em uma sessão SSH, um contêiner ou um
+terminal sem área de trabalho). As páginas podem ser geradas sem ela: wendle --build PROJECT...</translation>
+    </message>
+    <message>
+        <source>these arguments open the window; see wendle --help</source>
+        <translation>estes argumentos abrem a janela; veja wendle --help</translation>
+    </message>
+    <message>
+        <source>the typing could not be kept for the next start: %1</source>
+        <translation>não foi possível guardar o que foi digitado para a próxima inicialização: %1</translation>
+    </message>
+    <message>
+        <source>write error on standard output: %1</source>
+        <translation>erro de gravação na saída padrão: %1</translation>
+    </message>
+    <message>
+        <source>write error on standard output</source>
+        <translation>erro de gravação na saída padrão</translation>
+    </message>
+</context>
+<context>
     <name>CWendleDlg</name>
     <message>
         <source>There is not enough memory to finish this command.</source>
@@ -15,6 +86,212 @@
     <message>
         <source>The command failed for an unknown reason.</source>
         <translation>O comando falhou por um motivo desconhecido.</translation>
+    </message>
+    <message>
+        <source>HTML files</source>
+        <extracomment>Files shown in the page prompt.</extracomment>
+        <translation>Arquivos HTML</translation>
+    </message>
+    <message>
+        <source>This project writes its page outside the project&apos;s folder, %1
+
+Build the page there?</source>
+        <extracomment>%1 is a line break and the page&apos;s path, as &quot;to
+/home/a/page.html&quot;.</extracomment>
+        <translation>Este projeto grava sua página fora da pasta do projeto, %1
+
+Gerar a página lá?</translation>
+    </message>
+    <message>
+        <source>The page was built, but it cannot be shown: %1</source>
+        <translation>A página foi gerada, mas não pode ser exibida: %1</translation>
+    </message>
+    <message>
+        <source>The page was built, but a hidden file is not shown in the browser.</source>
+        <translation>A página foi gerada, mas um arquivo oculto não é exibido no navegador.</translation>
+    </message>
+    <message>
+        <source>The page was built, but no browser could be started for %1.</source>
+        <translation>A página foi gerada, mas nenhum navegador pôde ser iniciado para %1.</translation>
+    </message>
+    <message>
+        <source>Wendle files</source>
+        <extracomment>Files shown in the project prompts.</extracomment>
+        <translation>Arquivos do Wendle</translation>
+    </message>
+    <message>
+        <source>The project %1 would replace the template. Nothing was written; choose another name with Save As.</source>
+        <translation>O projeto %1 substituiria o modelo. Nada foi gravado; escolha outro nome com “Salvar como…”.</translation>
+    </message>
+    <message>
+        <source>The title and text have changes that are not saved in a project or built into a page.
+
+Save them first?</source>
+        <translation>O título e o texto têm alterações que não foram salvas em um projeto nem geradas em uma página.
+
+Salvá-las primeiro?</translation>
+    </message>
+    <message>
+        <source>a project never saved, with no title</source>
+        <translation>um projeto nunca salvo, sem título</translation>
+    </message>
+    <message>
+        <source>a project never saved, titled &quot;%1&quot;</source>
+        <translation>um projeto nunca salvo, intitulado “%1”</translation>
+    </message>
+    <message>
+        <source>Wendle was closed before the changes to %1 were saved (%2). Restore them?</source>
+        <extracomment>%1 is the project&apos;s path or &quot;a project never saved, ...&quot;, %2 the time of the copy.</extracomment>
+        <translation>O Wendle foi fechado antes que as alterações em %1 fossem salvas (%2). Restaurá-las?</translation>
+    </message>
+    <message>
+        <source>
+
+The next Build writes the page %1.</source>
+        <extracomment>&quot;Build&quot; is the window&apos;s button.</extracomment>
+        <translation>
+
+A próxima geração gravará a página %1.</translation>
+    </message>
+    <message>
+        <source>Wendle cannot keep a recovery copy of your typing, so it would be lost if Wendle were killed.
+
+%1</source>
+        <translation>O Wendle não consegue manter uma cópia de recuperação do que você digita; ela se perderia se o Wendle fosse encerrado à força.
+
+%1</translation>
+    </message>
+    <message>
+        <source>A recovery copy cannot be read: %1</source>
+        <translation>Não é possível ler uma cópia de recuperação: %1</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be removed: %2. It will not be offered again.</source>
+        <translation>Não é possível remover a cópia de recuperação %1: %2. Ela não será oferecida novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Rebuild each project&apos;s page, then exit.</source>
+        <translation>Gerar de novo a página de cada projeto e sair.</translation>
+    </message>
+    <message>
+        <source>With --build: keep running, and rebuild a page whenever its project or its template changes, until Ctrl-C.</source>
+        <translation>Com --build: continuar em execução e gerar de novo uma página sempre que seu projeto ou seu modelo mudar, até Ctrl-C.</translation>
+    </message>
+    <message>
+        <source>With --watch: serve the current directory on 127.0.0.1 and print the address of each page; a browser showing a page reloads it when it is rebuilt.</source>
+        <translation>Com --watch: servir o diretório atual em 127.0.0.1 e mostrar o endereço de cada página; um navegador que exibe uma página a recarrega quando ela é gerada de novo.</translation>
+    </message>
+    <message>
+        <source>With --serve: this port and no other (default: %1, or the next free one).</source>
+        <extracomment>%1 is the default port number.</extracomment>
+        <translation>Com --serve: esta porta e nenhuma outra (padrão: %1, ou a próxima livre).</translation>
+    </message>
+    <message>
+        <source>With --build or --output: the template for every page, instead of the one Wendle remembers (that one is looked up in each project&apos;s folder).</source>
+        <translation>Com --build ou --output: o modelo de todas as páginas, em vez daquele que o Wendle lembra (esse é procurado na pasta de cada projeto).</translation>
+    </message>
+    <message>
+        <source>With --build: also build pages that a project names outside its own folder.</source>
+        <translation>Com --build: gerar também as páginas que um projeto indica fora de sua própria pasta.</translation>
+    </message>
+    <message>
+        <source>With --build: print a line per page built.</source>
+        <translation>Com --build: mostrar uma linha por página gerada.</translation>
+    </message>
+    <message>
+        <source>Build one page, without a project, into PAGE (- for standard output).</source>
+        <translation>Gerar uma página, sem projeto, em PAGE (- para a saída padrão).</translation>
+    </message>
+    <message>
+        <source>With --output: the page&apos;s title.</source>
+        <translation>Com --output: o título da página.</translation>
+    </message>
+    <message>
+        <source>With --output: the page&apos;s text, from FILE (- for standard input).</source>
+        <translation>Com --output: o texto da página, lido de FILE (- para a entrada padrão).</translation>
+    </message>
+    <message>
+        <source>With --output: also save the title, the text and the page&apos;s name as a project; only a project is replaced.</source>
+        <translation>Com --output: salvar também o título, o texto e o nome da página como projeto; só um projeto é substituído.</translation>
+    </message>
+    <message>
+        <source>Print each project as text (for git diff).</source>
+        <translation>Mostrar cada projeto como texto (para git diff).</translation>
+    </message>
+    <message>
+        <source>With --show: one JSON object a project.</source>
+        <translation>Com --show: um objeto JSON por projeto.</translation>
+    </message>
+    <message>
+        <source>Write the sample template and the welcome project into DIR.</source>
+        <translation>Gravar o modelo de exemplo e o projeto de boas-vindas em DIR.</translation>
+    </message>
+    <message>
+        <source>--build, --output, --show and --init each go alone.</source>
+        <translation>--build, --output, --show e --init são usados cada um sozinho.</translation>
+    </message>
+    <message>
+        <source>--output and --init take no project.</source>
+        <translation>--output e --init não aceitam projeto.</translation>
+    </message>
+    <message>
+        <source>--show needs at least one project.</source>
+        <translation>--show precisa de pelo menos um projeto.</translation>
+    </message>
+    <message>
+        <source>--title, --text and --save go with --output.</source>
+        <translation>--title, --text e --save são usados com --output.</translation>
+    </message>
+    <message>
+        <source>--json goes with --show.</source>
+        <translation>--json é usado com --show.</translation>
+    </message>
+    <message>
+        <source>--output takes --template, --title, --text and --save.</source>
+        <translation>--output aceita --template, --title, --text e --save.</translation>
+    </message>
+    <message>
+        <source>--build needs at least one project.</source>
+        <translation>--build precisa de pelo menos um projeto.</translation>
+    </message>
+    <message>
+        <source>The window opens one project; build several with --build.</source>
+        <translation>A janela abre um projeto; gere vários com --build.</translation>
+    </message>
+    <message>
+        <source>--watch, --template, --allow-outside and --verbose go with --build.</source>
+        <translation>--watch, --template, --allow-outside e --verbose são usados com --build.</translation>
+    </message>
+    <message>
+        <source>--serve goes with --watch.</source>
+        <translation>--serve é usado com --watch.</translation>
+    </message>
+    <message>
+        <source>--port goes with --serve.</source>
+        <translation>--port é usado com --serve.</translation>
+    </message>
+    <message>
+        <source>--port takes a port number from 1 to 65535.</source>
+        <translation>--port requer um número de porta de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>--output, --template, --text, --save and --init each need a name, not an empty one.</source>
+        <translation>--output, --template, --text, --save e --init precisam, cada um, de um nome que não seja vazio.</translation>
+    </message>
+    <message>
+        <source>Makes single HTML pages from a template. With no argument, or with a project, opens the window, where F12 builds the page and shows it in the browser; with --build, rebuilds the page of each project without a window; with --output, makes one page from a title and a text; with --show, prints projects as text.</source>
+        <translation>Cria páginas HTML avulsas a partir de um modelo. Sem argumentos, ou com um projeto, abre a janela, onde F12 gera a página e a exibe no navegador; com --build, gera de novo a página de cada projeto sem janela; com --output, cria uma página a partir de um título e um texto; com --show, mostra projetos como texto.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra ajuda sobre as opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>A project file (*.wendle).</source>
+        <translation>Um arquivo de projeto (*.wendle).</translation>
     </message>
 </context>
 <context>
@@ -37,6 +314,21 @@
     </message>
 </context>
 <context>
+    <name>InputFile</name>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>É uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>It is a device, a pipe or a socket, not a file</source>
+        <translation>É um dispositivo, um pipe ou um soquete, não um arquivo</translation>
+    </message>
+    <message>
+        <source>The file is too large</source>
+        <translation>O arquivo é grande demais</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Restore</source>
@@ -45,11 +337,209 @@
     </message>
 </context>
 <context>
+    <name>OnePage</name>
+    <message>
+        <source>Cannot read standard input: %1.</source>
+        <translation>Não é possível ler a entrada padrão: %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1.</source>
+        <translation>Não é possível gravar na saída padrão: %1.</translation>
+    </message>
+    <message>
+        <source>The template %1 has no marker for the title; the page written so far is incomplete.</source>
+        <translation>O modelo %1 não tem marcador para o título; a página gravada até agora está incompleta.</translation>
+    </message>
+    <message>
+        <source>The template %1 has no marker for the text; the page written so far is incomplete.</source>
+        <translation>O modelo %1 não tem marcador para o texto; a página gravada até agora está incompleta.</translation>
+    </message>
+    <message>
+        <source>The page %1 is not a plain name in the project&apos;s folder (a backslash counts as a folder), so --build would refuse the project; keep the project beside its page. Nothing was written.</source>
+        <translation>A página %1 não é um nome simples na pasta do projeto (uma barra invertida conta como pasta), então --build recusaria o projeto; mantenha o projeto ao lado da sua página. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>The project %1 would replace the template. Nothing was written.</source>
+        <translation>O projeto %1 substituiria o modelo. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Wendle project, and --save replaces only a project. Nothing was written.</source>
+        <translation>%1 não é um projeto do Wendle, e --save substitui apenas um projeto. Nada foi gravado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>warning: the text holds a NUL byte after %n bytes; the %1 bytes from there on were left out.</source>
+        <extracomment>%n and %1 are counts of bytes; %1 is the count left out.</extracomment>
+        <translation>
+            <numerusform>aviso: o texto contém um byte NUL após %n byte; os bytes seguintes (%1) foram omitidos.</numerusform>
+            <numerusform>aviso: o texto contém um byte NUL após %n bytes; os bytes seguintes (%1) foram omitidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrada padrão</translation>
+    </message>
+    <message>
+        <source>Standard output is the template %1. Nothing was written.</source>
+        <translation>A saída padrão é o modelo %1. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>Name another page with --output PAGE, or another template with --template FILE.</source>
+        <translation>Indique outra página com --output PAGE ou outro modelo com --template FILE.</translation>
+    </message>
+    <message>
+        <source>The project %1 would replace the page. Nothing was written.</source>
+        <translation>O projeto %1 substituiria a página. Nada foi gravado.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>A folder of that name is in the way</source>
+        <translation>Há uma pasta com esse nome no caminho</translation>
+    </message>
+    <message>
+        <source>It is a device, a pipe or a socket, not a file to replace</source>
+        <translation>É um dispositivo, um pipe ou um soquete, não um arquivo a ser substituído</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 bytes could be written: %3</source>
+        <extracomment>%1 and %2 are counts of bytes, %3 the reason.</extracomment>
+        <translation>Só foi possível gravar %1 de %2 bytes: %3</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>o disco está cheio</translation>
+    </message>
+</context>
+<context>
+    <name>PageBuild</name>
+    <message>
+        <source>to
+%1</source>
+        <extracomment>Where a page is written, after &quot;outside the project&apos;s folder,&quot;.</extracomment>
+        <translation>em
+%1</translation>
+    </message>
+    <message>
+        <source>
+through the link %1</source>
+        <translation>
+por meio do link %1</translation>
+    </message>
+    <message>
+        <source>The page %1 would replace %2. Nothing was written.</source>
+        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
+        <translation>A página %1 substituiria %2. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>its own template</source>
+        <translation>seu próprio modelo</translation>
+    </message>
+    <message>
+        <source>the project it is built from</source>
+        <translation>o projeto a partir do qual é gerada</translation>
+    </message>
+    <message>
+        <source>a Wendle project</source>
+        <translation>um projeto do Wendle</translation>
+    </message>
+    <message>
+        <source>the title (the first &quot;%s&quot;)</source>
+        <translation>o título (o primeiro “%s”)</translation>
+    </message>
+    <message>
+        <source>the text (the second &quot;%s&quot;)</source>
+        <translation>o texto (o segundo “%s”)</translation>
+    </message>
+    <message>
+        <source>The template %1 has no marker for %2. Nothing was written.</source>
+        <extracomment>%2 is &quot;the title (the first &quot;%s&quot;)&quot; or &quot;the text (...)&quot;; the template holds &quot;%s&quot; as typed.</extracomment>
+        <translation>O modelo %1 não tem marcador para %2. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>No template has been chosen. Choose one with the Template button.</source>
+        <extracomment>&quot;Template&quot; is the caption of the window&apos;s button.</extracomment>
+        <translation>Nenhum modelo foi escolhido. Escolha um com o botão “Modelo…”.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewServer</name>
+    <message>
+        <source>The preview module libwendle_preview.so is not installed beside %1.</source>
+        <translation>O módulo de pré-visualização libwendle_preview.so não está instalado ao lado de %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Não é possível abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>the port cannot be used</source>
+        <translation>a porta não pode ser usada</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>It is too large to be a Wendle project</source>
+        <translation>É grande demais para ser um projeto do Wendle</translation>
+    </message>
+    <message>
+        <source>It is not a Wendle project, or it is damaged</source>
+        <translation>Não é um projeto do Wendle ou está danificado</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectScripts</name>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>kept %1, which is there already</source>
+        <translation>%1 mantido, pois já existe</translation>
+    </message>
+    <message>
+        <source>The sample %1 is missing from the program.</source>
+        <translation>O exemplo %1 está faltando no programa.</translation>
+    </message>
+    <message>
+        <source>Open the welcome project with:
+  cd %1 &amp;&amp; wendle welcome.wendle</source>
+        <extracomment>%1 is the folder, quoted for the shell; the command stays as it is.</extracomment>
+        <translation>Abra o projeto de boas-vindas com:
+  cd %1 &amp;&amp; wendle welcome.wendle</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; in languages written right to left, else &quot;LTR&quot;. Not shown.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>Its description is damaged.</source>
+        <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
+        <translation>Sua descrição está danificada.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be made</source>
+        <translation>Não é possível criar a pasta</translation>
+    </message>
+    <message>
+        <source>It is too large to be a description</source>
+        <translation>É grande demais para ser uma descrição</translation>
+    </message>
+    <message>
+        <source>It was moved aside to %1.</source>
+        <translation>Ela foi movida para %1.</translation>
+    </message>
+    <message>
+        <source>It cannot be moved aside (%1), so it stays where it is, and it will not be read again.</source>
+        <translation>Não é possível movê-la (%1), então ela fica onde está e não será lida novamente.</translation>
     </message>
 </context>
 <context>
