@@ -482,8 +482,10 @@ private:
     {
         tracer.terminate();
         tracer.waitForFinished();
-        // strace -y shows a descriptor with its path: write(3</d/.p.html.x>, ...) = 9
-        const QRegularExpression call(R"re((\w+)\((?:\d+<([^>]*)>|"([^"]*)", "([^"]*)").*= \d)re");
+        // strace -y shows a descriptor with its path: write(3</d/.p.html.x>, ...) = 9. A call
+        // that another thread's call interrupts in the log is "<unfinished ...>" at its start.
+        const QRegularExpression call(
+            R"re((\w+)\((?:\d+<([^>]*)>|"([^"]*)", "([^"]*)").*(= \d|<unfinished \.\.\.>$))re");
         std::map<QString, bool> flushed;  // file -> its data is on the disk
         std::set<QString> folders;  // folders with a rename not yet flushed
         int seen = 0;
