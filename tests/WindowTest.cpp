@@ -527,8 +527,10 @@ private:
     {
         const QDir folder(config.filePath("state/wendle/recovery"));
         QList<QByteArray> copies;
+        // The worker may remove a copy between the listing and the read: it is gone then.
         for (const QString& name : folder.entryList({"window-*.wendle"}))
-            copies << ReadFile(folder.filePath(name));
+            if (QFile copy(folder.filePath(name)); copy.open(QIODevice::ReadOnly))
+                copies << copy.readAll();
         return copies;
     }
 
