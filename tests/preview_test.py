@@ -73,7 +73,8 @@ for name, data in {"secret.txt": SECRET, "site/.env": SECRET, "site/.git/config"
                    "site/c.html": "<body>x</body></html><!--",
                    "wendle.ini": "[Template File]\nFileName=t.html\n"}.items():
     write(name, data)
-for link, target in (("out.html", "../secret.txt"), ("up", ".."), ("e.html", ".env")):
+for link, target in (("out.html", "../secret.txt"), ("up", ".."), ("e.html", ".env"),
+                     ("a.css", f"{site}/sub/s.css"), ("ao.html", f"{work}/secret.txt"), ("ae.txt", f"{site}/.env")):
     os.symlink(target, os.path.join(site, link))
 
 os.mkfifo(os.path.join(site, "f.html"))  # and a device, where this container may make one
@@ -92,7 +93,7 @@ if mode == "server":
     head = get("/p.html", method="HEAD")[1]  # the headers of GET, and nothing else
     assert b"Content-Length: %d\r\n" % (len(page) - len(head)) in head
     assert b"access-control" not in page.lower() and b"text/css" in get("/sub/s.css")[1]
-    for path, body in (("/sub/s.css", b"body{}"), ("/%C3%A9%20x.txt", b"plain")):
+    for path, body in (("/sub/s.css", b"body{}"), ("/%C3%A9%20x.txt", b"plain"), ("/a.css", b"body{}")):
         assert get(path)[1].endswith(b"\r\n\r\n" + body), path  # as it is, no script added
     with open(os.path.join(site, "p.html"), "rb") as f:
         assert f.read().endswith(b"'\"><title>Hello</title><p>World</p>"), "the page on disk changed"
@@ -106,7 +107,7 @@ if mode == "server":
             "//secret.txt", "/sub//../../secret.txt", "/up/secret.txt", "/out.html", "/e.html",
             "/.env", "/.git/config", "/%2egit/config", "/sub/", "/", f"/{work}/secret.txt",
             f"http://127.0.0.1:{port}/../secret.txt", "/.wendle-reload/../secret.txt",
-            "/f.html", "/null.txt", "/%C3%A9%2520x.txt")],
+            "/f.html", "/null.txt", "/%C3%A9%2520x.txt", "/ao.html", "/ae.txt")],
         *[(get("/p.html", host), (421, 403)) for host in (
             "evil.example", f"evil.example:{port}", " ", f"127.0.0.1:{port}.evil.example",
             f"localhost:{port + 1}")],
