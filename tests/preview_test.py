@@ -128,6 +128,13 @@ if mode == "server":
     assert b"Content-Length: 1073741824" in get("/big.bin", method="HEAD")[1]
     time.sleep(1)  # long enough for a server that reads the file whole to grow
     assert get("/p.html")[0] == 200 and rss() - before < 64 << 20, (before, rss())
+    write("site/cut.txt", b"A" * (16 << 20))  # cut short while sent: nothing beyond its end, and an end
+    (cut := socket.create_connection(("127.0.0.1", port), timeout=5)).sendall(
+        f"GET /cut.txt HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\n\r\n".encode())
+    data = cut.recv(65536) + (os.truncate(os.path.join(site, "cut.txt"), 1000) or b"")
+    while chunk := cut.recv(1 << 20):
+        data += chunk
+    assert set(data.split(b"\r\n\r\n", 1)[1]) == {ord("A")}
     # A page that keeps being swapped for a link out of the folder, or for a FIFO.
     swapping, race = time.time() + 3, os.path.join(site, "race")
     os.makedirs(race)
