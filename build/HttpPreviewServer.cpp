@@ -1,6 +1,6 @@
 // The preview server's HTTP side, built as a module of its own (see PreviewServer::Load), on GNU
 // libmicrohttpd: it bounds the connections, the memory of each and their idle time, reads no
-// body it did not ask for, and sends files as the socket drains (sendfile), so that neither a
+// body it did not ask for, and sends files in pieces as the socket drains, so that neither a
 // big file nor a slow or hostile client can stop the server or grow it.
 #include "build/PreviewServer.h"
 
@@ -77,11 +77,13 @@ bool IsOpen(const Tab& tab)
     return read > 0 || (read < 0 && (errno == EAGAIN || errno == EWOULDBLOCK));
 }
 
-// An HTML page read from its file in pieces, with the script tag at `at`.
+// A file read in pieces, copied as it is sent: with sendfile, a file cut short meanwhile sends
+// zeros and never ends the connection. An HTML page has the script tag at `at`.
 struct Page {
     int fd;
     qint64 size;
     qint64 at;
+    QByteArrayView tag;
 };
 
 class HttpPreviewServer : public PreviewServer {
@@ -138,12 +140,12 @@ ssize_t ReadPage(void* cls, uint64_t pos, char* buffer, size_t max)
 {
     const Page& page = *static_cast<Page*>(cls);
     const qint64 at = qint64(pos);
-    if (at >= page.at && at < page.at + kScriptTag.size()) {
-        const size_t length = std::min(max, size_t(page.at + kScriptTag.size() - at));
-        std::memcpy(buffer, kScriptTag.data() + (at - page.at), length);
+    if (at >= page.at && at < page.at + page.tag.size()) {
+        const size_t length = std::min(max, size_t(page.at + page.tag.size() - at));
+        std::memcpy(buffer, page.tag.data() + (at - page.at), length);
         return ssize_t(length);
     }
-    const qint64 from = at < page.at ? at : at - kScriptTag.size();
+    const qint64 from = at < page.at ? at : at - page.tag.size();
     const qint64 until = at < page.at ? page.at : page.size;
     // A file cut short while it is sent ends the connection, not the page.
     const ssize_t read = pread(page.fd, buffer, std::min(max, size_t(until - from)), from);
@@ -223,18 +225,13 @@ MHD_Result HttpPreviewServer::Answer(void* cls, MHD_Connection* connection, cons
     // Known by the name alone: reading the content to tell would open the file again.
     const QByteArray type =
         QMimeDatabase().mimeTypeForFile(file.path, QMimeDatabase::MatchExtension).name().toUtf8();
-    MHD_Response* response = nullptr;
-    if (type == "text/html") {
-        auto* page = new Page{file.fd, file.size, ScriptPlace(file.fd, file.size)};
-        response = MHD_create_response_from_callback(uint64_t(file.size + kScriptTag.size()),
-                                                     64 * 1024, ReadPage, page, ClosePage);
-        if (!response)
-            ClosePage(page);
-    } else {
-        response = MHD_create_response_from_fd64(uint64_t(file.size), file.fd);
-        if (!response)
-            close(file.fd);
-    }
+    auto* page = type == "text/html"
+        ? new Page{file.fd, file.size, ScriptPlace(file.fd, file.size), kScriptTag}
+        : new Page{file.fd, file.size, file.size, {}};
+    MHD_Response* response = MHD_create_response_from_callback(
+        uint64_t(file.size + page->tag.size()), 64 * 1024, ReadPage, page, ClosePage);
+    if (!response)
+        ClosePage(page);
     return Send(connection, MHD_HTTP_OK, response,
                 {{"Content-Type", type},
                  {"Cache-Control", "no-store"},

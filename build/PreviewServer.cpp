@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLibrary>
 
+#include <cerrno>
 #include <climits>
 #include <fcntl.h>
 #include <linux/openat2.h>
@@ -55,13 +56,23 @@ PreviewFile OpenPreviewFile(int folder, QByteArrayView path)
     how.resolve = RESOLVE_BENEATH | RESOLVE_NO_MAGICLINKS;
     PreviewFile file;
     file.fd = int(syscall(SYS_openat2, folder, decoded.constData() + 1, &how, sizeof how));
+    const QString root = PathOf(folder);
+    if (file.fd < 0 && (errno == EXDEV || errno == ELOOP) && !root.isEmpty()) {
+        // An absolute link (or a /proc one) is refused even when it leads back inside: the
+        // path is resolved once, and what lies inside is opened again beneath the folder, so
+        // that a swap in between can only reach another file inside it.
+        const QString real = QFileInfo(root + QFile::decodeName(decoded)).canonicalFilePath();
+        if (real.startsWith(root + QLatin1Char('/')))
+            file.fd = int(syscall(SYS_openat2, folder,
+                                  QFile::encodeName(real.mid(root.size() + 1)).constData(), &how,
+                                  sizeof how));
+    }
     if (file.fd < 0)
         return {};
     // What was opened is checked, not the name: a regular file, not hidden where it really is
     // (a link inside the folder may lead to .env).
     struct stat status { };
     file.path = PathOf(file.fd);
-    const QString root = PathOf(folder);
     if (fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode) || root.isEmpty()
         || !file.path.startsWith(root + QLatin1Char('/'))
         || HasHiddenPart(file.path.mid(root.size() + 1)) || fcntl(file.fd, F_SETFL, 0) != 0) {
