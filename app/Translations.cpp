@@ -10,6 +10,20 @@
     //: "RTL" in languages written right to left, else "LTR". Not shown.
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
+QStringList UserLanguages()
+{
+    // Qt reads LANGUAGE before the locale; gettext ignores it when the messages' locale is set
+    // to C. (With no locale set at all, LANGUAGE alone still chooses, as a user who sets it means.)
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(name);
+        if (value == "C" || value == "POSIX")
+            return {};
+        if (!value.isEmpty())
+            break;
+    }
+    return QLocale::system().uiLanguages();
+}
+
 QString InstallTranslations(const QStringList& languages)
 {
     static QTranslator wendle;

@@ -49,9 +49,12 @@ elif [[ $part == smoke ]]; then
     import -window "$win" "$build/$(basename wendle-window-$lang -en).png" || fail "no screenshot"
     escape "$win" && wait $! || fail "exit status $? after Escape"
   done
-  # The command line without a window speaks the user's language too.
-  out=$(LANGUAGE=de "$wendle" --build nope.wendle 2>&1) && fail "built a missing project" ||
-    [[ $? == 1 && $out == *"nope.wendle kann nicht gelesen werden"* ]] || fail "not in German: $out"
+  # The command line without a window speaks the user's language too; LC_ALL=C, as a script
+  # sets it, keeps English, whatever LANGUAGE says.
+  for said in "de:nope.wendle kann nicht gelesen werden" "C:Cannot read file"; do
+    out=$(LC_ALL=${said%%:*} LANGUAGE=de "$wendle" --build nope.wendle 2>&1) && fail "built nope" ||
+      [[ $? == 1 && $out == *"${said#*:}"* ]] || fail "not in ${said%%:*}: $out"
+  done
   rm wendle.ini
   "$wendle" &
   prompt=$(window .) || fail "no window"
