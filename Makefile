@@ -57,7 +57,7 @@ bench:
 	cd out/bench && ./bench/wendle_bench --batch ./wendle
 	cd out/bench && ./bench/wendle_bench --watch ./wendle
 	cd out/bench && ./bench/wendle_window_bench
-	scripts/startup_bench.sh out/bench/wendle out/bench/bench/minimal_dialog
+	STARTUP_LANGUAGE=de scripts/startup_bench.sh out/bench/wendle out/bench/bench/minimal_dialog
 	xvfb-run -a -s "-screen 0 1024x768x24 -noreset" /usr/bin/python3 bench/preview_bench.py out/bench/wendle
 	bench/one_page_bench.sh out/bench/wendle
 

@@ -3,6 +3,7 @@
 # floor), alternating runs under one virtual X server; prints the medians and their ratio.
 # Usage: startup_bench.sh WENDLE MINIMAL_DIALOG [EARLIER_WENDLE]   (STARTUP_RUNS, default 21)
 # EARLIER_WENDLE, another build (an earlier release, say), takes turns with the two.
+# STARTUP_LANGUAGE=de: then also wendle in that language against wendle in English, by turns.
 set -euo pipefail
 if [[ -z ${WENDLE_BENCH_IN_X:-} ]]; then
   # -noreset: by default the server resets when its last client leaves, and a program that
@@ -23,10 +24,10 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 printf '[Template File]\nFileName=t.html\n' > "$work/wendle.ini"
 
 # Microseconds from exec until a visible window of that name exists.
-measure() {  # NAME PROGRAM
+measure() {  # NAME PROGRAM [ARGUMENTS...]
   local name=$1 start end pid
   start=$(date +%s%N)
-  "$2" & pid=$!
+  "${@:2}" & pid=$!
   # Polls every 2 ms: polling flat out would take the CPU from the program being measured.
   until xdotool search --onlyvisible --name "$name" > /dev/null 2>&1; do
     kill -0 "$pid" 2> /dev/null || { echo "$2 ended before showing a window" >&2; exit 1; }
@@ -55,4 +56,15 @@ awk -v w="$w" -v m="$m" -v n="$runs" 'BEGIN {
 if [[ -n $earlier ]]; then
   e=$(median < "$work/earlier.times")
   awk -v w="$w" -v e="$e" 'BEGIN { printf "the earlier build %.1f ms; this one / the earlier one %.2f\n", e / 1000, w / e }'
+fi
+if [[ -n ${STARTUP_LANGUAGE:-} ]]; then
+  : > "$work/language.times"; : > "$work/english.times"
+  for ((i = 0; i < runs; i++)); do
+    measure "^Tasco's Wendle\$" env LANGUAGE="$STARTUP_LANGUAGE" "$wendle" >> "$work/language.times"
+    measure "^Tasco's Wendle\$" env LANGUAGE=en "$wendle" >> "$work/english.times"
+  done
+  l=$(median < "$work/language.times")
+  e=$(median < "$work/english.times")
+  awk -v l="$l" -v e="$e" -v lang="$STARTUP_LANGUAGE" 'BEGIN {
+    printf "with the %s catalogue %.1f ms, in English %.1f ms; ratio %.2f\n", lang, l / 1000, e / 1000, l / e }'
 fi
