@@ -63,10 +63,13 @@ RecoveryInfo InfoFrom(const QByteArray& json)
     const QJsonObject object = QJsonDocument::fromJson(json, &error).object();
     const QDateTime saved =
         QDateTime::fromString(object.value("saved").toString(), Qt::ISODateWithMs);
-    if (error.error != QJsonParseError::NoError || !saved.isValid())
+    const auto damaged = [] {
         //: "It" is a recovery copy of the window's typing.
-        throw CommandError(
+        return CommandError(
             QCoreApplication::translate("RecoveryCopy", "Its description is damaged."));
+    };
+    if (error.error != QJsonParseError::NoError || !saved.isValid())
+        throw damaged();
     // An earlier Wendle kept a hash that differs between builds: not known, rather than wrong.
     const RecoveryInfo info{
         {NameFrom(object, "projectName"), object.value("projectFolder").toString(),
@@ -81,7 +84,7 @@ RecoveryInfo InfoFrom(const QByteArray& json)
           std::pair(&info.files.m_strOutputName, &info.files.m_strOutputFolder)})
         if (!name->isEmpty() && !QDir::isAbsolutePath(*folder)
             && !QDir::isAbsolutePath(TextFromBytes(*name)))
-            throw CommandError(QStringLiteral("Its description is damaged."));
+            throw damaged();
     return info;
 }
 
