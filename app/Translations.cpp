@@ -24,27 +24,51 @@ QStringList UserLanguages()
     return QLocale::system().uiLanguages();
 }
 
+namespace {
+
+// Loads the catalogue of the first of `languages` Wendle speaks; false for English, met first,
+// and for a list with no language Wendle speaks.
+bool LoadCatalogue(QTranslator& translator, const QStringList& languages, QLocale& chosen)
+{
+    for (const QString& language : languages) {
+        const QLocale locale(language);
+        // The source strings are English: a user who prefers English before another language
+        // gets English, not the next language of the list.
+        if (locale.language() == QLocale::English)
+            return false;
+        // Tries de_AT, then de: the catalogue of the language when there is none of the region.
+        if (translator.load(locale, QStringLiteral("wendle"), QStringLiteral("_"),
+                            QStringLiteral(":/i18n"))) {
+            chosen = locale;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 QString InstallTranslations(const QStringList& languages)
 {
     static QTranslator wendle;
     static QTranslator qt;
     QCoreApplication::removeTranslator(&wendle);
     QCoreApplication::removeTranslator(&qt);
-    for (const QString& language : languages) {
-        const QLocale locale(language);
-        // The source strings are English: a user who prefers English before another language
-        // gets English, not the next language of the list.
-        if (locale.language() == QLocale::English)
-            break;
-        // Tries de_AT, then de: the catalogue of the language when there is none of the region.
-        if (!wendle.load(locale, QStringLiteral("wendle"), QStringLiteral("_"),
-                         QStringLiteral(":/i18n")))
-            continue;
-        QCoreApplication::installTranslator(&wendle);
-        if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(&qt);
-        return wendle.language();
-    }
-    return {};
+    QLocale locale;
+    if (!LoadCatalogue(wendle, languages, locale))
+        return {};
+    QCoreApplication::installTranslator(&wendle);
+    if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    return wendle.language();
+}
+
+QString TranslateAlone(const char* context, const char* source, const QStringList& languages)
+{
+    QTranslator wendle;
+    QLocale locale;
+    const QString translated =
+        LoadCatalogue(wendle, languages, locale) ? wendle.translate(context, source) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
 }

@@ -12,3 +12,9 @@ QStringList UserLanguages();
 // a list with no language Wendle speaks leave the built-in English. A second call replaces the
 // first one's catalogues. Gives the catalogue's language, or an empty string for English.
 QString InstallTranslations(const QStringList& languages = UserLanguages());
+
+// One text in the language InstallTranslations would choose, with nothing installed and no
+// application needed: for what is said while the application is missing or half built (Qt's
+// fatal message handler), when no event may be sent to it.
+QString TranslateAlone(const char* context, const char* source,
+                       const QStringList& languages = UserLanguages());

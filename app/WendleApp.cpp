@@ -17,30 +17,21 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 
 #include <unistd.h>
 
 namespace {
 
-// Said before the window's application exists, so the catalogues are loaded here, through a
-// plain application when there is none yet.
-void SayNoDisplay(int& argc, char* argv[])
+// Said while the window's application is missing or half built: the catalogue is read without
+// being installed, since installing one sends an event to the application.
+void SayNoDisplay()
 {
-    std::optional<QCoreApplication> plain;
-    if (!QCoreApplication::instance())
-        plain.emplace(argc, argv);
-    InstallTranslations();
-    std::fprintf(stderr, "wendle: %s\n",
-                 qPrintable(QCoreApplication::translate(
-                     "CWendleApp",
-                     "the window needs a display, and none was found (in an SSH "
-                     "session, a container or a\nterminal without a desktop). Pages can be "
-                     "built without one: wendle --build PROJECT...")));
+    static const char* const text = QT_TRANSLATE_NOOP(
+        "CWendleApp",
+        "the window needs a display, and none was found (in an SSH session, a container or a\n"
+        "terminal without a desktop). Pages can be built without one: wendle --build PROJECT...");
+    std::fprintf(stderr, "wendle: %s\n", qPrintable(TranslateAlone("CWendleApp", text)));
 }
-int* heldArgc = nullptr;
-char** heldArgv = nullptr;
-
 // Qt's messages while the window's application starts, held back: when no display can be
 // reached Qt gives up with a fatal message (and an abort), and the user is told plainly instead.
 QStringList heldBack;
@@ -51,7 +42,7 @@ void HoldBack(QtMsgType type, const QMessageLogContext&, const QString& message)
         heldBack << message;
         return;
     }
-    SayNoDisplay(*heldArgc, heldArgv);
+    SayNoDisplay();
     std::_Exit(1);
 }
 
@@ -71,11 +62,9 @@ std::unique_ptr<QCoreApplication> CWendleApp::CreateApplication(int& argc, char*
     // No platform is named and none could be found: say so before Qt aborts.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        SayNoDisplay(argc, argv);
+        SayNoDisplay();
         return nullptr;
     }
-    heldArgc = &argc;
-    heldArgv = argv;
     const QtMessageHandler previous = qInstallMessageHandler(HoldBack);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);

@@ -55,6 +55,10 @@ elif [[ $part == smoke ]]; then
     out=$(LC_ALL=${said%%:*} LANGUAGE=de "$wendle" --build nope.wendle 2>&1) && fail "built nope" ||
       [[ $? == 1 && $out == *"${said#*:}"* ]] || fail "not in ${said%%:*}: $out"
   done
+  # A display that cannot be reached: Qt gives up halfway through its start, and the user is
+  # told in the same language.
+  out=$(DISPLAY=:nope LANGUAGE=de "$wendle" 2>&1) && fail "a window with no display" ||
+    [[ $? == 1 && $out == "wendle: das Fenster braucht eine Anzeige"* ]] || fail "no display: $out"
   rm wendle.ini
   "$wendle" &
   prompt=$(window .) || fail "no window"
