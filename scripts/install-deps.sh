@@ -26,7 +26,8 @@ packages=(
 for group in "$@"; do
   case $group in
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;          # libFuzzer and its sanitizers
-    bench) packages+=(libbenchmark-dev valgrind hugo pandoc) ;; # Google Benchmark, callgrind, peers
+    bench) packages+=(libbenchmark-dev valgrind hugo pandoc libxcb1-dev) ;; # Google Benchmark,
+                         # callgrind, peers; X events for timing start-up
     fresh) packages+=(debootstrap) ;;                           # a minimal Debian 12 to test in
     *) echo "unknown package group: $group" >&2; exit 2 ;;
   esac
