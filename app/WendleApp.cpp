@@ -17,7 +17,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
+#include <dlfcn.h>
 #include <unistd.h>
 
 namespace {
@@ -65,9 +67,19 @@ std::unique_ptr<QCoreApplication> CWendleApp::CreateApplication(int& argc, char*
         SayNoDisplay();
         return nullptr;
     }
+    // Fontconfig reads and parses every file of /etc/fonts at its first use, about a third of
+    // the window's start-up, which Qt would do only at the first text measured, after loading its
+    // platform plugin and connecting to the display. Begun here, the two run side by side. The
+    // library is the one Qt itself loaded, found by name, so nothing is linked that Qt does not
+    // use; fontconfig's own initialisation is safe to run from any thread.
+    std::thread fonts;
+    if (const auto init = reinterpret_cast<int (*)()>(::dlsym(RTLD_DEFAULT, "FcInit")))
+        fonts = std::thread(init);
     const QtMessageHandler previous = qInstallMessageHandler(HoldBack);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
+    if (fonts.joinable())
+        fonts.join();
     for (const QString& message : std::exchange(heldBack, {}))
         std::fprintf(stderr, "%s\n", qPrintable(message));
     return app;
