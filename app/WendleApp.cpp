@@ -7,6 +7,7 @@
 #include "build/BatchWatch.h"
 #include "build/OnePage.h"
 #include "project/ProjectScripts.h"
+#include "services/Messages.h"
 #include "services/Signals.h"
 #include "services/WindowText.h"
 
@@ -80,6 +81,7 @@ std::unique_ptr<QCoreApplication> CWendleApp::CreateApplication(int& argc, char*
     qInstallMessageHandler(previous);
     if (fonts.joinable())
         fonts.join();
+    UseDialogButtonStyle();
     for (const QString& message : std::exchange(heldBack, {}))
         std::fprintf(stderr, "%s\n", qPrintable(message));
     return app;

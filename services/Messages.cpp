@@ -2,9 +2,37 @@
 
 #include "res/DialogTemplate.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
+
+namespace {
+
+// Qt 6.4's common style draws a button's text at the far edge, away from its icon, when the
+// button is laid out right to left (the text's alignment is mirrored twice), so the Save,
+// Discard and Cancel of message boxes and file dialogs had their text against the frame, cut.
+// Right to left, dialog buttons go without icons and their text is centred; left to right this
+// style is the one it wraps.
+class DialogButtonStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons
+            && (widget ? widget->isRightToLeft() : QGuiApplication::isRightToLeft()))
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+}  // namespace
+
+void UseDialogButtonStyle(QStyle* base)
+{
+    QApplication::setStyle(new DialogButtonStyle(base));
+}
 
 void QtMessages::ReportError(QWidget* owner, const QString& text)
 {

@@ -33,3 +33,9 @@ public:
     bool ConfirmSave(QWidget* owner, const QString& question) override;
     RestoreAnswer AskToRestore(QWidget* owner, const QString& question) override;
 };
+
+// Makes the application's style one that draws dialog buttons right to left without cutting
+// their text. Called once, after the QApplication is built and before any widget exists. It wraps
+// `base` (taking it), else the style Qt would choose.
+class QStyle;
+void UseDialogButtonStyle(QStyle* base = nullptr);

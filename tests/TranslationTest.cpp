@@ -49,23 +49,34 @@ TEST(Translations, followTheUserAndFitEveryCaption)
             OutputFile::WriteWhole(stem + ".json", R"({"saved": "2026-01-01T10:00:00.000"})");
         }
         CWendleDlg window(services);
-        if (row == "=") {  // the questions, and the messages of failures
-            const auto answer = [&shown] {
-                QTimer::singleShot(0, [&shown] {
-                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                    shown << box->windowTitle() << box->text();
-                    if (!box->standardButton(box->defaultButton()))  // Qt's own are Qt's
-                        shown << box->defaultButton()->text();
-                    box->reject();
-                });
-            };
+        // The questions: their texts, and each button's text clear of its frame (the two columns
+        // just inside its frame, left and right, alike: the frame itself is shaded unevenly).
+        const auto answer = [&shown] {
+            QTimer::singleShot(0, [&shown] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                shown << box->windowTitle() << box->text();
+                if (!box->standardButton(box->defaultButton()))  // Qt's own are Qt's
+                    shown << box->defaultButton()->text();
+                for (QAbstractButton* button : box->buttons()) {
+                    const QImage image = button->grab().toImage();
+                    int differing = 0;
+                    for (int y = 0; y < image.height(); ++y)
+                        for (int x : {2, 3})
+                            differing += image.pixel(x, y) != image.pixel(image.width() - 1 - x, y);
+                    EXPECT_EQ(differing, 0) << qPrintable(button->text());
+                }
+                box->reject();
+            });
+        };
+        if (row == "=") {
             answer();
             window.OfferRecoveredWork();
-            window.findChild<QPlainTextEdit*>()->insertPlainText("x");
-            answer();
-            window.reject();
-            shown << FileError::NoFileChosen().message();
         }
+        window.findChild<QPlainTextEdit*>()->insertPlainText("x");
+        answer();
+        window.reject();
+        if (row == "=")
+            shown << FileError::NoFileChosen().message();
         // Each caption in the room its control draws it in, each control inside the window.
         shown << window.windowTitle();
         const auto widgets = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);

@@ -22,6 +22,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSemaphore>
@@ -1193,6 +1194,16 @@ int main(int argc, char* argv[])
     // Nothing a test does may reach the real user's profile or folders.
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
+    // Dialog buttons with icons, as under X11 and most desktops (offscreen has none).
+    struct IconsOnButtons : QProxyStyle {
+        int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                      QStyleHintReturn* returned) const override
+        {
+            return hint == SH_DialogButtonBox_ButtonsHaveIcons
+                || QProxyStyle::styleHint(hint, option, widget, returned);
+        }
+    };
+    UseDialogButtonStyle(new IconsOnButtons);
     QApplication::setApplicationVersion(QStringLiteral(WENDLE_VERSION));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
