@@ -18,6 +18,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <system_error>
 #include <thread>
 
 #include <dlfcn.h>
@@ -73,9 +74,15 @@ std::unique_ptr<QCoreApplication> CWendleApp::CreateApplication(int& argc, char*
     // platform plugin and connecting to the display. Begun here, the two run side by side. The
     // library is the one Qt itself loaded, found by name, so nothing is linked that Qt does not
     // use; fontconfig's own initialisation is safe to run from any thread.
+    // A thread that cannot start (a limit on processes, a container's pids.max) leaves the
+    // parse to Qt, as before, rather than ending the program.
     std::thread fonts;
-    if (const auto init = reinterpret_cast<int (*)()>(::dlsym(RTLD_DEFAULT, "FcInit")))
-        fonts = std::thread(init);
+    if (const auto init = reinterpret_cast<int (*)()>(::dlsym(RTLD_DEFAULT, "FcInit"))) {
+        try {
+            fonts = std::thread(init);
+        } catch (const std::system_error&) {
+        }
+    }
     const QtMessageHandler previous = qInstallMessageHandler(HoldBack);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);

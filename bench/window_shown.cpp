@@ -121,8 +121,18 @@ int main(int argc, char** argv)
         if (xcb_connection_has_error(x))
             break;
     }
+    if (xcb_connection_has_error(x))
+        std::fprintf(stderr, "window_shown: the connection to the X server broke\n");
+    // Ended, or killed when it ignores SIGTERM (or hangs in its handler) for a second: the bound
+    // above holds whatever the program does.
     kill(child, SIGTERM);
-    waitpid(child, nullptr, 0);
+    bool ended = false;
+    for (int i = 0; i < 100 && !(ended = waitpid(child, nullptr, WNOHANG) == child); ++i)
+        usleep(10000);
+    if (!ended) {
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+    }
     xcb_disconnect(x);
     return status;
 }

@@ -56,8 +56,9 @@ elif [[ $part == smoke ]]; then
       [[ $? == 1 && $out == *"${said#*:}"* ]] || fail "not in ${said%%:*}: $out"
   done
   # A display that cannot be reached: Qt gives up halfway through its start, and the user is
-  # told in the same language.
-  out=$(DISPLAY=:nope LANGUAGE=de "$wendle" 2>&1) && fail "a window with no display" ||
+  # told in the same language, also where a process limit leaves no thread to start.
+  out=$(DISPLAY=:nope LANGUAGE=de setpriv --reuid=nobody --regid=nogroup --clear-groups \
+    prlimit --nproc=1 "$wendle" 2>&1) && fail "a window with no display" ||
     [[ $? == 1 && $out == "wendle: das Fenster braucht eine Anzeige"* ]] || fail "no display: $out"
   rm wendle.ini
   "$wendle" &
