@@ -15,6 +15,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -50,6 +51,29 @@ void HoldBack(QtMsgType type, const QMessageLogContext&, const QString& message)
     std::_Exit(1);
 }
 
+// Fontconfig reads and parses every file of /etc/fonts at its first use, about a third of the
+// window's start-up, which Qt would do only at the first text measured, after loading its
+// platform plugin and connecting to the display. Begun on a thread of its own before the
+// application is built, the two run side by side. The library is the one Qt itself loaded,
+// found by name, so nothing is linked that Qt does not use.
+// Fontconfig reads the locale and the environment, which Qt changes while it starts: the locale
+// is set here first, to what Qt sets it to, and a start by a desktop launcher, whose startup
+// token Qt takes out of the environment, leaves the parse to Qt, as does a thread that cannot
+// start (a limit on processes). Gives the thread to join, or none.
+std::thread StartFontconfig()
+{
+    std::setlocale(LC_ALL, "");
+    const auto init = reinterpret_cast<int (*)()>(::dlsym(RTLD_DEFAULT, "FcInit"));
+    if (!init || qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID")
+        || qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"))
+        return {};
+    try {
+        return std::thread(init);
+    } catch (const std::system_error&) {
+        return {};
+    }
+}
+
 // The arguments of a run without the window, read by the rule that reads a project's bytes
 // (UTF-8, else Windows-1252), so that a title in either reaches the page as --text would.
 QStringList scriptArguments;
@@ -69,20 +93,7 @@ std::unique_ptr<QCoreApplication> CWendleApp::CreateApplication(int& argc, char*
         SayNoDisplay();
         return nullptr;
     }
-    // Fontconfig reads and parses every file of /etc/fonts at its first use, about a third of
-    // the window's start-up, which Qt would do only at the first text measured, after loading its
-    // platform plugin and connecting to the display. Begun here, the two run side by side. The
-    // library is the one Qt itself loaded, found by name, so nothing is linked that Qt does not
-    // use; fontconfig's own initialisation is safe to run from any thread.
-    // A thread that cannot start (a limit on processes, a container's pids.max) leaves the
-    // parse to Qt, as before, rather than ending the program.
-    std::thread fonts;
-    if (const auto init = reinterpret_cast<int (*)()>(::dlsym(RTLD_DEFAULT, "FcInit"))) {
-        try {
-            fonts = std::thread(init);
-        } catch (const std::system_error&) {
-        }
-    }
+    std::thread fonts = StartFontconfig();
     const QtMessageHandler previous = qInstallMessageHandler(HoldBack);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
