@@ -31,7 +31,9 @@ public:
 
 void UseDialogButtonStyle(QStyle* base)
 {
-    QApplication::setStyle(new DialogButtonStyle(base));
+    // The QApplication has already built the style the user chose (QT_STYLE_OVERRIDE, else the
+    // desktop's): wrapping it, which reparents it to the wrapper, saves building it a second time.
+    QApplication::setStyle(new DialogButtonStyle(base ? base : QApplication::style()));
 }
 
 void QtMessages::ReportError(QWidget* owner, const QString& text)

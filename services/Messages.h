@@ -36,6 +36,6 @@ public:
 
 // Makes the application's style one that draws dialog buttons right to left without cutting
 // their text. Called once, after the QApplication is built and before any widget exists. It wraps
-// `base` (taking it), else the style Qt would choose.
+// `base` (taking it), else the application's current style.
 class QStyle;
 void UseDialogButtonStyle(QStyle* base = nullptr);

@@ -1200,7 +1200,8 @@ int main(int argc, char* argv[])
                       QStyleHintReturn* returned) const override
         {
             return hint == SH_DialogButtonBox_ButtonsHaveIcons
-                || QProxyStyle::styleHint(hint, option, widget, returned);
+                ? 1
+                : QProxyStyle::styleHint(hint, option, widget, returned);
         }
     };
     UseDialogButtonStyle(new IconsOnButtons);
