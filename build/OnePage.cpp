@@ -15,7 +15,6 @@
 #include <csignal>
 #include <cstdio>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -154,9 +153,7 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
         std::unique_ptr<OutputFile> page;
         if (toOutput) {
             // Standard output opened on the template (>> t.html) would take the page into it.
-            struct stat out { };
-            if (::fstat(STDOUT_FILENO, &out) == 0
-                && FileId{quint64(out.st_dev), quint64(out.st_ino)} == source.Id())
+            if (FileIdOf(STDOUT_FILENO) == source.Id())
                 throw CommandError(
                     QCoreApplication::translate("OnePage",
                                                 "Standard output is the template %1. Nothing "

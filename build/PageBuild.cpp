@@ -153,18 +153,19 @@ std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& tem
     // temporary file goes with it when refused. A page replaces neither its template nor any
     // project (one that another project names as its page would be lost).
     const bool overTemplate = output->Replaces(templateId);
-    const bool overOwn = project && output->Replaces(*project);
-    if (overTemplate || overOwn || (output->Replaced() && HoldsProject(output->path())))
+    QString replaced;
+    if (overTemplate)
+        replaced = QCoreApplication::translate("PageBuild", "its own template");
+    else if (project && output->Replaces(*project))
+        replaced = QCoreApplication::translate("PageBuild", "the project it is built from");
+    else if (output->Replaced() && HoldsProject(output->path()))
+        replaced = QCoreApplication::translate("PageBuild", "a Wendle project");
+    if (!replaced.isEmpty())
         //: %2 is one of "its own template", "the project it is built from", "a Wendle project".
-        throw PageInTheWay(
-            QCoreApplication::translate("PageBuild",
-                                        "The page %1 would replace %2. Nothing was written.")
-                .arg(QDir::toNativeSeparators(pagePath),
-                     overTemplate ? QCoreApplication::translate("PageBuild", "its own template")
-                         : overOwn
-                         ? QCoreApplication::translate("PageBuild", "the project it is built from")
-                         : QCoreApplication::translate("PageBuild", "a Wendle project")),
-            overTemplate);
+        throw PageInTheWay(QCoreApplication::translate(
+                               "PageBuild", "The page %1 would replace %2. Nothing was written.")
+                               .arg(QDir::toNativeSeparators(pagePath), replaced),
+                           overTemplate);
     // Small pieces (the title, the text, the template around them) are gathered into one write,
     // for every write is a system call; whole blocks of the template go straight through.
     QByteArray pending;

@@ -88,6 +88,11 @@ mode_t ProcessUmask()
     return mask;
 }
 
+FileId IdOf(const struct stat& status)
+{
+    return {quint64(status.st_dev), quint64(status.st_ino)};
+}
+
 }  // namespace
 
 std::optional<FileId> FileIdOf(const QString& path)
@@ -95,7 +100,15 @@ std::optional<FileId> FileIdOf(const QString& path)
     struct stat status { };
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0)
         return std::nullopt;
-    return FileId{quint64(status.st_dev), quint64(status.st_ino)};
+    return IdOf(status);
+}
+
+std::optional<FileId> FileIdOf(int fd)
+{
+    struct stat status { };
+    if (::fstat(fd, &status) != 0)
+        return std::nullopt;
+    return IdOf(status);
 }
 
 InputFile::InputFile(const QString& path, Links links) : m_path(path)
@@ -122,7 +135,7 @@ InputFile::InputFile(const QString& path, Links links) : m_path(path)
         fail(QCoreApplication::translate("InputFile",
                                          "It is a device, a pipe or a socket, not a file"));
     m_length = status.st_size;
-    m_id = {quint64(status.st_dev), quint64(status.st_ino)};
+    m_id = IdOf(status);
 }
 
 InputFile::~InputFile()
@@ -182,7 +195,7 @@ OutputFile::OutputFile(const QString& path, Links links) : m_path(path)
     if (exists && ::faccessat(AT_FDCWD, m_target.constData(), W_OK, AT_EACCESS) != 0)
         Fail(SystemReason(errno));
     if (exists)
-        m_replaces = FileId{quint64(status.st_dev), quint64(status.st_ino)};
+        m_replaces = IdOf(status);
 
     // A new file gets the usual permissions; a replaced one keeps its own.
     const mode_t mode = exists ? (status.st_mode & 07777) : 0666;

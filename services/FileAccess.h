@@ -36,6 +36,8 @@ struct FileId {
 
 // The file a path reaches, links followed; nullopt when there is none.
 std::optional<FileId> FileIdOf(const QString& path);
+// The file an open descriptor is on; nullopt when it is closed.
+std::optional<FileId> FileIdOf(int fd);
 
 // A plain file opened for reading. Throws FileError when it cannot be opened, or is a folder,
 // a device, a pipe or a socket.
