@@ -145,7 +145,7 @@ void WriteProject(OutputFile& file, const ProjectContent& content)
         file.Write(*part);
 }
 
-ProjectContent ReadProject(InputFile& file)
+ProjectContent ReadProject(InputFile& file, qint64* textLeftOut)
 {
     if (quint64(file.Length()) > kMaxField)
         throw FileError(
@@ -165,6 +165,9 @@ ProjectContent ReadProject(InputFile& file)
     content.text = std::move(bytes);
     content.text.remove(0, qsizetype(at->textOffset));
     content.text.truncate(qsizetype(at->textLength));
+    const qsizetype stored = content.text.size();
     content.text.truncate(UpToFirstNul(content.text).size());
+    if (textLeftOut)
+        *textLeftOut = stored - content.text.size();
     return content;
 }

@@ -69,4 +69,6 @@ bool HoldsProject(const QString& path);
 void WriteProject(OutputFile& file, const ProjectContent& content);
 
 // Reads a whole project file. Throws FileError when it cannot be read or is not well formed.
-ProjectContent ReadProject(InputFile& file);
+// `textLeftOut`, when given, is told how many bytes of the stored text follow a NUL byte and so
+// are not in the content's text (0 when it holds none).
+ProjectContent ReadProject(InputFile& file, qint64* textLeftOut = nullptr);
