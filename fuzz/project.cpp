@@ -1,5 +1,6 @@
 // The project reader on arbitrary bytes never reads outside them, and what it accepts writes
-// and reads back unchanged; a content with no NUL byte also writes and reads back unchanged.
+// and reads back unchanged, its format block included; a content with no NUL byte also writes
+// and reads back unchanged, in either format.
 #include "fuzz/FuzzInput.h"
 #include "project/ProjectFile.h"
 
@@ -16,12 +17,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     QByteArrayView rest = bytes;
     ProjectContent content;
+    const QByteArrayView markdown = Take(rest, 1);
+    content.format =
+        !markdown.isEmpty() && markdown[0] & 1 ? TextFormat::Markdown : TextFormat::Html;
     content.title = TakePart(rest).toByteArray().replace('\0', "");
     content.outputName = TakePart(rest).toByteArray().replace('\0', "");
     content.text = rest.toByteArray().replace('\0', "");
     const QByteArray encoded = EncodeProject(content);
-    FUZZ_CHECK(encoded.size()
-               == 16 + content.title.size() + content.text.size() + content.outputName.size());
+    // An HTML project is laid out as earlier Wendles wrote it, with no block.
+    FUZZ_CHECK((encoded.size()
+                == 16 + content.title.size() + content.text.size() + content.outputName.size())
+               == (content.format == TextFormat::Html));
     FUZZ_CHECK(DecodeProject(encoded) == content);
     return 0;
 }

@@ -11,6 +11,7 @@ packages=(
   clang-format-14         # the style check of make test
   qt6-base-dev            # Qt 6 Widgets, with Qt Test
   libmicrohttpd-dev       # the preview server (GNU libmicrohttpd)
+  libxxhash-dev           # the digest that tells another program's change to a project
   libgtest-dev libgmock-dev   # GoogleTest and GoogleMock
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n  # lupdate, lrelease
                           # and their CMake functions; Qt's own catalogues

@@ -145,10 +145,17 @@ InputFile::~InputFile()
 
 qint64 InputFile::Read(char* into, qint64 size)
 {
+    return ReadAt(into, size, -1);
+}
+
+qint64 InputFile::ReadAt(char* into, qint64 size, qint64 offset)
+{
     qint64 got = 0;
     while (got < size) {
         // One read() gives at most about 2 GiB, so a larger request takes several.
-        const ssize_t count = ::read(m_fd, into + got, size_t(qMin<qint64>(size - got, 1 << 30)));
+        const size_t wanted = size_t(qMin<qint64>(size - got, 1 << 30));
+        const ssize_t count = offset < 0 ? ::read(m_fd, into + got, wanted)
+                                         : ::pread(m_fd, into + got, wanted, offset + got);
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)

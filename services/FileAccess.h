@@ -58,6 +58,8 @@ public:
 
     // Reads up to `size` bytes; gives how many, fewer only at the end. Throws FileError.
     qint64 Read(char* into, qint64 size);
+    // The same from `offset`, wherever Read has got to, which it leaves there.
+    qint64 ReadAt(char* into, qint64 size, qint64 offset);
     // The whole file. Only bytes the system actually delivered are in the result, so a file
     // that shrinks while it is read gives a shorter result, never unfilled bytes.
     QByteArray ReadAll();

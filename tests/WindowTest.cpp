@@ -786,6 +786,12 @@ const Row kRows[] = {
       "the text", "run -o o/t.html --title U", "msg run 1: |wendle: The page @/o/t.html would "
       "replace its own template. Nothing was written. Name another page with --output PAGE",
       "is o/p.html [T|a\r\nb]", "ls o p.html p.wendle q.html t.html", "runshut --output - --title x", "msg run 1: |wendle: Cannot write to standard output: Broken pipe"}},
+    // A program whose first bytes read as lengths inside it, and a zeroed image, are no projects.
+    {{"onlyAnExactLayoutIsAProject", "put x.exe MZ\x90\0\3\0\0\0\4\0\0\0\xff\xff\0\0"s,
+      "sparse x.exe 10000000", "put z.img", "sparse z.img 64", "run -o p.html --save x.exe",
+      "msg run 1: |wendle: @/x.exe is not a Wendle project", "run -o p.html --save z.img",
+      "msg run 1: |wendle: @/z.img is not", "is z.img " + std::string(64, '\0'),
+      "run -o z.img --title T", "msg run 0: |(end)", "is z.img <h1>T</h1>"}},
     {{"saveReplacesOnlyAProject", "put t.html [%s|%s]", "link l.wendle t.html", "put x.txt x",
       "runappend -o - --template l.wendle", "msg run 1: |wendle: Standard output is the template",
       "run -o p.html --template t.html --save t.html", "msg run 1: |wendle: The project @/t.html "
