@@ -57,12 +57,13 @@ std::unique_ptr<OutputFile> WriteProjectPage(const QString& project, const Batch
         if (known == templates.end()) {
             InputFile source(templatePath);
             if (source.Length() > kTemplateBlockSize)
-                return PreparePage(source, place.target, title, text, OutputFile::Links::Replace,
-                                   file.Id());
+                return PreparePage(source, place.target, title, {text, content.format},
+                                   OutputFile::Links::Replace, file.Id());
             known = templates.emplace(templatePath, Template{source.ReadAll(), source.Id()}).first;
         }
         return PreparePageFrom(known->second.bytes, known->second.id, templatePath, place.target,
-                               title, text, OutputFile::Links::Replace, file.Id());
+                               title, {text, content.format}, OutputFile::Links::Replace,
+                               file.Id());
     } catch (const PageInTheWay& refused) {
         if (!refused.overTemplate)
             throw;

@@ -1,5 +1,6 @@
 #include "build/PageBuild.h"
 
+#include "build/Markdown.h"
 #include "project/ProjectFile.h"
 #include "services/Errors.h"
 #include "services/FileAccess.h"
@@ -83,8 +84,16 @@ void CopyRest(TemplateStream& in, const WritePage& write)
 
 }  // namespace
 
+void PageText::WriteTo(const WritePage& write) const
+{
+    if (format == TextFormat::Markdown)
+        WriteMarkdownAsHtml(bytes, write);
+    else
+        write(bytes);
+}
+
 MarkerStatus StreamPage(const ReadTemplate& read, const WritePage& write, QByteArrayView title,
-                        QByteArrayView text, const CodePage& codePage, qsizetype blockSize)
+                        const PageText& text, const CodePage& codePage, qsizetype blockSize)
 {
     TemplateStream in(read, blockSize);
     if (!CopyToMarker(in, write, codePage, 0))
@@ -97,7 +106,7 @@ MarkerStatus StreamPage(const ReadTemplate& read, const WritePage& write, QByteA
         if (title[at] != '%' || after.isEmpty() || after[0] != 's')
             continue;
         write(title.first(at));
-        write(text);
+        text.WriteTo(write);
         if (at + 1 < title.size())
             write(title.sliced(at + 2));
         else
@@ -108,7 +117,7 @@ MarkerStatus StreamPage(const ReadTemplate& read, const WritePage& write, QByteA
     write(title);
     if (!CopyToMarker(in, write, codePage, at - title.size()))
         return MarkerStatus::NoSecondMarker;
-    write(text);
+    text.WriteTo(write);
     CopyRest(in, write);
     return MarkerStatus::Ok;
 }
@@ -145,7 +154,7 @@ void CheckPageName(const QString& pagePath)
 // Streams the page from `read` into a new output file, written whole but not committed.
 std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& templateId,
                                      const QString& templatePath, const QString& pagePath,
-                                     QByteArrayView title, QByteArrayView text,
+                                     QByteArrayView title, const PageText& text,
                                      OutputFile::Links links, const std::optional<FileId>& project)
 {
     auto output = std::make_unique<OutputFile>(pagePath, links);
@@ -200,7 +209,7 @@ std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& tem
 }  // namespace
 
 std::unique_ptr<OutputFile> PreparePage(InputFile& source, const QString& pagePath,
-                                        QByteArrayView title, QByteArrayView text,
+                                        QByteArrayView title, const PageText& text,
                                         OutputFile::Links links,
                                         const std::optional<FileId>& project)
 {
@@ -210,7 +219,7 @@ std::unique_ptr<OutputFile> PreparePage(InputFile& source, const QString& pagePa
 }
 
 void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
-               QByteArrayView text, OutputFile::Links links, const std::optional<FileId>& project)
+               const PageText& text, OutputFile::Links links, const std::optional<FileId>& project)
 {
     CheckPageName(pagePath);
     if (templatePath.isEmpty())
@@ -224,7 +233,7 @@ void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayV
 
 std::unique_ptr<OutputFile> PreparePageFrom(QByteArrayView templateBytes, const FileId& templateId,
                                             const QString& templatePath, const QString& pagePath,
-                                            QByteArrayView title, QByteArrayView text,
+                                            QByteArrayView title, const PageText& text,
                                             OutputFile::Links links,
                                             const std::optional<FileId>& project)
 {

@@ -3,6 +3,7 @@
 #include "build/SubstituteMarkers.h"
 #include "services/Errors.h"
 #include "services/FileAccess.h"
+#include "services/TextFormat.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -18,13 +19,29 @@ using WritePage = std::function<void(QByteArrayView piece)>;
 
 inline constexpr qsizetype kTemplateBlockSize = 1 << 20;
 
+// The text as the page receives it: its bytes as they are, or, for a Markdown text, the HTML it
+// converts to, handed to the page piece by piece as the converter makes it.
+struct PageText {
+    template <typename Bytes>
+    PageText(const Bytes& bytes, TextFormat format = TextFormat::Html)
+        : bytes(bytes), format(format)
+    {
+    }
+
+    void WriteTo(const WritePage& write) const;
+
+    QByteArrayView bytes;
+    TextFormat format;
+};
+
 // Makes the page the marker rule of SubstituteMarkers gives, with the template cut at its first
 // NUL byte, while reading the template a block at a time: its first marker takes the title,
 // and the second search runs from where the title starts, through the title and on into the
-// template. Memory stays the same whatever the template's size. When a marker is missing the
-// status says which, and the pieces written so far are not the page.
+// template; the text goes in where that one was, and is never searched. Memory stays the same
+// whatever the template's size. When a marker is missing the status says which, and the pieces
+// written so far are not the page.
 MarkerStatus StreamPage(const ReadTemplate& read, const WritePage& write, QByteArrayView title,
-                        QByteArrayView text, const CodePage& codePage = CodePage::Utf8(),
+                        const PageText& text, const CodePage& codePage = CodePage::Utf8(),
                         qsizetype blockSize = kTemplateBlockSize);
 
 // Where the page that a project names is written. A project file may come from anywhere, so a
@@ -59,19 +76,19 @@ public:
 // (FileError for file trouble) with a message for the user; the earlier page then stays as it
 // was. `links` as OutputFile.
 std::unique_ptr<OutputFile> PreparePage(InputFile& source, const QString& pagePath,
-                                        QByteArrayView title, QByteArrayView text,
+                                        QByteArrayView title, const PageText& text,
                                         OutputFile::Links links = OutputFile::Links::Follow,
                                         const std::optional<FileId>& project = {});
 
 // PreparePage from the template at `templatePath`, then the page replaces an earlier one once
 // it is on the disk.
 void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
-               QByteArrayView text, OutputFile::Links links = OutputFile::Links::Follow,
+               const PageText& text, OutputFile::Links links = OutputFile::Links::Follow,
                const std::optional<FileId>& project = {});
 
 // PreparePage from a template already read: `templateId` and `templatePath` name it.
 std::unique_ptr<OutputFile> PreparePageFrom(QByteArrayView templateBytes, const FileId& templateId,
                                             const QString& templatePath, const QString& pagePath,
-                                            QByteArrayView title, QByteArrayView text,
+                                            QByteArrayView title, const PageText& text,
                                             OutputFile::Links links = OutputFile::Links::Follow,
                                             const std::optional<FileId>& project = {});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services/TextFormat.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -8,9 +10,6 @@
 
 class InputFile;
 class OutputFile;
-
-// How a project's text becomes the page: put in as typed (HTML), or converted from Markdown.
-enum class TextFormat { Html, Markdown };
 
 // What a project file keeps: the title, the text (CR LF line breaks), the bare file name of the
 // page that Build writes (may be empty), and the text's format.

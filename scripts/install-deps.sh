@@ -12,6 +12,7 @@ packages=(
   qt6-base-dev            # Qt 6 Widgets, with Qt Test
   libmicrohttpd-dev       # the preview server (GNU libmicrohttpd)
   libxxhash-dev           # the digest that tells another program's change to a project
+  libmd4c-dev libmd4c-html0-dev   # Markdown to HTML (md4c and its HTML renderer)
   libgtest-dev libgmock-dev   # GoogleTest and GoogleMock
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n  # lupdate, lrelease
                           # and their CMake functions; Qt's own catalogues
