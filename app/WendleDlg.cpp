@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include "services/Errors.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QFileInfo>
@@ -71,6 +72,8 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget* parent)
         button->setDefault(false);
         return button;
     }
+    case ControlKind::CheckBox:
+        return new QCheckBox(text, parent);
     case ControlKind::EtchedVerticalLine: {
         auto* line = new QFrame(parent);
         line->setFrameShape(QFrame::VLine);
@@ -82,16 +85,18 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget* parent)
 }
 
 // The width a caption needs in its control, in pixels: its text, and for a button the frame
-// and margin the style draws around it. 0 for a control without a caption.
+// and margin the style draws around it, for a check box its box. 0 for a control without one.
 int CaptionWidth(const QWidget* widget)
 {
-    const bool button = widget->inherits("QAbstractButton");
-    if (!button && !widget->inherits("QLabel"))
+    if (!widget->inherits("QAbstractButton") && !widget->inherits("QLabel"))
         return 0;
     const int text = widget->fontMetrics().horizontalAdvance(widget->property("text").toString());
-    if (!button)
-        return text;
     const QStyle* style = widget->style();
+    if (widget->inherits("QCheckBox"))
+        return text + style->pixelMetric(QStyle::PM_IndicatorWidth)
+            + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    if (!widget->inherits("QPushButton"))
+        return text;
     return text + style->pixelMetric(QStyle::PM_ButtonMargin)
         + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
 }
@@ -155,7 +160,7 @@ void CWendleDlg::CreateControls()
             pendingLabel->setBuddy(widget);
             widget->setAccessibleName(pendingLabel->text().chopped(1).trimmed());
         }
-        if (control.kind == ControlKind::PushButton)
+        if (control.kind == ControlKind::PushButton || control.kind == ControlKind::CheckBox)
             widget->setAccessibleName(CaptionText(control.text).trimmed());
         pendingLabel = qobject_cast<QLabel*>(widget);
     }

@@ -48,6 +48,10 @@ constexpr ControlTemplate kWendleControls[] = {
     //: blanks.
     {IDC_BUILDAS, ControlKind::PushButton, {QT_TRANSLATE_NOOP("WendleDialog", "   Build As...")},
      {321, 92, 50, 14}, false, true},
+    //: Check box: the text is written in Markdown, which Build converts to HTML. A name, usually
+    //: kept as it is.
+    {IDC_MARKDOWN, ControlKind::CheckBox, {QT_TRANSLATE_NOOP("WendleDialog", "Markdown")},
+     {321, 130, 50, 10}, false, true},
 };
 // clang-format on
 
@@ -60,6 +64,12 @@ int MulDiv(int value, int numerator, int denominator)
     const long long half = denominator / 2;
     return static_cast<int>(product >= 0 ? (product + half) / denominator
                                          : (product - half) / denominator);
+}
+
+// The buttons and check boxes, which share the column on the window's side.
+bool InColumn(ControlKind kind)
+{
+    return kind == ControlKind::PushButton || kind == ControlKind::CheckBox;
 }
 
 }  // namespace
@@ -106,13 +116,13 @@ DialogLayout LayOutDialog(const DialogTemplate& dialog, DialogBaseUnits base,
     int column = 0;  // the widest button caption
     for (size_t i = 0; i < dialog.controls.size(); ++i) {
         layout.rects.push_back(MapDialogRect(dialog.controls[i].rect, base));
-        if (dialog.controls[i].kind == ControlKind::PushButton)
+        if (InColumn(dialog.controls[i].kind))
             column = std::max(column, needed[i]);
     }
     int wider = 0;  // what the button column and the window gain
     for (size_t i = 0; i < layout.rects.size(); ++i) {
         QRect& rect = layout.rects[i];
-        if (dialog.controls[i].kind == ControlKind::PushButton) {
+        if (InColumn(dialog.controls[i].kind)) {
             wider = std::max(wider, column - rect.width());
             rect.setWidth(std::max(rect.width(), column));
         } else if (dialog.controls[i].kind == ControlKind::Label && needed[i] > rect.width()) {

@@ -15,6 +15,7 @@ enum class ControlKind {
     SingleLineEdit,  // one line, scrolls horizontally as typed
     MultiLineEdit,  // no wrapping, both scroll bars, Enter inserts a line break
     PushButton,
+    CheckBox,
     EtchedVerticalLine,
 };
 
@@ -65,8 +66,8 @@ QSize MapDialogSize(const QSize& dialogUnits, DialogBaseUnits base);
 
 // The window's size and its controls' rectangles in pixels, in template order. `needed` holds
 // the width each control's caption needs (0 without one). A label too narrow for its caption
-// widens and moves the field beside it along; the buttons all take the widest caption's width,
-// and the window widens with them. Right to left, each rectangle is mirrored in the window.
+// widens and moves the field beside it along; the buttons and check boxes of the column all take
+// the widest caption's width, and the window widens with them. Right to left, each rectangle is mirrored in the window.
 struct DialogLayout {
     QSize size;
     std::vector<QRect> rects;

@@ -14,3 +14,4 @@ inline constexpr int IDC_TEMPLATE = 1006;
 inline constexpr int IDC_NEW = 1007;
 inline constexpr int IDC_SAVE = 1008;
 inline constexpr int IDC_BUILDAS = 1009;
+inline constexpr int IDC_MARKDOWN = 1010;

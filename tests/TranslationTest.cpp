@@ -82,10 +82,14 @@ TEST(Translations, followTheUserAndFitEveryCaption)
         const auto widgets = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (QWidget* widget : widgets) {
             EXPECT_TRUE(window.rect().contains(widget->geometry()));
-            // Labels draw their text from edge to edge, buttons inside their frame.
+            // Labels draw their text from edge to edge, buttons inside their frame, check boxes
+            // after their box.
+            const QStyle* style = widget->style();
             const int frames = widget->inherits("QPushButton")
-                ? 2 * widget->style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
-                : 0;
+                ? 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth)
+                : widget->inherits("QCheckBox") ? style->pixelMetric(QStyle::PM_IndicatorWidth)
+                    + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+                                                : 0;
             shown << widget->property("text").toString();
             EXPECT_LE(widget->fontMetrics().horizontalAdvance(shown.back()) + frames,
                       widget->width())

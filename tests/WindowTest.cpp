@@ -581,7 +581,7 @@ TEST_F(WindowTest, controlsFollowTheDialogTemplate)
         // The buttons, and the line beside them.
         "   Save As...|321 58 50 14", "Build|321 75 50 14", "   Open...|321 24 50 14",
         "|314 7 1 228", "   Template...|321 109 50 14", "New|321 7 50 14", "Save|321 41 50 14",
-        "   Build As...|321 92 50 14"};
+        "   Build As...|321 92 50 14", "Markdown|321 130 50 10"};
     const DialogBaseUnits base = BaseUnitsOf(Dlg().font());
     EXPECT_EQ(Dlg().windowTitle(), QStringLiteral("Tasco's Wendle"));
     EXPECT_EQ(Dlg().minimumSize(), MapDialogSize({378, 242}, base));

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # Wendle's window read through the accessibility bus (AT-SPI), as Orca reads it: the fields named
-# by their labels and the buttons by their captions, each with its role; Tab moving through them
+# by their labels, the buttons and the check box by their captions, each with its role; Tab moving through them
 # in the window's tab order; and the unsaved-work question and the about box with their buttons.
 # Keys go to the real window through xdotool. Exits 1 with a message at the first difference.
 import subprocess, sys, time
@@ -8,6 +8,8 @@ import pyatspi
 
 FIELDS, BUTTONS = ["Title", "Text"], ["Save As...", "Build", "Open...", "Template...", "New",
                                       "Save", "Build As..."]
+CHECKS = ["Markdown"]
+ROLES = ("text", "push button", "check box")
 
 
 def until(what, find):
@@ -37,14 +39,15 @@ MAIN = ["search", "--sync", "--onlyvisible", "--name", "^Tasco's Wendle$", "wind
 
 until("no window of wendle's on the bus", nodes)
 controls = [(n.getRoleName(), n.name, n.getState().contains(pyatspi.STATE_EDITABLE))
-            for n in nodes() if n.getRoleName() in ("text", "push button")]
-expected = [("text", n, True) for n in FIELDS] + [("push button", n, False) for n in BUTTONS]
+            for n in nodes() if n.getRoleName() in ROLES]
+expected = ([("text", n, True) for n in FIELDS] + [("push button", n, False) for n in BUTTONS]
+            + [("check box", n, False) for n in CHECKS])
 if controls != expected:
     sys.exit(f"a11y: FAIL: controls {controls}, expected {expected}")
-for name in FIELDS[1:] + BUTTONS + FIELDS[:1]:
+for name in FIELDS[1:] + BUTTONS + CHECKS + FIELDS[:1]:
     key("Tab", focus=MAIN if name == "Text" else [])
-    until(f"Tab did not reach {name}", lambda: [n.name for n in nodes() if n.getRoleName() in (
-        "text", "push button") and n.getState().contains(pyatspi.STATE_FOCUSED)] == [name])
+    until(f"Tab did not reach {name}", lambda: [n.name for n in nodes() if n.getRoleName() in ROLES
+                                                and n.getState().contains(pyatspi.STATE_FOCUSED)] == [name])
 for keys, focus, says, buttons in [(["x", "Escape"], [], "not saved", ["Cancel", "Discard", "Save"]),
                                    (["F1"], MAIN, "v0.5", ["OK"])]:
     key(*keys, focus=focus)

@@ -486,6 +486,10 @@ through the link %1</source>
         <source>It is not a Wendle project, or it is damaged</source>
         <translation>Wendle のプロジェクトではないか、破損しています</translation>
     </message>
+    <message>
+        <source>The title and text are too long for a project file, which holds at most 4 GiB.</source>
+        <translation>タイトルと本文が長すぎて、プロジェクトファイルに収まりません（最大 4 GiB）。</translation>
+    </message>
 </context>
 <context>
     <name>ProjectScripts</name>
@@ -603,6 +607,11 @@ through the link %1</source>
         <source>Tasco&apos;s Wendle</source>
         <extracomment>The program&apos;s name, in the window&apos;s title bar and on its messages. A name: usually kept.</extracomment>
         <translation>Tasco&apos;s Wendle</translation>
+    </message>
+    <message>
+        <source>Markdown</source>
+        <extracomment>Check box: the text is written in Markdown, which Build converts to HTML. A name, usually kept as it is.</extracomment>
+        <translation>Markdown</translation>
     </message>
 </context>
 </TS>

@@ -487,6 +487,10 @@ por meio do link %1</translation>
         <source>It is not a Wendle project, or it is damaged</source>
         <translation>Não é um projeto do Wendle ou está danificado</translation>
     </message>
+    <message>
+        <source>The title and text are too long for a project file, which holds at most 4 GiB.</source>
+        <translation>O título e o texto são longos demais para um arquivo de projeto, que comporta no máximo 4 GiB.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectScripts</name>
@@ -604,6 +608,11 @@ por meio do link %1</translation>
         <source>Tasco&apos;s Wendle</source>
         <extracomment>The program&apos;s name, in the window&apos;s title bar and on its messages. A name: usually kept.</extracomment>
         <translation>Tasco&apos;s Wendle</translation>
+    </message>
+    <message>
+        <source>Markdown</source>
+        <extracomment>Check box: the text is written in Markdown, which Build converts to HTML. A name, usually kept as it is.</extracomment>
+        <translation>Markdown</translation>
     </message>
 </context>
 </TS>
