@@ -70,5 +70,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${WENDLE_HOMEPAGE})
 # Dependencies come from the libraries the binary links, not from a hand-kept list.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own catalogues translate the standard buttons and the file prompt. Recommended rather than
+# required: apt installs recommendations by default, and without them Wendle still works, with
+# those buttons in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -135,6 +135,7 @@ else
     [[ -f $path ]] || fail "the package lacks /usr/$path"
   done
   [[ $(dpkg-deb -f "$deb" Depends) =~ libc6.*libmicrohttpd12.*libqt6widgets6 ]] || fail "dependencies not computed"
+  [[ $(dpkg-deb -f "$deb" Recommends) == *qt6-translations-l10n* ]] || fail "Qt's catalogues not recommended"
   desktop-file-validate "share/applications/$id.desktop" || fail "desktop entry"
   grep -qx 'MimeType=application/x-wendle-project;' "share/applications/$id.desktop" &&
     grep -qx 'Exec=wendle %f' "share/applications/$id.desktop" || fail "the launcher opens no project"
