@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QTranslator>
 
 // Qt takes its layout direction from this entry of the catalogues: Arabic lays the window out
@@ -26,9 +27,41 @@ QStringList UserLanguages()
 
 namespace {
 
+// Paths, file names, addresses and option names put into a sentence written right to left are
+// runs of left-to-right text: the bidirectional algorithm would tear "/home/a/b.wendle:" apart
+// and move its slashes and colon to the other end. In a catalogue of a language written right to
+// left, each placeholder and each option name is set apart as a first-strong isolate (U+2068 ...
+// U+2069), so that it is laid out whole, in its own direction, wherever the message is shown.
+// Left to right nothing changes.
+QString IsolateLeftToRight(const QString& translation)
+{
+    static const QRegularExpression kRuns(QStringLiteral("(%L?[0-9]+|%n|--[a-z][a-z-]*)"));
+    QString isolated = translation;
+    return isolated.replace(kRuns, QStringLiteral("\u2068\\1\u2069"));
+}
+
+class Catalogue : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char* disambiguation = nullptr,
+                      int n = -1) const override
+    {
+        const QString translation = QTranslator::translate(context, source, disambiguation, n);
+        return m_rightToLeft ? IsolateLeftToRight(translation) : translation;
+    }
+
+    bool Load(const QLocale& locale, const QString& name, const QString& folder)
+    {
+        m_rightToLeft = locale.textDirection() == Qt::RightToLeft;
+        return load(locale, name, QStringLiteral("_"), folder);
+    }
+
+private:
+    bool m_rightToLeft = false;
+};
+
 // Loads the catalogue of the first of `languages` Wendle speaks; false for English, met first,
 // and for a list with no language Wendle speaks.
-bool LoadCatalogue(QTranslator& translator, const QStringList& languages, QLocale& chosen)
+bool LoadCatalogue(Catalogue& translator, const QStringList& languages, QLocale& chosen)
 {
     for (const QString& language : languages) {
         const QLocale locale(language);
@@ -37,8 +70,7 @@ bool LoadCatalogue(QTranslator& translator, const QStringList& languages, QLocal
         if (locale.language() == QLocale::English)
             return false;
         // Tries de_AT, then de: the catalogue of the language when there is none of the region.
-        if (translator.load(locale, QStringLiteral("wendle"), QStringLiteral("_"),
-                            QStringLiteral(":/i18n"))) {
+        if (translator.Load(locale, QStringLiteral("wendle"), QStringLiteral(":/i18n"))) {
             chosen = locale;
             return true;
         }
@@ -50,15 +82,15 @@ bool LoadCatalogue(QTranslator& translator, const QStringList& languages, QLocal
 
 QString InstallTranslations(const QStringList& languages)
 {
-    static QTranslator wendle;
-    static QTranslator qt;
+    static Catalogue wendle;
+    static Catalogue qt;
     QCoreApplication::removeTranslator(&wendle);
     QCoreApplication::removeTranslator(&qt);
     QLocale locale;
     if (!LoadCatalogue(wendle, languages, locale))
         return {};
     QCoreApplication::installTranslator(&wendle);
-    if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (qt.Load(locale, QStringLiteral("qtbase"),
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
     return wendle.language();
@@ -66,7 +98,7 @@ QString InstallTranslations(const QStringList& languages)
 
 QString TranslateAlone(const char* context, const char* source, const QStringList& languages)
 {
-    QTranslator wendle;
+    Catalogue wendle;
     QLocale locale;
     const QString translated =
         LoadCatalogue(wendle, languages, locale) ? wendle.translate(context, source) : QString();

@@ -108,3 +108,38 @@ TEST(Translations, followTheUserAndFitEveryCaption)
     }
     InstallTranslations({});
 }
+
+TEST(Translations, keepPathsWholeInRightToLeftSentences)
+{
+    // A path in an Arabic message, laid out by Qt as a message box lays it out: its characters
+    // from left to right in their own order, and nothing of the sentence among them.
+    ASSERT_EQ(InstallTranslations({"ar"}), "ar");
+    const QString path = QStringLiteral("/home/user/site/bad.wendle");
+    const QString message =
+        FileError(FileError::Action::Read, path, "x").message().section('\n', 0, 0);
+    InstallTranslations({});
+    QTextLayout layout(message);
+    QTextOption option;
+    option.setTextDirection(Qt::RightToLeft);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    // Where each character's glyph is drawn; the isolates are drawn nowhere, or at an edge.
+    const auto x = [&line](qsizetype i) {
+        const QList<QGlyphRun> runs = line.glyphRuns(int(i), 1);
+        return runs.isEmpty() || runs[0].positions().isEmpty() ? std::optional<qreal>()
+                                                               : runs[0].positions()[0].x();
+    };
+    const qsizetype at = message.indexOf(path);
+    ASSERT_GE(at, 0);
+    std::vector<qreal> xs;
+    for (qsizetype i = at; i < at + path.size(); ++i)
+        xs.push_back(x(i).value_or(-1));
+    EXPECT_TRUE(std::is_sorted(xs.begin(), xs.end(), std::less_equal<>()));
+    for (qsizetype i = 0; i < message.size(); ++i)
+        EXPECT_TRUE((i >= at && i < at + path.size()) || !x(i) || *x(i) <= xs.front()
+                    || *x(i) >= xs.back())
+            << "character " << i << " lies inside the path";
+}

@@ -3,7 +3,8 @@
 # Usage: desktop_test.sh smoke|a11y|recovery|package WENDLE BUILD APP_ID
 #   smoke: the real program in a virtual X server. With a profile naming a template its window
 #     appears in English, German and Arabic (screenshots BUILD/wendle-window{,-de,-ar}.png) and
-#     Escape ends the run; with none the template prompt comes first, the main window after it,
+#     Escape ends the run; a damaged project's message with its path, in German and Arabic
+#     (BUILD/wendle-message-{de,ar}.png); with none the template prompt comes first, the main window after it,
 #     and the cancel is stored; the command line fails in German for LANGUAGE=de. (The demo of
 #     make run, with F12 and Build, is preview_test.py's.)
 #   a11y: the demo's window read through the accessibility bus, in a session bus of its own
@@ -48,6 +49,15 @@ elif [[ $part == smoke ]]; then
     sleep 0.5  # the first paint, before the screenshot
     import -window "$win" "$build/$(basename wendle-window-$lang -en).png" || fail "no screenshot"
     escape "$win" && wait $! || fail "exit status $? after Escape"
+  done
+  # A message that names a path, for a person to see it whole and in order, right to left too.
+  printf 'not a project' > bad.wendle
+  for lang in de ar; do
+    LANGUAGE=$lang "$wendle" "$work/bad.wendle" &
+    box=$(window "$main") || fail "no message box"
+    sleep 0.5
+    import -window "$box" "$build/wendle-message-$lang.png" || fail "no screenshot"
+    escape "$box" && win=$(window "$main") && escape "$win" && wait $! || fail "exit status $?"
   done
   # The command line without a window speaks the user's language too; LC_ALL=C, as a script
   # sets it, keeps English, whatever LANGUAGE says.
