@@ -25,12 +25,12 @@
     <name>BatchWatch</name>
     <message>
         <source>It was removed; its pages are rebuilt when it is back.</source>
-        <translation>أُزيل الملف؛ ستُعاد إنشاء صفحاته عند عودته.</translation>
+        <translation>أُزيل الملف؛ سيُعاد إنشاء صفحاته عند عودته.</translation>
     </message>
     <message>
         <source>Cannot serve on 127.0.0.1:%1: %2.</source>
         <extracomment>%1 is a port number, %2 the reason.</extracomment>
-        <translation>تعذّر التقديم على 127.0.0.1:%1: %2.</translation>
+        <translation>تعذّر تشغيل الخادم على 127.0.0.1:%1: %2.</translation>
     </message>
     <message>
         <source>preview: %1</source>
@@ -39,12 +39,12 @@
     </message>
     <message>
         <source>not served: %1 is hidden, or in a hidden folder</source>
-        <translation>لم يُقدَّم: %1 مخفي، أو في مجلد مخفي</translation>
+        <translation>لا يتيحه الخادم: %1 مخفي، أو في مجلد مخفي</translation>
     </message>
     <message>
         <source>not served: %1 is outside %2</source>
         <extracomment>%1 is the page, %2 the folder that is served.</extracomment>
-        <translation>لم يُقدَّم: %1 خارج %2</translation>
+        <translation>لا يتيحه الخادم: %1 خارج %2</translation>
     </message>
 </context>
 <context>
@@ -52,7 +52,7 @@
     <message>
         <source>the window needs a display, and none was found (in an SSH session, a container or a
 terminal without a desktop). Pages can be built without one: wendle --build PROJECT...</source>
-        <translation>تحتاج النافذة إلى شاشة عرض، ولم يُعثر على أي منها (في جلسة SSH أو حاوية أو
+        <translation>تحتاج النافذة إلى بيئة عرض رسومية، ولم يُعثر على أي منها (في جلسة SSH أو حاوية أو
 طرفية بلا سطح مكتب). يمكن إنشاء الصفحات من دونها: wendle --build PROJECT...</translation>
     </message>
     <message>
@@ -182,7 +182,7 @@ The next Build writes the page %1.</source>
     </message>
     <message>
         <source>With --watch: serve the current directory on 127.0.0.1 and print the address of each page; a browser showing a page reloads it when it is rebuilt.</source>
-        <translation>مع --watch: قدِّم المجلد الحالي على 127.0.0.1 واطبع عنوان كل صفحة؛ يعيد المتصفح الذي يعرض صفحةً تحميلها عند إعادة إنشائها.</translation>
+        <translation>مع --watch: أتِح المجلد الحالي عبر خادم على 127.0.0.1 واطبع عنوان كل صفحة؛ يعيد المتصفح الذي يعرض صفحةً تحميلها عند إعادة إنشائها.</translation>
     </message>
     <message>
         <source>With --serve: this port and no other (default: %1, or the next free one).</source>
@@ -399,7 +399,7 @@ The next Build writes the page %1.</source>
     <name>OutputFile</name>
     <message>
         <source>A folder of that name is in the way</source>
-        <translation>يوجد مجلد بهذا الاسم يعترض الطريق</translation>
+        <translation>يوجد مجلد بالاسم نفسه</translation>
     </message>
     <message>
         <source>It is a device, a pipe or a socket, not a file to replace</source>

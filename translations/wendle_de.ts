@@ -53,7 +53,7 @@
         <source>the window needs a display, and none was found (in an SSH session, a container or a
 terminal without a desktop). Pages can be built without one: wendle --build PROJECT...</source>
         <translation>das Fenster braucht eine Anzeige, und es wurde keine gefunden (in einer SSH-Sitzung, einem Container oder einem
-Terminal ohne Desktop). Seiten lassen sich auch ohne erstellen: wendle --build PROJECT...</translation>
+Terminal ohne Desktop). Seiten lassen sich auch ohne Anzeige erstellen: wendle --build PROJECT...</translation>
     </message>
     <message>
         <source>these arguments open the window; see wendle --help</source>
@@ -157,7 +157,7 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
         <source>Wendle cannot keep a recovery copy of your typing, so it would be lost if Wendle were killed.
 
 %1</source>
-        <translation>Wendle kann keine Wiederherstellungskopie Ihrer Eingaben anlegen; sie gingen verloren, falls Wendle abgebrochen würde.
+        <translation>Wendle kann keine Wiederherstellungskopie Ihrer Eingaben anlegen; sie gingen verloren, falls Wendle gewaltsam beendet würde.
 
 %1</translation>
     </message>
@@ -167,7 +167,7 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
     </message>
     <message>
         <source>The recovery copy %1 cannot be removed: %2. It will not be offered again.</source>
-        <translation>Die Wiederherstellungskopie %1 kann nicht entfernt werden: %2. Sie wird nicht wieder angeboten.</translation>
+        <translation>Die Wiederherstellungskopie %1 kann nicht entfernt werden: %2. Die Kopie wird nicht wieder angeboten.</translation>
     </message>
 </context>
 <context>
@@ -191,7 +191,7 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
     </message>
     <message>
         <source>With --build or --output: the template for every page, instead of the one Wendle remembers (that one is looked up in each project&apos;s folder).</source>
-        <translation>Mit --build oder --output: die Vorlage für jede Seite statt der, die Wendle sich merkt (diese wird im Ordner jedes Projekts gesucht).</translation>
+        <translation>Mit --build oder --output: die Vorlage für jede Seite anstelle derjenigen, die sich Wendle merkt (diese wird im Ordner jedes Projekts gesucht).</translation>
     </message>
     <message>
         <source>With --build: also build pages that a project names outside its own folder.</source>
@@ -231,7 +231,7 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
     </message>
     <message>
         <source>--build, --output, --show and --init each go alone.</source>
-        <translation>--build, --output, --show und --init stehen jeweils allein.</translation>
+        <translation>--build, --output, --show und --init lassen sich nur einzeln verwenden.</translation>
     </message>
     <message>
         <source>--output and --init take no project.</source>
@@ -395,7 +395,7 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
     <name>OutputFile</name>
     <message>
         <source>A folder of that name is in the way</source>
-        <translation>Ein Ordner dieses Namens steht im Weg</translation>
+        <translation>Es gibt bereits einen Ordner mit diesem Namen</translation>
     </message>
     <message>
         <source>It is a device, a pipe or a socket, not a file to replace</source>
@@ -527,7 +527,7 @@ through the link %1</source>
     <message>
         <source>Its description is damaged.</source>
         <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
-        <translation>Ihre Beschreibung ist beschädigt.</translation>
+        <translation>Die Beschreibung der Kopie ist beschädigt.</translation>
     </message>
     <message>
         <source>The folder cannot be made</source>
@@ -539,11 +539,11 @@ through the link %1</source>
     </message>
     <message>
         <source>It was moved aside to %1.</source>
-        <translation>Sie wurde nach %1 beiseitegelegt.</translation>
+        <translation>Die Kopie wurde nach %1 beiseitegelegt.</translation>
     </message>
     <message>
         <source>It cannot be moved aside (%1), so it stays where it is, and it will not be read again.</source>
-        <translation>Sie kann nicht beiseitegelegt werden (%1); sie bleibt, wo sie ist, und wird nicht wieder gelesen.</translation>
+        <translation>Die Kopie kann nicht beiseitegelegt werden (%1); sie bleibt, wo sie ist, und wird nicht wieder gelesen.</translation>
     </message>
 </context>
 <context>

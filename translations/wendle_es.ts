@@ -25,12 +25,12 @@
     <name>BatchWatch</name>
     <message>
         <source>It was removed; its pages are rebuilt when it is back.</source>
-        <translation>Se ha eliminado; sus páginas se volverán a generar cuando vuelva a estar.</translation>
+        <translation>Se ha eliminado; las páginas que dependen de él se volverán a generar cuando vuelva a existir.</translation>
     </message>
     <message>
         <source>Cannot serve on 127.0.0.1:%1: %2.</source>
         <extracomment>%1 is a port number, %2 the reason.</extracomment>
-        <translation>No se puede servir en 127.0.0.1:%1: %2.</translation>
+        <translation>No se pueden servir las páginas en 127.0.0.1:%1: %2.</translation>
     </message>
     <message>
         <source>preview: %1</source>
@@ -151,13 +151,13 @@ The next Build writes the page %1.</source>
         <extracomment>&quot;Build&quot; is the window&apos;s button.</extracomment>
         <translation>
 
-La próxima generación escribirá la página %1.</translation>
+La próxima vez, «Generar» escribirá la página %1.</translation>
     </message>
     <message>
         <source>Wendle cannot keep a recovery copy of your typing, so it would be lost if Wendle were killed.
 
 %1</source>
-        <translation>Wendle no puede guardar una copia de recuperación de lo que escribe, así que se perdería si Wendle se cerrara de forma forzada.
+        <translation>Wendle no puede guardar una copia de recuperación de lo que escribe; si Wendle se cerrara de forma forzada, lo escrito se perdería.
 
 %1</translation>
     </message>
@@ -178,7 +178,7 @@ La próxima generación escribirá la página %1.</translation>
     </message>
     <message>
         <source>With --build: keep running, and rebuild a page whenever its project or its template changes, until Ctrl-C.</source>
-        <translation>Con --build: seguir en marcha y volver a generar una página cada vez que cambie su proyecto o su plantilla, hasta Ctrl-C.</translation>
+        <translation>Con --build: seguir en marcha y volver a generar una página cada vez que cambie el proyecto o la plantilla con que se genera, hasta Ctrl-C.</translation>
     </message>
     <message>
         <source>With --watch: serve the current directory on 127.0.0.1 and print the address of each page; a browser showing a page reloads it when it is rebuilt.</source>
@@ -231,7 +231,7 @@ La próxima generación escribirá la página %1.</translation>
     </message>
     <message>
         <source>--build, --output, --show and --init each go alone.</source>
-        <translation>--build, --output, --show y --init van cada uno por separado.</translation>
+        <translation>--build, --output, --show y --init solo pueden usarse por separado.</translation>
     </message>
     <message>
         <source>--output and --init take no project.</source>
@@ -356,7 +356,7 @@ La próxima generación escribirá la página %1.</translation>
     </message>
     <message>
         <source>The page %1 is not a plain name in the project&apos;s folder (a backslash counts as a folder), so --build would refuse the project; keep the project beside its page. Nothing was written.</source>
-        <translation>La página %1 no es un nombre simple en la carpeta del proyecto (una barra invertida cuenta como carpeta), así que --build rechazaría el proyecto; guarde el proyecto junto a su página. No se ha escrito nada.</translation>
+        <translation>La página %1 no es un nombre simple en la carpeta del proyecto (una barra invertida cuenta como carpeta), así que --build rechazaría el proyecto; guarde el proyecto junto a la página. No se ha escrito nada.</translation>
     </message>
     <message>
         <source>The project %1 would replace the template. Nothing was written.</source>
@@ -395,7 +395,7 @@ La próxima generación escribirá la página %1.</translation>
     <name>OutputFile</name>
     <message>
         <source>A folder of that name is in the way</source>
-        <translation>Hay una carpeta con ese nombre que lo impide</translation>
+        <translation>Ya existe una carpeta con ese nombre</translation>
     </message>
     <message>
         <source>It is a device, a pipe or a socket, not a file to replace</source>
@@ -527,7 +527,7 @@ a través del enlace %1</translation>
     <message>
         <source>Its description is damaged.</source>
         <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
-        <translation>Su descripción está dañada.</translation>
+        <translation>La descripción de la copia está dañada.</translation>
     </message>
     <message>
         <source>The folder cannot be made</source>
@@ -539,11 +539,11 @@ a través del enlace %1</translation>
     </message>
     <message>
         <source>It was moved aside to %1.</source>
-        <translation>Se ha apartado en %1.</translation>
+        <translation>Se ha movido aparte, a %1.</translation>
     </message>
     <message>
         <source>It cannot be moved aside (%1), so it stays where it is, and it will not be read again.</source>
-        <translation>No se puede apartar (%1), así que se queda donde está y no se volverá a leer.</translation>
+        <translation>No se puede mover aparte (%1), así que se queda donde está y no se volverá a leer.</translation>
     </message>
 </context>
 <context>

@@ -18,7 +18,7 @@
     <message>
         <source>built %1</source>
         <extracomment>A line of --verbose output; %1 is the page written.</extracomment>
-        <translation>généré&#xa0;: %1</translation>
+        <translation>générée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -30,7 +30,7 @@
     <message>
         <source>Cannot serve on 127.0.0.1:%1: %2.</source>
         <extracomment>%1 is a port number, %2 the reason.</extracomment>
-        <translation>Impossible de servir sur 127.0.0.1:%1&#xa0;: %2.</translation>
+        <translation>Impossible de diffuser les pages sur 127.0.0.1:%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>preview: %1</source>
@@ -39,12 +39,12 @@
     </message>
     <message>
         <source>not served: %1 is hidden, or in a hidden folder</source>
-        <translation>non servi&#xa0;: %1 est caché, ou dans un dossier caché</translation>
+        <translation>non diffusé&#xa0;: %1 est caché, ou dans un dossier caché</translation>
     </message>
     <message>
         <source>not served: %1 is outside %2</source>
         <extracomment>%1 is the page, %2 the folder that is served.</extracomment>
-        <translation>non servi&#xa0;: %1 est en dehors de %2</translation>
+        <translation>non diffusé&#xa0;: %1 est en dehors de %2</translation>
     </message>
 </context>
 <context>
@@ -151,13 +151,13 @@ The next Build writes the page %1.</source>
         <extracomment>&quot;Build&quot; is the window&apos;s button.</extracomment>
         <translation>
 
-La prochaine génération écrira la page %1.</translation>
+La prochaine fois, «&#xa0;Générer&#xa0;» écrira la page %1.</translation>
     </message>
     <message>
         <source>Wendle cannot keep a recovery copy of your typing, so it would be lost if Wendle were killed.
 
 %1</source>
-        <translation>Wendle ne peut pas conserver de copie de récupération de votre saisie&#xa0;; elle serait perdue si Wendle était arrêté brutalement.
+        <translation>Wendle ne peut pas conserver de copie de récupération de votre saisie&#xa0;; ce que vous avez saisi serait perdu si Wendle était arrêté brutalement.
 
 %1</translation>
     </message>
@@ -178,16 +178,16 @@ La prochaine génération écrira la page %1.</translation>
     </message>
     <message>
         <source>With --build: keep running, and rebuild a page whenever its project or its template changes, until Ctrl-C.</source>
-        <translation>Avec --build&#xa0;: continuer à tourner et régénérer une page dès que son projet ou son modèle change, jusqu’à Ctrl-C.</translation>
+        <translation>Avec --build&#xa0;: rester actif et régénérer une page dès que son projet ou son modèle change, jusqu’à Ctrl-C.</translation>
     </message>
     <message>
         <source>With --watch: serve the current directory on 127.0.0.1 and print the address of each page; a browser showing a page reloads it when it is rebuilt.</source>
-        <translation>Avec --watch&#xa0;: servir le répertoire courant sur 127.0.0.1 et afficher l’adresse de chaque page&#xa0;; un navigateur qui affiche une page la recharge quand elle est régénérée.</translation>
+        <translation>Avec --watch&#xa0;: diffuser le répertoire courant sur 127.0.0.1 et afficher l’adresse de chaque page&#xa0;; un navigateur qui affiche une page la recharge quand elle est régénérée.</translation>
     </message>
     <message>
         <source>With --serve: this port and no other (default: %1, or the next free one).</source>
         <extracomment>%1 is the default port number.</extracomment>
-        <translation>Avec --serve&#xa0;: ce port et aucun autre (par défaut&#xa0;: %1, ou le suivant qui est libre).</translation>
+        <translation>Avec --serve&#xa0;: ce port et aucun autre (par défaut&#xa0;: %1, ou le prochain port libre).</translation>
     </message>
     <message>
         <source>With --build or --output: the template for every page, instead of the one Wendle remembers (that one is looked up in each project&apos;s folder).</source>
@@ -395,7 +395,7 @@ La prochaine génération écrira la page %1.</translation>
     <name>OutputFile</name>
     <message>
         <source>A folder of that name is in the way</source>
-        <translation>Un dossier de ce nom est déjà là</translation>
+        <translation>Un dossier portant ce nom existe déjà</translation>
     </message>
     <message>
         <source>It is a device, a pipe or a socket, not a file to replace</source>
@@ -539,11 +539,11 @@ via le lien %1</translation>
     </message>
     <message>
         <source>It was moved aside to %1.</source>
-        <translation>Elle a été mise de côté dans %1.</translation>
+        <translation>La copie a été mise de côté dans %1.</translation>
     </message>
     <message>
         <source>It cannot be moved aside (%1), so it stays where it is, and it will not be read again.</source>
-        <translation>Elle ne peut pas être mise de côté (%1)&#xa0;; elle reste donc où elle est et ne sera plus lue.</translation>
+        <translation>La copie ne peut pas être mise de côté (%1)&#xa0;; elle reste donc où elle est et ne sera plus lue.</translation>
     </message>
 </context>
 <context>

@@ -18,33 +18,33 @@
     <message>
         <source>built %1</source>
         <extracomment>A line of --verbose output; %1 is the page written.</extracomment>
-        <translation>生成しました: %1</translation>
+        <translation>生成しました：%1</translation>
     </message>
 </context>
 <context>
     <name>BatchWatch</name>
     <message>
         <source>It was removed; its pages are rebuilt when it is back.</source>
-        <translation>削除されました。元に戻ると、そのページを再生成します。</translation>
+        <translation>削除されました。再び作成されると、そのページを再生成します。</translation>
     </message>
     <message>
         <source>Cannot serve on 127.0.0.1:%1: %2.</source>
         <extracomment>%1 is a port number, %2 the reason.</extracomment>
-        <translation>127.0.0.1:%1 で配信できません: %2。</translation>
+        <translation>127.0.0.1:%1 で配信できません：%2。</translation>
     </message>
     <message>
         <source>preview: %1</source>
         <extracomment>%1 is the address where the page is served.</extracomment>
-        <translation>プレビュー: %1</translation>
+        <translation>プレビュー：%1</translation>
     </message>
     <message>
         <source>not served: %1 is hidden, or in a hidden folder</source>
-        <translation>配信しません: %1 は隠しファイルか、隠しフォルダーの中にあります</translation>
+        <translation>配信しません：%1 は隠しファイルか、隠しフォルダーの中にあります</translation>
     </message>
     <message>
         <source>not served: %1 is outside %2</source>
         <extracomment>%1 is the page, %2 the folder that is served.</extracomment>
-        <translation>配信しません: %1 は %2 の外にあります</translation>
+        <translation>配信しません：%1 は %2 の外にあります</translation>
     </message>
 </context>
 <context>
@@ -53,7 +53,7 @@
         <source>the window needs a display, and none was found (in an SSH session, a container or a
 terminal without a desktop). Pages can be built without one: wendle --build PROJECT...</source>
         <translation>ウィンドウにはディスプレイが必要ですが、見つかりませんでした（SSH セッション、コンテナー、
-デスクトップのない端末など）。ページはディスプレイなしでも生成できます: wendle --build PROJECT...</translation>
+デスクトップのない端末など）。ページはディスプレイなしでも生成できます：wendle --build PROJECT...</translation>
     </message>
     <message>
         <source>these arguments open the window; see wendle --help</source>
@@ -61,11 +61,11 @@ terminal without a desktop). Pages can be built without one: wendle --build PROJ
     </message>
     <message>
         <source>the typing could not be kept for the next start: %1</source>
-        <translation>入力内容を次回の起動のために保存できませんでした: %1</translation>
+        <translation>入力内容を次回の起動のために保存できませんでした：%1</translation>
     </message>
     <message>
         <source>write error on standard output: %1</source>
-        <translation>標準出力への書き込みエラー: %1</translation>
+        <translation>標準出力への書き込みエラー：%1</translation>
     </message>
     <message>
         <source>write error on standard output</source>
@@ -104,7 +104,7 @@ Build the page there?</source>
     </message>
     <message>
         <source>The page was built, but it cannot be shown: %1</source>
-        <translation>ページは生成されましたが、表示できません: %1</translation>
+        <translation>ページは生成されましたが、表示できません：%1</translation>
     </message>
     <message>
         <source>The page was built, but a hidden file is not shown in the browser.</source>
@@ -163,11 +163,11 @@ The next Build writes the page %1.</source>
     </message>
     <message>
         <source>A recovery copy cannot be read: %1</source>
-        <translation>復元用コピーを読み込めません: %1</translation>
+        <translation>復元用コピーを読み込めません：%1</translation>
     </message>
     <message>
         <source>The recovery copy %1 cannot be removed: %2. It will not be offered again.</source>
-        <translation>復元用コピー %1 を削除できません: %2。今後は表示されません。</translation>
+        <translation>復元用コピー %1 を削除できません：%2。今後は表示されません。</translation>
     </message>
 </context>
 <context>
@@ -178,28 +178,28 @@ The next Build writes the page %1.</source>
     </message>
     <message>
         <source>With --build: keep running, and rebuild a page whenever its project or its template changes, until Ctrl-C.</source>
-        <translation>--build と併用: 実行を続け、プロジェクトまたはテンプレートが変わるたびにページを再生成します（Ctrl-C まで）。</translation>
+        <translation>--build と併用：実行を続け、プロジェクトまたはテンプレートが変わるたびにページを再生成します（Ctrl-C まで）。</translation>
     </message>
     <message>
         <source>With --watch: serve the current directory on 127.0.0.1 and print the address of each page; a browser showing a page reloads it when it is rebuilt.</source>
-        <translation>--watch と併用: カレントディレクトリーを 127.0.0.1 で配信し、各ページのアドレスを表示します。ページを表示しているブラウザーは、再生成のたびにページを再読み込みします。</translation>
+        <translation>--watch と併用：カレントディレクトリーを 127.0.0.1 で配信し、各ページのアドレスを表示します。ページを表示しているブラウザーは、再生成のたびにページを再読み込みします。</translation>
     </message>
     <message>
         <source>With --serve: this port and no other (default: %1, or the next free one).</source>
         <extracomment>%1 is the default port number.</extracomment>
-        <translation>--serve と併用: このポートだけを使います（既定: %1、または次の空いているポート）。</translation>
+        <translation>--serve と併用：このポートだけを使います（既定：%1、または次の空いているポート）。</translation>
     </message>
     <message>
         <source>With --build or --output: the template for every page, instead of the one Wendle remembers (that one is looked up in each project&apos;s folder).</source>
-        <translation>--build または --output と併用: Wendle が記憶しているテンプレートの代わりに、すべてのページに使うテンプレート（記憶しているものは各プロジェクトのフォルダーで探します）。</translation>
+        <translation>--build または --output と併用：Wendle が記憶しているテンプレートの代わりに、すべてのページに使うテンプレート（記憶しているものは各プロジェクトのフォルダーで探します）。</translation>
     </message>
     <message>
         <source>With --build: also build pages that a project names outside its own folder.</source>
-        <translation>--build と併用: プロジェクトが自分のフォルダーの外に指定したページも生成します。</translation>
+        <translation>--build と併用：プロジェクトが自分のフォルダーの外に指定したページも生成します。</translation>
     </message>
     <message>
         <source>With --build: print a line per page built.</source>
-        <translation>--build と併用: 生成したページごとに 1 行表示します。</translation>
+        <translation>--build と併用：生成したページごとに 1 行表示します。</translation>
     </message>
     <message>
         <source>Build one page, without a project, into PAGE (- for standard output).</source>
@@ -207,15 +207,15 @@ The next Build writes the page %1.</source>
     </message>
     <message>
         <source>With --output: the page&apos;s title.</source>
-        <translation>--output と併用: ページのタイトル。</translation>
+        <translation>--output と併用：ページのタイトル。</translation>
     </message>
     <message>
         <source>With --output: the page&apos;s text, from FILE (- for standard input).</source>
-        <translation>--output と併用: ページの本文を FILE から読みます（- は標準入力）。</translation>
+        <translation>--output と併用：ページの本文を FILE から読みます（- は標準入力）。</translation>
     </message>
     <message>
         <source>With --output: also save the title, the text and the page&apos;s name as a project; only a project is replaced.</source>
-        <translation>--output と併用: タイトル、本文、ページ名をプロジェクトとしても保存します。置き換えるのはプロジェクトだけです。</translation>
+        <translation>--output と併用：タイトル、本文、ページ名をプロジェクトとしても保存します。置き換えるのはプロジェクトだけです。</translation>
     </message>
     <message>
         <source>Print each project as text (for git diff).</source>
@@ -223,7 +223,7 @@ The next Build writes the page %1.</source>
     </message>
     <message>
         <source>With --show: one JSON object a project.</source>
-        <translation>--show と併用: プロジェクトごとに JSON オブジェクトを 1 つ。</translation>
+        <translation>--show と併用：プロジェクトごとに JSON オブジェクトを 1 つ。</translation>
     </message>
     <message>
         <source>Write the sample template and the welcome project into DIR.</source>
@@ -287,7 +287,7 @@ The next Build writes the page %1.</source>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>コマンドラインオプションのヘルプを表示する。</translation>
+        <translation>コマンドラインオプションのヘルプを表示します。</translation>
     </message>
     <message>
         <source>A project file (*.wendle).</source>
@@ -300,13 +300,13 @@ The next Build writes the page %1.</source>
         <source>Cannot read file %1:
 %2.</source>
         <translation>ファイル %1 を読み込めません：
-%2</translation>
+%2。</translation>
     </message>
     <message>
         <source>Cannot write file %1:
 %2.</source>
         <translation>ファイル %1 に書き込めません：
-%2</translation>
+%2。</translation>
     </message>
     <message>
         <source>No file was chosen.</source>
@@ -340,11 +340,11 @@ The next Build writes the page %1.</source>
     <name>OnePage</name>
     <message>
         <source>Cannot read standard input: %1.</source>
-        <translation>標準入力を読み込めません: %1。</translation>
+        <translation>標準入力を読み込めません：%1。</translation>
     </message>
     <message>
         <source>Cannot write to standard output: %1.</source>
-        <translation>標準出力に書き込めません: %1。</translation>
+        <translation>標準出力に書き込めません：%1。</translation>
     </message>
     <message>
         <source>The template %1 has no marker for the title; the page written so far is incomplete.</source>
@@ -370,7 +370,7 @@ The next Build writes the page %1.</source>
         <source>warning: the text holds a NUL byte after %n bytes; the %1 bytes from there on were left out.</source>
         <extracomment>%n and %1 are counts of bytes; %1 is the count left out.</extracomment>
         <translation>
-            <numerusform>警告: テキストの先頭から %n バイトの後に NUL バイトがあります。そこから先の %1 バイトは省略されました。</numerusform>
+            <numerusform>警告：本文の先頭から %n バイトの後に NUL バイトがあります。そこから先の %1 バイトは省略されました。</numerusform>
         </translation>
     </message>
     <message>
@@ -403,7 +403,7 @@ The next Build writes the page %1.</source>
     <message>
         <source>Only %1 of %2 bytes could be written: %3</source>
         <extracomment>%1 and %2 are counts of bytes, %3 the reason.</extracomment>
-        <translation>%2 バイト中 %1 バイトしか書き込めませんでした: %3</translation>
+        <translation>%2 バイト中 %1 バイトしか書き込めませんでした：%3</translation>
     </message>
     <message>
         <source>the disk is full</source>
@@ -416,7 +416,7 @@ The next Build writes the page %1.</source>
         <source>to
 %1</source>
         <extracomment>Where a page is written, after &quot;outside the project&apos;s folder,&quot;.</extracomment>
-        <translation>書き込み先:
+        <translation>書き込み先：
 %1</translation>
     </message>
     <message>
@@ -469,7 +469,7 @@ through the link %1</source>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation>%1 を開けません: %2</translation>
+        <translation>%1 を開けません：%2</translation>
     </message>
     <message>
         <source>the port cannot be used</source>
@@ -509,7 +509,7 @@ through the link %1</source>
         <source>Open the welcome project with:
   cd %1 &amp;&amp; wendle welcome.wendle</source>
         <extracomment>%1 is the folder, quoted for the shell; the command stays as it is.</extracomment>
-        <translation>ウェルカムプロジェクトを開くには:
+        <translation>ウェルカムプロジェクトを開くには：
   cd %1 &amp;&amp; wendle welcome.wendle</translation>
     </message>
 </context>

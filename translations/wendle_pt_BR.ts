@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>The project writes its page outside the project&apos;s folder, %1; build it there with --allow-outside.</source>
-        <translation>O projeto grava sua página fora da pasta do projeto, %1; gere-a lá com --allow-outside.</translation>
+        <translation>O projeto grava a página dele fora da pasta do projeto, %1; gere-a lá com --allow-outside.</translation>
     </message>
     <message>
         <source>No template has been chosen. Name one with --template FILE, or choose one in Wendle&apos;s window.</source>
@@ -25,12 +25,12 @@
     <name>BatchWatch</name>
     <message>
         <source>It was removed; its pages are rebuilt when it is back.</source>
-        <translation>Foi removido; suas páginas serão geradas de novo quando ele voltar.</translation>
+        <translation>Foi removido; as páginas dele serão geradas de novo quando ele voltar.</translation>
     </message>
     <message>
         <source>Cannot serve on 127.0.0.1:%1: %2.</source>
         <extracomment>%1 is a port number, %2 the reason.</extracomment>
-        <translation>Não é possível servir em 127.0.0.1:%1: %2.</translation>
+        <translation>Não é possível servir as páginas em 127.0.0.1:%1: %2.</translation>
     </message>
     <message>
         <source>preview: %1</source>
@@ -98,7 +98,7 @@ terminal sem área de trabalho). As páginas podem ser geradas sem ela: wendle -
 Build the page there?</source>
         <extracomment>%1 is a line break and the page&apos;s path, as &quot;to
 /home/a/page.html&quot;.</extracomment>
-        <translation>Este projeto grava sua página fora da pasta do projeto, %1
+        <translation>Este projeto grava a página dele fora da pasta do projeto, %1
 
 Gerar a página lá?</translation>
     </message>
@@ -151,13 +151,13 @@ The next Build writes the page %1.</source>
         <extracomment>&quot;Build&quot; is the window&apos;s button.</extracomment>
         <translation>
 
-A próxima geração gravará a página %1.</translation>
+Da próxima vez, “Gerar” gravará a página %1.</translation>
     </message>
     <message>
         <source>Wendle cannot keep a recovery copy of your typing, so it would be lost if Wendle were killed.
 
 %1</source>
-        <translation>O Wendle não consegue manter uma cópia de recuperação do que você digita; ela se perderia se o Wendle fosse encerrado à força.
+        <translation>O Wendle não consegue manter uma cópia de recuperação do que você digita; o que você digitou se perderia se o Wendle fosse encerrado à força.
 
 %1</translation>
     </message>
@@ -178,7 +178,7 @@ A próxima geração gravará a página %1.</translation>
     </message>
     <message>
         <source>With --build: keep running, and rebuild a page whenever its project or its template changes, until Ctrl-C.</source>
-        <translation>Com --build: continuar em execução e gerar de novo uma página sempre que seu projeto ou seu modelo mudar, até Ctrl-C.</translation>
+        <translation>Com --build: continuar em execução e gerar de novo uma página sempre que o projeto ou o modelo dela mudar, até Ctrl-C.</translation>
     </message>
     <message>
         <source>With --watch: serve the current directory on 127.0.0.1 and print the address of each page; a browser showing a page reloads it when it is rebuilt.</source>
@@ -195,7 +195,7 @@ A próxima geração gravará a página %1.</translation>
     </message>
     <message>
         <source>With --build: also build pages that a project names outside its own folder.</source>
-        <translation>Com --build: gerar também as páginas que um projeto indica fora de sua própria pasta.</translation>
+        <translation>Com --build: gerar também as páginas que um projeto indica fora da própria pasta.</translation>
     </message>
     <message>
         <source>With --build: print a line per page built.</source>
@@ -231,7 +231,7 @@ A próxima geração gravará a página %1.</translation>
     </message>
     <message>
         <source>--build, --output, --show and --init each go alone.</source>
-        <translation>--build, --output, --show e --init são usados cada um sozinho.</translation>
+        <translation>--build, --output, --show e --init só podem ser usados separadamente.</translation>
     </message>
     <message>
         <source>--output and --init take no project.</source>
@@ -356,7 +356,7 @@ A próxima geração gravará a página %1.</translation>
     </message>
     <message>
         <source>The page %1 is not a plain name in the project&apos;s folder (a backslash counts as a folder), so --build would refuse the project; keep the project beside its page. Nothing was written.</source>
-        <translation>A página %1 não é um nome simples na pasta do projeto (uma barra invertida conta como pasta), então --build recusaria o projeto; mantenha o projeto ao lado da sua página. Nada foi gravado.</translation>
+        <translation>A página %1 não é um nome simples na pasta do projeto (uma barra invertida conta como pasta), então --build recusaria o projeto; mantenha o projeto ao lado da página. Nada foi gravado.</translation>
     </message>
     <message>
         <source>The project %1 would replace the template. Nothing was written.</source>
@@ -395,7 +395,7 @@ A próxima geração gravará a página %1.</translation>
     <name>OutputFile</name>
     <message>
         <source>A folder of that name is in the way</source>
-        <translation>Há uma pasta com esse nome no caminho</translation>
+        <translation>Já existe uma pasta com esse nome</translation>
     </message>
     <message>
         <source>It is a device, a pipe or a socket, not a file to replace</source>
@@ -433,7 +433,7 @@ por meio do link %1</translation>
     </message>
     <message>
         <source>its own template</source>
-        <translation>seu próprio modelo</translation>
+        <translation>o próprio modelo</translation>
     </message>
     <message>
         <source>the project it is built from</source>
@@ -527,7 +527,7 @@ por meio do link %1</translation>
     <message>
         <source>Its description is damaged.</source>
         <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
-        <translation>Sua descrição está danificada.</translation>
+        <translation>A descrição da cópia está danificada.</translation>
     </message>
     <message>
         <source>The folder cannot be made</source>
@@ -539,11 +539,11 @@ por meio do link %1</translation>
     </message>
     <message>
         <source>It was moved aside to %1.</source>
-        <translation>Ela foi movida para %1.</translation>
+        <translation>A cópia foi movida para %1.</translation>
     </message>
     <message>
         <source>It cannot be moved aside (%1), so it stays where it is, and it will not be read again.</source>
-        <translation>Não é possível movê-la (%1), então ela fica onde está e não será lida novamente.</translation>
+        <translation>Não é possível mover a cópia (%1), então ela fica onde está e não será lida novamente.</translation>
     </message>
 </context>
 <context>

@@ -39,12 +39,12 @@
     </message>
     <message>
         <source>not served: %1 is hidden, or in a hidden folder</source>
-        <translation>未提供：%1 是隐藏文件，或位于隐藏文件夹中</translation>
+        <translation>未提供服务：%1 是隐藏文件，或位于隐藏文件夹中</translation>
     </message>
     <message>
         <source>not served: %1 is outside %2</source>
         <extracomment>%1 is the page, %2 the folder that is served.</extracomment>
-        <translation>未提供：%1 位于 %2 之外</translation>
+        <translation>未提供服务：%1 位于 %2 之外</translation>
     </message>
 </context>
 <context>
@@ -52,8 +52,8 @@
     <message>
         <source>the window needs a display, and none was found (in an SSH session, a container or a
 terminal without a desktop). Pages can be built without one: wendle --build PROJECT...</source>
-        <translation>窗口需要显示器，但未找到（例如在 SSH 会话、容器或
-没有桌面的终端中）。没有显示器也可以生成页面：wendle --build PROJECT...</translation>
+        <translation>窗口需要图形显示环境，但未找到（例如在 SSH 会话、容器或
+没有桌面的终端中）。没有图形显示环境也可以生成页面：wendle --build PROJECT...</translation>
     </message>
     <message>
         <source>these arguments open the window; see wendle --help</source>
@@ -182,7 +182,7 @@ The next Build writes the page %1.</source>
     </message>
     <message>
         <source>With --watch: serve the current directory on 127.0.0.1 and print the address of each page; a browser showing a page reloads it when it is rebuilt.</source>
-        <translation>与 --watch 一起使用：在 127.0.0.1 上提供当前目录，并打印每个页面的地址；显示页面的浏览器会在页面重新生成时重新加载。</translation>
+        <translation>与 --watch 一起使用：在 127.0.0.1 上为当前目录提供服务，并打印每个页面的地址；显示页面的浏览器会在页面重新生成时重新加载。</translation>
     </message>
     <message>
         <source>With --serve: this port and no other (default: %1, or the next free one).</source>
@@ -300,13 +300,13 @@ The next Build writes the page %1.</source>
         <source>Cannot read file %1:
 %2.</source>
         <translation>无法读取文件 %1：
-%2</translation>
+%2。</translation>
     </message>
     <message>
         <source>Cannot write file %1:
 %2.</source>
         <translation>无法写入文件 %1：
-%2</translation>
+%2。</translation>
     </message>
     <message>
         <source>No file was chosen.</source>
@@ -370,7 +370,7 @@ The next Build writes the page %1.</source>
         <source>warning: the text holds a NUL byte after %n bytes; the %1 bytes from there on were left out.</source>
         <extracomment>%n and %1 are counts of bytes; %1 is the count left out.</extracomment>
         <translation>
-            <numerusform>警告：文本在 %n 个字节之后含有 NUL 字节；从该处起的 %1 个字节已被省略。</numerusform>
+            <numerusform>警告：正文在 %n 个字节之后含有 NUL 字节；从该处起的 %1 个字节已被省略。</numerusform>
         </translation>
     </message>
     <message>
