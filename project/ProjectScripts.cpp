@@ -15,6 +15,30 @@
 
 #include <cstdio>
 
+namespace {
+
+// A stranger's project shown on a terminal: an escape character in it could move the cursor,
+// retitle the window or hide lines of a diff. Control characters other than tab and line feed
+// are shown as `cat -v` shows them (^[ for escape, ^M for a carriage return, ^? for delete), and
+// the C1 controls, which some terminals also obey, as \u0080 ... \u009f.
+QString Printable(const QString& text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code == '\t' || code == '\n' || (code >= 0x20 && code < 0x7f) || code > 0x9f)
+            shown += c;
+        else if (code < 0x20 || code == 0x7f)
+            shown += QLatin1Char('^') + QChar(code ^ 0x40);
+        else
+            shown += QStringLiteral("\\u%1").arg(int(code), 4, 16, QLatin1Char('0'));
+    }
+    return shown;
+}
+
+}  // namespace
+
 int RunShow(const QStringList& projects, bool json)
 {
     int status = 0;
@@ -30,7 +54,9 @@ int RunShow(const QStringList& projects, bool json)
                 shown = QJsonDocument(QJsonObject{{"title", title}, {"text", text}, {"page", page}})
                             .toJson(QJsonDocument::Compact);
             else
-                shown = QStringLiteral("title: %1\npage: %2\n\n%3").arg(title, page, text).toUtf8();
+                shown = QStringLiteral("title: %1\npage: %2\n\n%3")
+                            .arg(Printable(title), Printable(page), Printable(text))
+                            .toUtf8();
             if (!json && projects.size() > 1)
                 shown.prepend("==> " + QFile::encodeName(path) + " <==\n");
             if (!shown.endsWith('\n'))

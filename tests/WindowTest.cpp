@@ -826,6 +826,8 @@ const Row kRows[] = {
       "there already\n", "is s!/template.html mine", "runempty --init", "msg run 2: |wendle: "
       "--output, --template, --text, --save and --init each need a name", "ls . a.wendle bad.wendle "
       "s! t.html w.wendle"}},
+    {{"showKeepsControlsOffTheTerminal", "proj e.wendle T\x1b]0;x\x07|a\rb\xc2\x9b" "c\t|p\x1b.html",
+      "run --show e.wendle", "msg run 0: title: T^[]0;x^G\npage: p^[.html\n\na^Mb\\u009bc\t\n|(end)"}},
     {{"aHiddenPageIsSaidHidden", "proj .d/a.wendle T|X|a.html", "put .d/t.html <%s%s>",
       "watch --build --watch --serve .d/a.wendle", "waitfor .d/a.html <TX>", "stop",
       "msg watch 0: not served: @/.d/a.html is hidden"}},
