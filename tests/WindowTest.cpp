@@ -38,6 +38,7 @@
 #include <set>
 
 #include <arpa/inet.h>
+#include <poll.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/mount.h>
@@ -339,6 +340,11 @@ private:
                  const int page = Request(url, url.path().toUtf8());  // what the tab reloads
                  EXPECT_TRUE(ReadUntil(page, rest).contains(rest));
                  ::close(page);
+             }},
+            {"quiet",  // tab N is told nothing for a while
+             [&] {
+                 pollfd tab{tabs.at(arg.toUInt()).second, POLLIN, 0};
+                 EXPECT_EQ(::poll(&tab, 1, 300), 0);
              }},
             // What must follow.
             {"is", [&] { EXPECT_EQ(ReadFile(path).toStdString(), rest.toStdString()); }},
@@ -694,7 +700,8 @@ const Row kRows[] = {
       "title A", "choose a/index.html", "key F12", "msg open: http://127.0.0.1:", "tab",
       "key F12", "msg (none)", "BuildAs b/index.html", "key F12", "msg open:", "tab",
       "BuildAs a/index.html", "reloads 0 <i>A</i>", "title !", "BuildAs b/index.html",
-      "reloads 1 <b>A!</b>"}},
+      "reloads 1 <b>A!</b>", "BuildAs a/other.html", "key F12", "msg open:", "tab",
+      "BuildAs a/index.html", "reloads 0 <i>A!</i>", "quiet 2"}},
     {{"f12AfterARefusedBuildShowsNothing", "Build p.html", "proj a.wendle T|X|../p.html",
       "Open a.wendle", "reply no", "key F12", "msg ask: This project writes its page outside",
       "msg (none)"}},
@@ -824,7 +831,8 @@ const Row kRows[] = {
       "welcome.wendle\n|(end)", "same s!/welcome.wendle " WENDLE_EXAMPLES "/welcome.wendle",
       "put s!/template.html mine", "run --init s!", "msg run 0: kept s!/template.html, which is "
       "there already\n", "is s!/template.html mine", "runempty --init", "msg run 2: |wendle: "
-      "--output, --template, --text, --save and --init each need a name", "ls . a.wendle bad.wendle "
+      "--output, --template, --text, --save and --init each need a name", "runempty -o",
+      "msg run 2: |wendle: --output,", "runempty -o p.html --save", "msg run 2: |wendle: --output,", "ls . a.wendle bad.wendle "
       "s! t.html w.wendle"}},
     {{"showKeepsControlsOffTheTerminal", "proj e.wendle T\x1b]0;x\x07|a\rb\xc2\x9b" "c\t|p\x1b.html",
       "run --show e.wendle", "msg run 0: title: T^[]0;x^G\npage: p^[.html\n\na^Mb\\u009bc\t\n|(end)"}},
@@ -974,18 +982,22 @@ const Row kRows[] = {
       "reply discard", "reply discard", "offer", "msg ask:", "msg ask:", "msg ask:", "nocopy",
       "is state/wendle/recovery/damaged-window-2-2.wendle bad"}},
     {{"filesInTheRecoveryFolderAreInput", "put s.txt secret", Info(6, 10, kA),
+      kCopy + "5-5.wendle T||", "put j.json {\"saved\": \"2026-12-07T10:00:00\"}",
+      "link state/wendle/recovery/window-5-5.json @/j.json",
       kCopy + "7-7.wendle T||", Info(7, 10, R"("projectName": "a.wendle", "projectFolder": "o")"),
       "link state/wendle/recovery/window-6-6.wendle @/s.txt", kCopy + "8-8.wendle T|X|",
       "put state/wendle/recovery/window-8-8.json", "sparse state/wendle/recovery/window-8-8.json "
       "107374182400", kCopy + "9-9.wendle T|X|", "fifo state/wendle/recovery/window-9-9.json",
-      "offer", "msg symbolic links", "msg description is damaged", "msg too large to be a description", "msg a device, a pipe or a socket",
+      "offer", "msg symbolic links", "msg symbolic links", "msg description is damaged", "msg too large to be a description", "msg a device, a pipe or a socket",
       "is s.txt secret"}},
     {{"aReadOnlyRecoveryFolder", "mount state/wendle/recovery", kCopy + "1-1.wendle T|X|p.html",
       Info(1, 10, kA), "put state/wendle/recovery/window-2-2.wendle bad",
-      "readonly state/wendle/recovery 1", "reply discard", "offer",
+      "fifo state/wendle/recovery/window-3-3.wendle", "readonly state/wendle/recovery 1",
+      "reply discard", "offer",
       "msg It cannot be moved aside (Read-only file system), so it stays where it is", "msg ask:",
       "msg error: The recovery copy", "offer", "readonly state/wendle/recovery 0", "offer",
-      "ls state/wendle/recovery damaged-window-2-2.wendle"}},
+      "msg a device, a pipe or a socket", "ls state/wendle/recovery damaged-window-2-2.wendle "
+      "damaged-window-3-3.wendle"}},
     {{"aCopyRestoredInAReadOnlyFolderThenDropped", "mount state/wendle/recovery",
       kCopy + "1-1.wendle T|X|", Info(1, 10, kA), "readonly state/wendle/recovery 1",
       "reply restore", "offer", "msg ask:", "msg error: Wendle cannot keep", "swap", "offer",

@@ -71,7 +71,7 @@ for name, data in {"secret.txt": SECRET, "site/.env": SECRET, "site/.git/config"
                    "site/sub/s.css": "body{}", "site/t.html":  # the reload script must pass a strict page's policy
                    "<meta http-equiv=Content-Security-Policy content=\"script-src 'self'\"><title>%s</title><p>%s</p>",
                    "site/p.wendle": project("Hello"), "site/\u00e9 x.txt": "plain",
-                   "site/c.html": "<body>x</body></html><!--", "wendle.ini": "[Template File]\nFileName=t.html\n"}.items():
+                   "site/c.html": "<body><!-- </body> -->x</body></html><!--", "wendle.ini": "[Template File]\nFileName=t.html\n"}.items():
     write(name, data)
 for link, target in (("out.html", "../secret.txt"), ("up", ".."), ("e.html", ".env"),
                      ("a.css", f"{site}/sub/s.css"), ("ao.html", f"{work}/secret.txt"), ("ae.txt", f"{site}/.env")):
@@ -85,8 +85,8 @@ if mode == "server":
     with open("/proc/net/tcp") as f:  # listening (state 0A) on 127.0.0.1 alone
         assert [line.split()[1] for line in f if line.split()[1].endswith(f":{port:04X}")
                 and line.split()[3] == "0A"] == [f"0100007F:{port:04X}"], "not on 127.0.0.1 only"
-    tag = b'<script src="/.wendle-reload.js"></script>'  # in HTML before </body>, else at its end
-    for path, end in (("/p.html", b"<p>World</p>" + tag), ("/c.html", b"<body>x" + tag + b"</body></html><!--"),
+    tag = b'<script src="/.wendle-reload.js"></script>'  # in HTML before the last </body>, else at its end
+    for path, end in (("/p.html", b"<p>World</p>" + tag), ("/c.html", b"-->x" + tag + b"</body></html><!--"),
                       ("/.wendle-reload.js", b"location.reload();\n"), ("/sub/s.css", b"\r\n\r\nbody{}"),
                       ("/%C3%A9%20x.txt", b"\r\n\r\nplain"), ("/a.css", b"\r\n\r\nbody{}")):  # others as they are
         assert get(path)[1].endswith(end), path
