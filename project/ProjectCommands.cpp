@@ -130,7 +130,8 @@ void CWendleDlg::OpenProject(const PromptResult& chosen)
 void CWendleDlg::OnSaveAs()
 {
     const PromptResult chosen =
-        m_services.prompt.Ask(FilePrompt::Kind::Save, kProjectExtension, ProjectFilter(), {}, this);
+        AskSaveName(kProjectExtension, ProjectFilter(),
+                    ResolveFileName(m_files.m_strProjectName, m_files.m_strProjectFolder));
     OutputFile file(ResolveFileName(chosen.name, chosen.folder));
     RefuseTemplate(file, m_strTemplateName);
     m_files.m_strProjectName = chosen.name;
