@@ -753,6 +753,8 @@ const Row kRows[] = {
       "names t.html|b.wendle|out.html", "isproj b.wendle Ti|A\r\nB|out.html"}},
     {{"theTextIsAtItsOffset", "put a.wendle \5\0\0\0\x18\0\0\0\3\0\0\0\0\0\0\0title...txt"s,
       "Open a.wendle", "fields title|txt"}},
+    {{"aNulInTheTextIsSaid", "proj a.wendle T|ab\0cd|"s, "Open a.wendle", "msg error: The text "
+      "of the project @/a.wendle holds a NUL byte after 2 bytes; the 3 bytes from", "fields T|ab"}},
     {{"newKeepsThePageName", "title x", "Save", "ls . t.html", "proj a.wendle T|X|p.html",
       "reply discard", "Open a.wendle", "msg ask:", "New", "fields |", "names t.html||p.html",
       "Save", "Build", "is p.html <h1></h1>", "isproj a.wendle T|X|p.html"}},
@@ -919,6 +921,13 @@ const Row kRows[] = {
     {{"twoWindowsOnOneProject", "proj a.wendle T|X|", "Open a.wendle", "swap", "Open a.wendle",
       "title 2", "Save", "swap", "title 1", "reply cancel", "Save", "msg ask: The project",
       "isproj a.wendle T2|X|"}},
+    {{"saveNeverReplacesWhatIsNotAProject", "put notes.txt n", "proj c.wendle C||",
+      "proj b/b.wendle T|X|", "Open b/b.wendle", "title !", "rm b/b.wendle",
+      "link b/b.wendle ../notes.txt", "Save", "msg error: The project @/b/b.wendle is now a link "
+      "to @/notes.txt, which is not a Wendle project.", "is notes.txt n", "rm b/b.wendle",
+      "link b/b.wendle ../c.wendle", "reply cancel", "Save", "msg ask: The project @/b/b.wendle "
+      "(now a link to @/c.wendle) was changed", "rm b/b.wendle", "put b/b.wendle n", "Save",
+      "msg with a file that is not a Wendle project", "is b/b.wendle n"}},
     {{"theWelcomeProjectReadsBack", "open " WENDLE_EXAMPLES "/welcome.wendle",
       "names t.html|welcome.wendle|welcome.html", "SaveAs w.wendle",
       "same w.wendle " WENDLE_EXAMPLES "/welcome.wendle"}},
