@@ -215,12 +215,10 @@ bool CWendleDlg::OnInitDialog()
 }
 
 // The preview server, if F12 started one, stops with the window, and the recovery copy goes.
-// A restored copy that cannot be removed (a read-only folder) was dealt with all the same.
 CWendleDlg::~CWendleDlg()
 {
     if (m_recovery)
-        if (const QString stuck = m_recovery->Drop(); !stuck.isEmpty())
-            NeverOfferAgain({stuck});
+        DropRecovery();
 }
 
 bool CWendleDlg::RunCommand(const std::function<void()>& command)

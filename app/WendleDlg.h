@@ -124,6 +124,8 @@ private:
     QString KeepRecoveryCopy(bool now = false);
     void RestoreWork(const RecoveredWork& work);
     void RecoveryFailed(const QString& message);
+    // Removes the copy and its lock, as a window that ends does.
+    void DropRecovery();
     // Copies that were restored or discarded and cannot be removed, kept in the profile.
     void NeverOfferAgain(const QStringList& names);
 

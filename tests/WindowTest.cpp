@@ -348,6 +348,7 @@ private:
             {"ls", [&] { EXPECT_EQ(Entries(path).join(' '), (". .. " + rest).trimmed()); }},
             {"mode", [&] { EXPECT_EQ(QString::number(Mode(path), 8), rest); }},
             {"msg", [&] { EXPECT_THAT(NextMessage(), HasSubstr(arg.toStdString())); }},
+            {"ends", [&] { EXPECT_THAT(NextMessage(), testing::EndsWith(arg.toStdString())); }},
             {"fields", [&] { EXPECT_EQ(fields.toStdString(), arg.toStdString()); }},
             {"names", [&] { EXPECT_EQ(names.toStdString(), arg.toStdString()); }},
             {"shown", [&] { EXPECT_EQ(Dlg().isVisible(), arg == "1"); }},
@@ -1014,6 +1015,9 @@ const Row kRows[] = {
       "msg Restore them?\n\nThe next Build writes the page @/o/v.html.", "copy ||v.html",
       "reply no", "Build", "msg ask: This project writes its page outside the project's folder, "
       "to\n@/o/v.html", "gone o/v.html", "reply cancel", "key Escape", "msg ask: The title"}},
+    {{"aRestoredOwnPageIsNotNamed", kCopy + "1-1.wendle ||p.html", Info(1, 10,
+      R"("projectName": "a.wendle", "projectFolder": "@", "outputName": "p.html", )"
+      R"("outputFolder": "@/")"), "reply later", "offer", "ends Restore them?"}},
     {{"aRestoredCopyKnowsItsProject", "proj a.wendle T|X|p.html", kCopy + "1-1.wendle T!|X|p.html",
       Info(1, 10, kA + R"(, "projectDigest": )"
       R"("200a5ca118146b696c80e0f20a51185944ca5d5ed58f59324bf76237a4b4d363")"), "reply restore",
@@ -1031,6 +1035,8 @@ const Row kRows[] = {
     {{"aCopyThatCannotBeWrittenIsToldOnce", "put state/wendle x", "title a", "signal",
       "msg signal: Cannot write", "title b", "wait 1500",
       "msg error: Wendle cannot keep a recovery copy", "title c", "wait 1500", "SaveAs a.wendle"}},
+    {{"aSignalWithNothingUnsavedLeavesNothing", "title a", "copy a||", "key Backspace", "signal",
+      "msg signal: ", "ls state/wendle/recovery "}},
     {{"aRemovedFolder", "put g/t.html %s%s", "SaveAs g/a.wendle", "Build g/p.html", "rm g", "Save",
       "msg Cannot write file @/g/a.wendle:\n", "Build",
       "msg Cannot read file t.html:\nNo such file or directory.", "mkdir g", "Save",
