@@ -6,9 +6,11 @@
 #include "res/DialogTemplate.h"
 #include "res/resource.h"
 #include "services/Errors.h"
+#include "services/FileAccess.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QFrame>
@@ -218,12 +220,10 @@ bool CWendleDlg::OnInitDialog()
 }
 
 // The preview server, if F12 started one, stops with the window, and the recovery copy goes.
-// A restored copy that cannot be removed (a read-only folder) was dealt with all the same.
 CWendleDlg::~CWendleDlg()
 {
     if (m_recovery)
-        if (const QString stuck = m_recovery->Drop(); !stuck.isEmpty())
-            NeverOfferAgain({stuck});
+        DropRecovery();
 }
 
 bool CWendleDlg::RunCommand(const std::function<void()>& command)
@@ -294,14 +294,47 @@ void CWendleDlg::OnHelp()
 
 void CWendleDlg::OnTemplate()
 {
-    ChooseTemplate(m_services.prompt.Ask(FilePrompt::Kind::Open, kTemplateExtension,
-                                         TemplateFilter(), TemplatePromptTitle(), this));
+    // A cancel keeps the template the window had; only the first run stores an empty name.
+    const PromptResult chosen = m_services.prompt.Ask(
+        FilePrompt::Kind::Open, kTemplateExtension, TemplateFilter(), TemplatePromptTitle(), this);
+    if (!chosen.name.isEmpty())
+        ChooseTemplate(chosen);
 }
 
 void CWendleDlg::ChooseTemplate(const PromptResult& chosen)
 {
     m_strTemplateName = chosen.name;
     m_services.profile.Write(kTemplateSection, kTemplateEntry, m_strTemplateName);
+}
+
+PromptResult CWendleDlg::AskSaveName(const QString& extension, const QString& filter,
+                                     const QString& own)
+{
+    const QString current = QDir::currentPath();
+    const std::optional<FileId> ownId = own.isEmpty() ? std::nullopt : FileIdOf(own);
+    // Asked here rather than by Qt's dialog, which cannot tell the file this window writes
+    // already from any other.
+    for (;;) {
+        const PromptResult chosen =
+            m_services.prompt.Ask(FilePrompt::Kind::Save, extension, filter, {}, this);
+        if (chosen.name.isEmpty()) {
+            // A name declined before the cancel has moved the current folder.
+            QDir::setCurrent(current);
+            return chosen;
+        }
+        const QString path = ResolveFileName(chosen.name, chosen.folder);
+        // Only a plain file can be replaced; a folder or a pipe is refused by the write.
+        if (!QFileInfo(path).isFile() || (ownId && FileIdOf(path) == ownId))
+            return chosen;
+        // Qt's own words, which Qt's catalogue translates: named through variables, so that
+        // lupdate leaves them out of Wendle's catalogues.
+        static const char* const kContext = "QFileDialog";
+        static const char* const kQuestion = "%1 already exists.\nDo you want to replace it?";
+        if (m_services.messages.Confirm(
+                this,
+                QCoreApplication::translate(kContext, kQuestion).arg(QFileInfo(path).fileName())))
+            return chosen;
+    }
 }
 
 void CWendleDlg::dragEnterEvent(QDragEnterEvent* event)

@@ -96,6 +96,12 @@ private:
     void OnOpen();
     void OnSave();
     void OnSaveAs();
+    // The save prompt; an existing file other than `own` (the one this window writes already,
+    // through any link) is replaced only when the user says so, and No opens the prompt again.
+    // Empty after a cancel, which leaves the current folder as it was.
+    PromptResult AskSaveName(const QString& extension, const QString& filter, const QString& own);
+    // The page's name from the save prompt; false when the user cancelled it.
+    bool ChoosePage();
     void OpenProject(const PromptResult& chosen);
     void ChooseTemplate(const PromptResult& chosen);
     void AcceptDrag(QDropEvent* event);
@@ -118,6 +124,8 @@ private:
     QString KeepRecoveryCopy(bool now = false);
     void RestoreWork(const RecoveredWork& work);
     void RecoveryFailed(const QString& message);
+    // Removes the copy and its lock, as a window that ends does.
+    void DropRecovery();
     // Copies that were restored or discarded and cannot be removed, kept in the profile.
     void NeverOfferAgain(const QStringList& names);
 

@@ -21,15 +21,23 @@ QString PageFilter()
 }
 }  // namespace
 
+bool CWendleDlg::ChoosePage()
+{
+    const PromptResult chosen =
+        AskSaveName(kHtmlExtension, PageFilter(),
+                    ResolveFileName(m_files.m_strOutputName, m_files.m_strOutputFolder));
+    if (chosen.name.isEmpty())
+        return false;
+    m_files.m_strOutputName = chosen.name;
+    m_files.m_strOutputFolder = chosen.folder;
+    m_files.m_bOutputFromProject = false;
+    return true;
+}
+
 void CWendleDlg::OnBuild()
 {
-    if (m_files.m_strOutputName.isEmpty()) {
-        const PromptResult chosen =
-            m_services.prompt.Ask(FilePrompt::Kind::Save, kHtmlExtension, PageFilter(), {}, this);
-        m_files.m_strOutputName = chosen.name;
-        m_files.m_strOutputFolder = chosen.folder;
-        m_files.m_bOutputFromProject = false;
-    }
+    if (m_files.m_strOutputName.isEmpty() && !ChoosePage())
+        throw FileError::NoFileChosen();
     // The template is looked up in the current directory of the moment; the page goes to the
     // folder its name was chosen in, even when a later prompt has moved the current directory.
     QString pagePath = ResolveFileName(m_files.m_strOutputName, m_files.m_strOutputFolder);
@@ -72,9 +80,9 @@ void CWendleDlg::OnBuild()
 
 void CWendleDlg::OnBuildAs()
 {
-    m_files.m_strOutputName.clear();
-    m_files.m_strOutputFolder.clear();
-    OnBuild();
+    // A cancel keeps the page the project had, and says nothing.
+    if (ChoosePage())
+        OnBuild();
 }
 
 void CWendleDlg::OnPreview()

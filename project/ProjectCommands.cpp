@@ -112,7 +112,8 @@ void CWendleDlg::OpenProject(const PromptResult& chosen)
     InputFile file(ResolveFileName(chosen.name, chosen.folder));
     // Read and checked before anything changes: a file that is refused leaves the window as
     // it was, so a later Save cannot replace the file that could not be read.
-    const ProjectContent content = ReadProject(file);
+    qint64 textLeft = 0;
+    const ProjectContent content = ReadProject(file, &textLeft);
 
     m_files.m_strProjectName = chosen.name;
     m_files.m_strProjectFolder = chosen.folder;
@@ -125,12 +126,22 @@ void CWendleDlg::OpenProject(const PromptResult& chosen)
     m_files.m_bOutputFromProject = !content.outputName.isEmpty();
     DoDataExchange();
     KeepFields(title, text);
+    // The project opens all the same; a Save would drop the rest, and the user knows it first.
+    if (textLeft > 0)
+        m_services.messages.ReportError(
+            this,
+            //: %n and %2 are counts of bytes; %2 is the count left out. %1 is the project's path.
+            tr("The text of the project %1 holds a NUL byte after %n bytes; the %2 bytes from "
+               "there on were left out, and a Save would remove them from the project.",
+               "", int(content.text.size()))
+                .arg(QDir::toNativeSeparators(file.path()), QString::number(textLeft)));
 }
 
 void CWendleDlg::OnSaveAs()
 {
     const PromptResult chosen =
-        m_services.prompt.Ask(FilePrompt::Kind::Save, kProjectExtension, ProjectFilter(), {}, this);
+        AskSaveName(kProjectExtension, ProjectFilter(),
+                    ResolveFileName(m_files.m_strProjectName, m_files.m_strProjectFolder));
     OutputFile file(ResolveFileName(chosen.name, chosen.folder));
     RefuseTemplate(file, m_strTemplateName);
     m_files.m_strProjectName = chosen.name;
@@ -149,18 +160,39 @@ bool CWendleDlg::SaveProject()
     // Into the project's own folder, wherever a later prompt has moved the current directory.
     const QString path = ResolveFileName(m_files.m_strProjectName, m_files.m_strProjectFolder);
     // Another window, a sync client or an editor may have written the file since; their work
-    // is not replaced unasked.
-    // A copy restored from an older Wendle does not know what the file held.
-    if (ProjectChangedSince(path, m_files.m_projectDigest)
-        && !m_services.messages.ConfirmSave(
-            this,
-            QString::fromLatin1(m_files.m_projectDigest.isEmpty()
-                                    ? "Wendle cannot tell whether the project %1 was changed by "
-                                      "another program since this work was begun. Save over it?"
-                                    : "The project %1 was changed by another program after Wendle "
-                                      "opened it. Save over it?")
-                .arg(QDir::toNativeSeparators(path))))
-        return false;
+    // is not replaced unasked, and a file that is no longer a project not at all.
+    if (ProjectChangedSince(path, m_files.m_projectDigest)) {
+        const QString shown = QDir::toNativeSeparators(path);
+        // Through a link, what is there now is the file the link leads to.
+        const QString target = WriteTarget(path);
+        const QString link = target == path ? QString() : QDir::toNativeSeparators(target);
+        if (!HoldsProject(path))
+            throw CommandError(
+                link.isEmpty()
+                    ? tr("The project %1 was replaced by another program with a file that is not "
+                         "a Wendle project. Nothing was saved; Save As can still save this work.")
+                          .arg(shown)
+                    //: %1 is the project's path, %2 the file the link there leads to.
+                    : tr("The project %1 is now a link to %2, which is not a Wendle project. "
+                         "Nothing was saved; Save As can still save this work.")
+                          .arg(shown, link));
+        QString project = shown;
+        if (!link.isEmpty())
+            //: Named in the questions below: %1 is the project's path, %2 the file the link there
+            //: now leads to.
+            project = tr("%1 (now a link to %2)").arg(shown, link);
+        // A copy restored from an older Wendle does not know what the file held.
+        //: %1 is the project's path.
+        if (!m_services.messages.ConfirmSave(
+                this,
+                (m_files.m_projectDigest.isEmpty()
+                     ? tr("Wendle cannot tell whether the project %1 was changed by another "
+                          "program since this work was begun. Save over it?")
+                     : tr("The project %1 was changed by another program after Wendle "
+                          "opened it. Save over it?"))
+                    .arg(project)))
+            return false;
+    }
     OutputFile file(path);
     RefuseTemplate(file, m_strTemplateName);
     WriteWindowProject(file);

@@ -211,10 +211,6 @@ RecoveryCopy::RecoveryCopy(QString folder)
 RecoveryCopy::~RecoveryCopy()
 {
     Drop();
-    if (m_lock >= 0) {
-        Unlink(m_stem + ".lock");
-        ::close(m_lock);
-    }
 }
 
 void RecoveryCopy::Start(Job job)
@@ -263,7 +259,12 @@ QString RecoveryCopy::Drop()
 {
     m_watcher.waitForFinished();
     m_due.reset();
-    return DropCopies();
+    const QString stuck = DropCopies();
+    if (m_lock >= 0) {
+        Unlink(m_stem + ".lock");
+        ::close(std::exchange(m_lock, -1));
+    }
+    return stuck;
 }
 
 void RecoveryCopy::Adopt(std::shared_ptr<RecoveryClaim> earlier)

@@ -95,8 +95,9 @@ public:
     // The copy this window's work was restored from. It stays on the disk, held by this window,
     // until this window's own copy is on the disk or nothing would be lost.
     void Adopt(std::shared_ptr<RecoveryClaim> earlier);
-    // Removes every file of this window's copy and the adopted one once a write in progress is
-    // done (the window closes); the adopted one's name if it stays.
+    // Removes every file of this window's copy, its lock last, and the adopted one once a write
+    // in progress is done (the window ends); the adopted one's name if it stays. A later write
+    // takes a new lock.
     QString Drop();
 
     // The copies of windows that are gone, claimed; copies named in `done` are removed if they

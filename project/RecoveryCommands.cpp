@@ -47,10 +47,11 @@ QString RestoreQuestion(const RecoveredWork& work)
                                     "Wendle was closed before the changes to %1 were saved "
                                     "(%2). Restore them?")
             .arg(project, QLocale().toString(work.info.saved, QLocale::ShortFormat));
-    // The user sees where the next Build writes when it is not the project's own page.
+    // The user sees where the next Build writes when it is not the project's own page, in the
+    // project's folder.
     if (!info.m_strOutputName.isEmpty()
-        && (info.m_strProjectName.isEmpty() || !info.m_bOutputFromProject
-            || info.m_strOutputFolder != info.m_strProjectFolder))
+        && (info.m_strProjectName.isEmpty() || HasFolderPart(info.m_strOutputName)
+            || QDir::cleanPath(info.m_strOutputFolder) != QDir::cleanPath(info.m_strProjectFolder)))
         //: "Build" is the window's button.
         question +=
             QCoreApplication::translate("CWendleDlg", "\n\nThe next Build writes the page %1.")
@@ -91,7 +92,18 @@ QString CWendleDlg::KeepRecoveryCopy(bool now)
 
 QString CWendleDlg::SaveRecoveryNow()
 {
-    return KeepRecoveryCopy(true);
+    if (FieldsChanged())
+        return KeepRecoveryCopy(true);
+    // Nothing would be lost: the copy and the lock go, as at a close.
+    DropRecovery();
+    return {};
+}
+
+void CWendleDlg::DropRecovery()
+{
+    // A restored copy that cannot be removed (a read-only folder) was dealt with all the same.
+    if (const QString stuck = m_recovery->Drop(); !stuck.isEmpty())
+        NeverOfferAgain({stuck});
 }
 
 void CWendleDlg::RecoveryFailed(const QString& message)

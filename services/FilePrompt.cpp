@@ -38,6 +38,8 @@ PromptResult QtFilePrompt::Ask(Kind kind, const QString& defaultExtension, const
     // The name is not tested here: opening a missing file fails later with a message that
     // names it, the same way for every command.
     dialog.setFileMode(QFileDialog::AnyFile);
+    // The window asks before a file is replaced (it knows which file it writes already), so
+    // the dialog does not ask a second time.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDefaultSuffix(defaultExtension);
     dialog.setNameFilter(QtNameFilters(filter));

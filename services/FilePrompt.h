@@ -22,8 +22,8 @@ public:
 
     // `filter` comes as description|pattern pairs closed by "||", for example
     // "HTML files(*.html)|*.html||". `defaultExtension` is added to a typed name without one.
-    // An existing file is never questioned: the caller replaces it. An empty `title` leaves
-    // the dialog's own ("Open", "Save As").
+    // An existing file is not questioned here: the caller asks before it replaces one. An
+    // empty `title` leaves the dialog's own ("Open", "Save As").
     virtual PromptResult Ask(Kind kind, const QString& defaultExtension, const QString& filter,
                              const QString& title, QWidget* owner) = 0;
 };
