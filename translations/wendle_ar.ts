@@ -169,6 +169,40 @@ The next Build writes the page %1.</source>
         <source>The recovery copy %1 cannot be removed: %2. It will not be offered again.</source>
         <translation>تتعذّر إزالة نسخة الاسترداد %1: %2. لن تُعرض مرة أخرى.</translation>
     </message>
+    <message numerus="yes">
+        <source>The text of the project %1 holds a NUL byte after %n bytes; the %2 bytes from there on were left out, and a Save would remove them from the project.</source>
+        <extracomment>%n and %2 are counts of bytes; %2 is the count left out. %1 is the project&apos;s path.</extracomment>
+        <translation>
+            <numerusform>يحتوي نص المشروع %1 على بايت NUL في أوله؛ أُسقطت البايتات التالية (%2)، وسيزيلها الحفظ من المشروع.</numerusform>
+            <numerusform>يحتوي نص المشروع %1 على بايت NUL بعد بايت واحد؛ أُسقطت البايتات التالية (%2)، وسيزيلها الحفظ من المشروع.</numerusform>
+            <numerusform>يحتوي نص المشروع %1 على بايت NUL بعد بايتين؛ أُسقطت البايتات التالية (%2)، وسيزيلها الحفظ من المشروع.</numerusform>
+            <numerusform>يحتوي نص المشروع %1 على بايت NUL بعد %n بايتات؛ أُسقطت البايتات التالية (%2)، وسيزيلها الحفظ من المشروع.</numerusform>
+            <numerusform>يحتوي نص المشروع %1 على بايت NUL بعد %n بايتًا؛ أُسقطت البايتات التالية (%2)، وسيزيلها الحفظ من المشروع.</numerusform>
+            <numerusform>يحتوي نص المشروع %1 على بايت NUL بعد %n بايت؛ أُسقطت البايتات التالية (%2)، وسيزيلها الحفظ من المشروع.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The project %1 was replaced by another program with a file that is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
+        <translation>استبدل برنامج آخر بالمشروع %1 ملفًا ليس مشروع Wendle. لم يُحفظ شيء؛ ما زال بإمكانك حفظ هذا العمل بالأمر «حفظ باسم…».</translation>
+    </message>
+    <message>
+        <source>The project %1 is now a link to %2, which is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
+        <translation>أصبح المشروع %1 رابطًا إلى %2، وهو ليس مشروع Wendle. لم يُحفظ شيء؛ ما زال بإمكانك حفظ هذا العمل بالأمر «حفظ باسم…».</translation>
+    </message>
+    <message>
+        <source>%1 (now a link to %2)</source>
+        <extracomment>Named in the questions below: %1 is the project&apos;s path, %2 the file the link there now leads to.</extracomment>
+        <translation>%1 (صار الآن رابطًا إلى %2)</translation>
+    </message>
+    <message>
+        <source>Wendle cannot tell whether the project %1 was changed by another program since this work was begun. Save over it?</source>
+        <extracomment>%1 is the project&apos;s path.</extracomment>
+        <translation>لا يستطيع Wendle أن يعرف هل غيّر برنامج آخر المشروع %1 منذ بدء هذا العمل. أتحفظ فوقه؟</translation>
+    </message>
+    <message>
+        <source>The project %1 was changed by another program after Wendle opened it. Save over it?</source>
+        <translation>غيّر برنامج آخر المشروع %1 بعد أن فتحه Wendle. أتحفظ فوقه؟</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

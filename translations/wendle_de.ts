@@ -169,6 +169,36 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
         <source>The recovery copy %1 cannot be removed: %2. It will not be offered again.</source>
         <translation>Die Wiederherstellungskopie %1 kann nicht entfernt werden: %2. Die Kopie wird nicht wieder angeboten.</translation>
     </message>
+    <message numerus="yes">
+        <source>The text of the project %1 holds a NUL byte after %n bytes; the %2 bytes from there on were left out, and a Save would remove them from the project.</source>
+        <extracomment>%n and %2 are counts of bytes; %2 is the count left out. %1 is the project&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Der Text des Projekts %1 enthält nach %n Byte ein NUL-Byte; die %2 Byte ab dort wurden weggelassen, und beim Speichern würden sie aus dem Projekt entfernt.</numerusform>
+            <numerusform>Der Text des Projekts %1 enthält nach %n Byte ein NUL-Byte; die %2 Byte ab dort wurden weggelassen, und beim Speichern würden sie aus dem Projekt entfernt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The project %1 was replaced by another program with a file that is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
+        <translation>Das Projekt %1 wurde von einem anderen Programm durch eine Datei ersetzt, die kein Wendle-Projekt ist. Es wurde nichts gespeichert; mit „Speichern unter …“ lässt sich diese Arbeit weiterhin speichern.</translation>
+    </message>
+    <message>
+        <source>The project %1 is now a link to %2, which is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
+        <translation>Das Projekt %1 ist jetzt ein Verweis auf %2, und das ist kein Wendle-Projekt. Es wurde nichts gespeichert; mit „Speichern unter …“ lässt sich diese Arbeit weiterhin speichern.</translation>
+    </message>
+    <message>
+        <source>%1 (now a link to %2)</source>
+        <extracomment>Named in the questions below: %1 is the project&apos;s path, %2 the file the link there now leads to.</extracomment>
+        <translation>%1 (jetzt ein Verweis auf %2)</translation>
+    </message>
+    <message>
+        <source>Wendle cannot tell whether the project %1 was changed by another program since this work was begun. Save over it?</source>
+        <extracomment>%1 is the project&apos;s path.</extracomment>
+        <translation>Wendle kann nicht feststellen, ob das Projekt %1 seit Beginn dieser Arbeit von einem anderen Programm geändert wurde. Trotzdem darüber speichern?</translation>
+    </message>
+    <message>
+        <source>The project %1 was changed by another program after Wendle opened it. Save over it?</source>
+        <translation>Das Projekt %1 wurde von einem anderen Programm geändert, nachdem Wendle es geöffnet hatte. Trotzdem darüber speichern?</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -169,6 +169,36 @@ La próxima vez, «Generar» escribirá la página %1.</translation>
         <source>The recovery copy %1 cannot be removed: %2. It will not be offered again.</source>
         <translation>No se puede eliminar la copia de recuperación %1: %2. No se volverá a ofrecer.</translation>
     </message>
+    <message numerus="yes">
+        <source>The text of the project %1 holds a NUL byte after %n bytes; the %2 bytes from there on were left out, and a Save would remove them from the project.</source>
+        <extracomment>%n and %2 are counts of bytes; %2 is the count left out. %1 is the project&apos;s path.</extracomment>
+        <translation>
+            <numerusform>El texto del proyecto %1 contiene un byte NUL después de %n byte; se omitieron los bytes siguientes (%2), y al guardar se eliminarían del proyecto.</numerusform>
+            <numerusform>El texto del proyecto %1 contiene un byte NUL después de %n bytes; se omitieron los bytes siguientes (%2), y al guardar se eliminarían del proyecto.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The project %1 was replaced by another program with a file that is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
+        <translation>Otro programa ha reemplazado el proyecto %1 por un archivo que no es un proyecto de Wendle. No se ha guardado nada; «Guardar como…» todavía puede guardar este trabajo.</translation>
+    </message>
+    <message>
+        <source>The project %1 is now a link to %2, which is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
+        <translation>El proyecto %1 es ahora un enlace a %2, que no es un proyecto de Wendle. No se ha guardado nada; «Guardar como…» todavía puede guardar este trabajo.</translation>
+    </message>
+    <message>
+        <source>%1 (now a link to %2)</source>
+        <extracomment>Named in the questions below: %1 is the project&apos;s path, %2 the file the link there now leads to.</extracomment>
+        <translation>%1 (ahora un enlace a %2)</translation>
+    </message>
+    <message>
+        <source>Wendle cannot tell whether the project %1 was changed by another program since this work was begun. Save over it?</source>
+        <extracomment>%1 is the project&apos;s path.</extracomment>
+        <translation>Wendle no puede saber si otro programa ha cambiado el proyecto %1 desde que se empezó este trabajo. ¿Guardar encima de todos modos?</translation>
+    </message>
+    <message>
+        <source>The project %1 was changed by another program after Wendle opened it. Save over it?</source>
+        <translation>Otro programa ha cambiado el proyecto %1 después de que Wendle lo abriera. ¿Guardar encima de todos modos?</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -169,6 +169,36 @@ La prochaine fois, «&#xa0;Générer&#xa0;» écrira la page %1.</translation>
         <source>The recovery copy %1 cannot be removed: %2. It will not be offered again.</source>
         <translation>La copie de récupération %1 ne peut pas être supprimée&#xa0;: %2. Elle ne sera plus proposée.</translation>
     </message>
+    <message numerus="yes">
+        <source>The text of the project %1 holds a NUL byte after %n bytes; the %2 bytes from there on were left out, and a Save would remove them from the project.</source>
+        <extracomment>%n and %2 are counts of bytes; %2 is the count left out. %1 is the project&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Le texte du projet %1 contient un octet NUL après %n octet ; les octets suivants (%2) ont été omis, et un enregistrement les supprimerait du projet.</numerusform>
+            <numerusform>Le texte du projet %1 contient un octet NUL après %n octets ; les octets suivants (%2) ont été omis, et un enregistrement les supprimerait du projet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The project %1 was replaced by another program with a file that is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
+        <translation>Le projet %1 a été remplacé par un autre programme par un fichier qui n’est pas un projet Wendle. Rien n’a été enregistré ; « Enregistrer sous… » peut encore enregistrer ce travail.</translation>
+    </message>
+    <message>
+        <source>The project %1 is now a link to %2, which is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
+        <translation>Le projet %1 est maintenant un lien vers %2, qui n’est pas un projet Wendle. Rien n’a été enregistré ; « Enregistrer sous… » peut encore enregistrer ce travail.</translation>
+    </message>
+    <message>
+        <source>%1 (now a link to %2)</source>
+        <extracomment>Named in the questions below: %1 is the project&apos;s path, %2 the file the link there now leads to.</extracomment>
+        <translation>%1 (maintenant un lien vers %2)</translation>
+    </message>
+    <message>
+        <source>Wendle cannot tell whether the project %1 was changed by another program since this work was begun. Save over it?</source>
+        <extracomment>%1 is the project&apos;s path.</extracomment>
+        <translation>Wendle ne peut pas savoir si le projet %1 a été modifié par un autre programme depuis le début de ce travail. L’enregistrer quand même par-dessus ?</translation>
+    </message>
+    <message>
+        <source>The project %1 was changed by another program after Wendle opened it. Save over it?</source>
+        <translation>Le projet %1 a été modifié par un autre programme après son ouverture dans Wendle. L’enregistrer quand même par-dessus ?</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

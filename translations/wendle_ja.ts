@@ -169,6 +169,35 @@ The next Build writes the page %1.</source>
         <source>The recovery copy %1 cannot be removed: %2. It will not be offered again.</source>
         <translation>復元用コピー %1 を削除できません：%2。今後は表示されません。</translation>
     </message>
+    <message numerus="yes">
+        <source>The text of the project %1 holds a NUL byte after %n bytes; the %2 bytes from there on were left out, and a Save would remove them from the project.</source>
+        <extracomment>%n and %2 are counts of bytes; %2 is the count left out. %1 is the project&apos;s path.</extracomment>
+        <translation>
+            <numerusform>プロジェクト %1 の本文には、先頭から %n バイトの後に NUL バイトがあります。そこから先の %2 バイトは省略されました。保存すると、それらはプロジェクトから削除されます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The project %1 was replaced by another program with a file that is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
+        <translation>プロジェクト %1 は、別のプログラムによって Wendle のプロジェクトではないファイルに置き換えられました。何も保存されていません。「名前を付けて保存…」でこの作業を保存できます。</translation>
+    </message>
+    <message>
+        <source>The project %1 is now a link to %2, which is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
+        <translation>プロジェクト %1 は現在 %2 へのリンクになっており、そのファイルは Wendle のプロジェクトではありません。何も保存されていません。「名前を付けて保存…」でこの作業を保存できます。</translation>
+    </message>
+    <message>
+        <source>%1 (now a link to %2)</source>
+        <extracomment>Named in the questions below: %1 is the project&apos;s path, %2 the file the link there now leads to.</extracomment>
+        <translation>%1（現在は %2 へのリンク）</translation>
+    </message>
+    <message>
+        <source>Wendle cannot tell whether the project %1 was changed by another program since this work was begun. Save over it?</source>
+        <extracomment>%1 is the project&apos;s path.</extracomment>
+        <translation>この作業を始めてから、プロジェクト %1 が別のプログラムによって変更されたかどうかを Wendle は判断できません。上書き保存しますか？</translation>
+    </message>
+    <message>
+        <source>The project %1 was changed by another program after Wendle opened it. Save over it?</source>
+        <translation>Wendle で開いた後に、プロジェクト %1 が別のプログラムによって変更されました。上書き保存しますか？</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

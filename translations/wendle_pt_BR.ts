@@ -169,6 +169,36 @@ Da próxima vez, “Gerar” gravará a página %1.</translation>
         <source>The recovery copy %1 cannot be removed: %2. It will not be offered again.</source>
         <translation>Não é possível remover a cópia de recuperação %1: %2. Ela não será oferecida novamente.</translation>
     </message>
+    <message numerus="yes">
+        <source>The text of the project %1 holds a NUL byte after %n bytes; the %2 bytes from there on were left out, and a Save would remove them from the project.</source>
+        <extracomment>%n and %2 are counts of bytes; %2 is the count left out. %1 is the project&apos;s path.</extracomment>
+        <translation>
+            <numerusform>O texto do projeto %1 contém um byte NUL após %n byte; os bytes seguintes (%2) foram omitidos, e salvar os removeria do projeto.</numerusform>
+            <numerusform>O texto do projeto %1 contém um byte NUL após %n bytes; os bytes seguintes (%2) foram omitidos, e salvar os removeria do projeto.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The project %1 was replaced by another program with a file that is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
+        <translation>Outro programa substituiu o projeto %1 por um arquivo que não é um projeto do Wendle. Nada foi salvo; “Salvar como…” ainda pode salvar este trabalho.</translation>
+    </message>
+    <message>
+        <source>The project %1 is now a link to %2, which is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
+        <translation>O projeto %1 agora é um link para %2, que não é um projeto do Wendle. Nada foi salvo; “Salvar como…” ainda pode salvar este trabalho.</translation>
+    </message>
+    <message>
+        <source>%1 (now a link to %2)</source>
+        <extracomment>Named in the questions below: %1 is the project&apos;s path, %2 the file the link there now leads to.</extracomment>
+        <translation>%1 (agora um link para %2)</translation>
+    </message>
+    <message>
+        <source>Wendle cannot tell whether the project %1 was changed by another program since this work was begun. Save over it?</source>
+        <extracomment>%1 is the project&apos;s path.</extracomment>
+        <translation>O Wendle não consegue saber se outro programa alterou o projeto %1 desde que este trabalho começou. Salvar por cima mesmo assim?</translation>
+    </message>
+    <message>
+        <source>The project %1 was changed by another program after Wendle opened it. Save over it?</source>
+        <translation>Outro programa alterou o projeto %1 depois que o Wendle o abriu. Salvar por cima mesmo assim?</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

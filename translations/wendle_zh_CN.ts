@@ -169,6 +169,35 @@ The next Build writes the page %1.</source>
         <source>The recovery copy %1 cannot be removed: %2. It will not be offered again.</source>
         <translation>无法删除恢复副本 %1：%2。以后不会再提供它。</translation>
     </message>
+    <message numerus="yes">
+        <source>The text of the project %1 holds a NUL byte after %n bytes; the %2 bytes from there on were left out, and a Save would remove them from the project.</source>
+        <extracomment>%n and %2 are counts of bytes; %2 is the count left out. %1 is the project&apos;s path.</extracomment>
+        <translation>
+            <numerusform>项目 %1 的正文在 %n 个字节之后含有 NUL 字节；从该处起的 %2 个字节已被省略，保存时会将它们从项目中删除。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The project %1 was replaced by another program with a file that is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
+        <translation>项目 %1 已被另一个程序替换为一个不是 Wendle 项目的文件。未保存任何内容；仍可用“另存为…”保存这项工作。</translation>
+    </message>
+    <message>
+        <source>The project %1 is now a link to %2, which is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
+        <translation>项目 %1 现在是指向 %2 的链接，而后者不是 Wendle 项目。未保存任何内容；仍可用“另存为…”保存这项工作。</translation>
+    </message>
+    <message>
+        <source>%1 (now a link to %2)</source>
+        <extracomment>Named in the questions below: %1 is the project&apos;s path, %2 the file the link there now leads to.</extracomment>
+        <translation>%1（现在是指向 %2 的链接）</translation>
+    </message>
+    <message>
+        <source>Wendle cannot tell whether the project %1 was changed by another program since this work was begun. Save over it?</source>
+        <extracomment>%1 is the project&apos;s path.</extracomment>
+        <translation>Wendle 无法判断项目 %1 在这项工作开始后是否被另一个程序修改过。仍要覆盖保存吗？</translation>
+    </message>
+    <message>
+        <source>The project %1 was changed by another program after Wendle opened it. Save over it?</source>
+        <translation>Wendle 打开项目 %1 之后，它被另一个程序修改过。仍要覆盖保存吗？</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
