@@ -11,6 +11,7 @@ packages=(
   clang-format-14         # the style check of make test
   qt6-base-dev            # Qt 6 Widgets, with Qt Test
   libmicrohttpd-dev       # the preview server (GNU libmicrohttpd)
+  libmd4c-html0-dev       # Markdown pages: md4c's CommonMark parser and HTML renderer
   libgtest-dev libgmock-dev   # GoogleTest and GoogleMock
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n  # lupdate, lrelease
                           # and their CMake functions; Qt's own catalogues
@@ -26,8 +27,9 @@ packages=(
 for group in "$@"; do
   case $group in
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;          # libFuzzer and its sanitizers
-    bench) packages+=(libbenchmark-dev valgrind hugo pandoc libxcb1-dev) ;; # Google Benchmark,
-                         # callgrind, peers; X events for timing start-up
+    bench) packages+=(libbenchmark-dev valgrind hugo pandoc libxcb1-dev time cmark-gfm) ;;
+                         # Google Benchmark, callgrind, peers; X events for timing start-up;
+                         # GNU time for peak memory
     fresh) packages+=(debootstrap) ;;                           # a minimal Debian 12 to test in
     *) echo "unknown package group: $group" >&2; exit 2 ;;
   esac
