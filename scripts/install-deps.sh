@@ -2,8 +2,8 @@
 # Installs the Debian packages that building, running and testing Wendle need,
 # and only those that are missing, so a second run costs nothing.
 # The one list of packages; `make run` and `make test` both call this script, and
-# `make fuzz`, `make bench` and `make test-fresh` add their own group:
-#   install-deps.sh [fuzz] [bench] [fresh]
+# `make fuzz`, `make bench`, `make conformance` and `make test-fresh` add their own group:
+#   install-deps.sh [fuzz] [bench] [conformance] [fresh]
 set -euo pipefail
 
 packages=(
@@ -30,6 +30,8 @@ for group in "$@"; do
     bench) packages+=(libbenchmark-dev valgrind hugo pandoc libxcb1-dev time cmark-gfm) ;;
                          # Google Benchmark, callgrind, peers; X events for timing start-up;
                          # GNU time for peak memory
+    conformance) command -v npm > /dev/null || packages+=(npm) ;;  # npm pack fetches the
+                         # examples (a Node.js installed from elsewhere brings its own npm)
     fresh) packages+=(debootstrap) ;;                           # a minimal Debian 12 to test in
     *) echo "unknown package group: $group" >&2; exit 2 ;;
   esac
