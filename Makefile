@@ -60,6 +60,7 @@ bench:
 	STARTUP_LANGUAGE=de scripts/startup_bench.sh out/bench/wendle out/bench/bench/minimal_dialog
 	xvfb-run -a -s "-screen 0 1024x768x24 -noreset" /usr/bin/python3 bench/preview_bench.py out/bench/wendle
 	bench/one_page_bench.sh out/bench/wendle
+	bench/markdown_bench.sh out/bench/wendle out/bench/bench/markdown_floor
 
 # The CommonMark spec's examples (npm package commonmark-spec, into out/conformance/) through
 # md4c's renderer alone, with the page build's flags, and through the cmark-gfm command with
