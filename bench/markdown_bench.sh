@@ -3,7 +3,8 @@
 # in one run: md4c's HTML renderer alone writing to a file (the floor, markdown_floor), the
 # cmark-gfm command with GitHub's extensions, pandoc -f gfm --template (1 MiB only), and
 # wendle -o --from markdown beside the HTML build of the same text once wendle takes --from.
-# Prints each one's median time and peak memory, and the times' ratios to the floor.
+# Prints each one's median wall-clock and processor time, with their ratios to the floor's, and
+# its median peak memory.
 # Usage: markdown_bench.sh WENDLE FLOOR   (MARKDOWN_RUNS, default 11)
 set -euo pipefail
 wendle=$(realpath "$1")
@@ -34,13 +35,20 @@ else
        "$(head -c 200 probe.err | head -n 1)"
 fi
 
-# One run: its microseconds into NAME.times and its peak resident KiB into NAME.peaks.
+# One run: its wall-clock microseconds into NAME.times, its processor time (user and system,
+# the figure that the other workers on the machine disturb least) into NAME.cpu, and its peak
+# resident KiB into NAME.peaks. times runs in this shell, where the children are counted.
+children_cpu() { awk 'NR == 2 { gsub(",", "."); split($1, u, "m"); split($2, s, "m")
+                               printf "%d\n", (u[1] * 60 + u[2] + s[1] * 60 + s[2]) * 1e6 }' "$1"; }
 measure() {  # NAME STDOUT COMMAND...
   local start end
+  times > cpu.before
   start=${EPOCHREALTIME//[!0-9]/}
   /usr/bin/time -f %M -o "$1.peak" "${@:3}" > "$2"
   end=${EPOCHREALTIME//[!0-9]/}
+  times > cpu.after
   echo $((end - start)) >> "$1.times"
+  echo $(($(children_cpu cpu.after) - $(children_cpu cpu.before))) >> "$1.cpu"
   cat "$1.peak" >> "$1.peaks"
 }
 round() {  # SIZE: every command once on that text
@@ -61,19 +69,20 @@ round() {  # SIZE: every command once on that text
 for ((i = 0; i <= runs; i++)); do  # taking turns; the first round warms the caches
   round 1M
   round 64M
-  if ((i == 0)); then rm -f ./*.times ./*.peaks; fi
+  if ((i == 0)); then rm -f ./*.times ./*.cpu ./*.peaks; fi
 done
 
 median() { sort -n "$1" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 for size in 1M 64M; do
-  base=$(median "floor-$size.times")
   for name in floor cmark-gfm pandoc wendle-md wendle-html; do
     [[ -f $name-$size.times ]] || continue
-    sort -n "$name-$size.times" | awk -v name="$name" -v size="$size" -v base="$base" \
-        -v m="$(median "$name-$size.peaks")" '{ v[NR] = $1 } END {
+    sort -n "$name-$size.times" | awk -v name="$name" -v size="$size" \
+        -v base="$(median "floor-$size.times")" -v cpu="$(median "$name-$size.cpu")" \
+        -v cpubase="$(median "floor-$size.cpu")" -v m="$(median "$name-$size.peaks")" '
+      { v[NR] = $1 } END {
       t = v[int((NR + 1) / 2)]
-      printf "markdown %-3s %-11s median of %d: %8.1f ms (%.1f to %.1f), %6.2fx the floor, " \
-             "peak %7.1f MiB\n", size, name, NR, t / 1000, v[1] / 1000, v[NR] / 1000, t / base,
-             m / 1024 }'
+      printf "markdown %-3s %-11s %d runs, against the floor: wall %.1f ms (%.1f to %.1f) %.2fx, " \
+             "processor %.1f ms %.2fx; peak %.1f MiB\n", size, name, NR, t / 1000,
+             v[1] / 1000, v[NR] / 1000, t / base, cpu / 1000, cpu / cpubase, m / 1024 }'
   done
 done
