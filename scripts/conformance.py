@@ -135,7 +135,12 @@ def main():
         # The spec writes tabs as arrows; its runners turn them back into tabs.
         markdown = example["markdown"].replace("→", "\t")
         expected = example["html"].replace("→", "\t")
-        run = subprocess.run(command, input=markdown.encode(), capture_output=True, timeout=30)
+        try:
+            run = subprocess.run(command, input=markdown.encode(), capture_output=True, timeout=30)
+        except OSError as error:
+            sys.exit(f"conformance: cannot run {command[0]}: {error.strerror}")
+        except subprocess.TimeoutExpired as timeout:  # a hang fails that example alone
+            run = subprocess.CompletedProcess(command, "timeout", timeout.stdout or b"")
         try:
             actual = run.stdout.decode() if run.returncode == 0 else None
             passed = actual is not None and normalise(actual) == normalise(expected)
