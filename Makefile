@@ -1,5 +1,5 @@
 # Front door for people and CI. The build itself is CMake with presets.
-.PHONY: run test test-fresh deps build format-check package fuzz bench clean
+.PHONY: run test test-fresh deps build format-check package fuzz bench conformance clean
 
 deps:
 	@scripts/install-deps.sh
@@ -60,6 +60,19 @@ bench:
 	STARTUP_LANGUAGE=de scripts/startup_bench.sh out/bench/wendle out/bench/bench/minimal_dialog
 	xvfb-run -a -s "-screen 0 1024x768x24 -noreset" /usr/bin/python3 bench/preview_bench.py out/bench/wendle
 	bench/one_page_bench.sh out/bench/wendle
+	bench/markdown_bench.sh out/bench/wendle out/bench/bench/markdown_floor
+
+# The CommonMark spec's examples (npm package commonmark-spec, into out/conformance/) through
+# md4c's renderer alone, with the page build's flags, and through the cmark-gfm command with
+# GitHub's extensions for comparison; each prints "N of 652 examples pass" and what fails.
+# A page build takes --template out/conformance/markers.html, a template of just the markers.
+conformance:
+	@scripts/install-deps.sh bench conformance
+	cmake --preset bench
+	cmake --build --preset bench --target markdown_floor
+	scripts/conformance.sh out/bench/bench/markdown_floor /dev/stdin /dev/stdout
+	scripts/conformance.sh cmark-gfm --unsafe --extension table --extension strikethrough \
+	  --extension autolink --extension tasklist
 
 clean:
 	rm -rf out

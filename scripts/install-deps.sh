@@ -2,8 +2,8 @@
 # Installs the Debian packages that building, running and testing Wendle need,
 # and only those that are missing, so a second run costs nothing.
 # The one list of packages; `make run` and `make test` both call this script, and
-# `make fuzz`, `make bench` and `make test-fresh` add their own group:
-#   install-deps.sh [fuzz] [bench] [fresh]
+# `make fuzz`, `make bench`, `make conformance` and `make test-fresh` add their own group:
+#   install-deps.sh [fuzz] [bench] [conformance] [fresh]
 set -euo pipefail
 
 packages=(
@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev            # Qt 6 Widgets, with Qt Test
   libmicrohttpd-dev       # the preview server (GNU libmicrohttpd)
   libxxhash-dev           # the digest that tells another program's change to a project
-  libmd4c-dev libmd4c-html0-dev   # Markdown to HTML (md4c and its HTML renderer)
+  libmd4c-dev libmd4c-html0-dev   # Markdown pages: md4c's CommonMark parser and HTML renderer
   libgtest-dev libgmock-dev   # GoogleTest and GoogleMock
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n  # lupdate, lrelease
                           # and their CMake functions; Qt's own catalogues
@@ -28,8 +28,11 @@ packages=(
 for group in "$@"; do
   case $group in
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;          # libFuzzer and its sanitizers
-    bench) packages+=(libbenchmark-dev valgrind hugo pandoc libxcb1-dev) ;; # Google Benchmark,
-                         # callgrind, peers; X events for timing start-up
+    bench) packages+=(libbenchmark-dev valgrind hugo pandoc libxcb1-dev time cmark-gfm) ;;
+                         # Google Benchmark, callgrind, peers; X events for timing start-up;
+                         # GNU time for peak memory
+    conformance) command -v npm > /dev/null || packages+=(npm) ;;  # npm pack fetches the
+                         # examples (a Node.js installed from elsewhere brings its own npm)
     fresh) packages+=(debootstrap) ;;                           # a minimal Debian 12 to test in
     *) echo "unknown package group: $group" >&2; exit 2 ;;
   esac
