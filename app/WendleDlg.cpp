@@ -185,6 +185,7 @@ void CWendleDlg::DoDataExchange()
 {
     m_editTitle = qobject_cast<QLineEdit*>(GetDlgItem(IDC_TITLE));
     m_editText = qobject_cast<QPlainTextEdit*>(GetDlgItem(IDC_TEXT));
+    m_checkMarkdown = qobject_cast<QCheckBox*>(GetDlgItem(IDC_MARKDOWN));
 }
 
 bool CWendleDlg::OnInitDialog()
@@ -208,6 +209,7 @@ bool CWendleDlg::OnInitDialog()
         connect(timer, &QTimer::timeout, this, [this] { KeepRecoveryCopy(); });
     connect(m_editTitle, &QLineEdit::textChanged, this, &CWendleDlg::FieldsTouched);
     connect(m_editText, &QPlainTextEdit::textChanged, this, &CWendleDlg::FieldsTouched);
+    connect(m_checkMarkdown, &QCheckBox::toggled, this, &CWendleDlg::FieldsTouched);
     connect(m_recovery.get(), &RecoveryCopy::failed, this, &CWendleDlg::RecoveryFailed);
     connect(m_recovery.get(), &RecoveryCopy::stuck, this,
             [this](const QString& name) { NeverOfferAgain({name}); });

@@ -17,6 +17,7 @@ class OutputFile;
 class PreviewServer;
 class RecoveryCopy;
 struct RecoveredWork;
+class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -115,6 +116,13 @@ private:
     // The title and text, as read from or put into the fields, are now kept in a project or
     // a page.
     void KeepFields(const QString& title, const QString& text);
+    // The format the Markdown box gives the text.
+    TextFormat Format() const;
+    // What the window writes to a project: the fields as read, the page's name, the format and
+    // what a later Wendle's project kept.
+    ProjectContent Content(const QString& title, const QString& text) const;
+    // Takes a project's format and what it keeps for a later Wendle.
+    void TakeFormat(const ProjectContent& content);
     // Whether the fields differ from what was kept; nothing is read while nothing was typed.
     bool FieldsChanged() const;
     // A recovery copy of the fields, a second after typing stops and every ten seconds while it
@@ -149,4 +157,9 @@ private:
     bool m_bRestored = false;
     QLineEdit* m_editTitle = nullptr;
     QPlainTextEdit* m_editText = nullptr;
+    QCheckBox* m_checkMarkdown = nullptr;
+    // The format as last kept, and a later Wendle's parts of the project's format block.
+    TextFormat m_keptFormat = TextFormat::Html;
+    QByteArray m_laterEntries;
+    QByteArray m_laterBlock;
 };

@@ -65,12 +65,15 @@ void CWendleDlg::OnBuild()
     // A page checked above is written where it was checked, whatever link appears there since;
     // a page that is the open project itself would lose the project.
     try {
-        BuildPage(
-            ResolveFileName(m_strTemplateName), pagePath, title.toUtf8(), BytesFromFieldText(text),
-            m_files.m_bOutputFromProject ? OutputFile::Links::Replace : OutputFile::Links::Follow,
-            FileIdOf(ResolveFileName(m_files.m_strProjectName, m_files.m_strProjectFolder)));
+        BuildPage(ResolveFileName(m_strTemplateName), pagePath, title.toUtf8(),
+                  {BytesFromFieldText(text), Format()},
+                  m_files.m_bOutputFromProject ? OutputFile::Links::Replace
+                                               : OutputFile::Links::Follow,
+                  FileIdOf(ResolveFileName(m_files.m_strProjectName, m_files.m_strProjectFolder)));
     } catch (const PageInTheWay& refused) {
-        throw CommandError(refused.message() + " Choose another name for the page with Build As.");
+        //: Follows a message that says why the page was not written. "Build As" is the button.
+        throw CommandError(refused.message() + QLatin1Char(' ')
+                           + tr("Choose another name for the page with Build As."));
     }
     KeepFields(title, text);
     m_strBuiltPage = pagePath;

@@ -7,6 +7,7 @@
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -57,6 +58,7 @@ void CWendleDlg::KeepFields(const QString& title, const QString& text)
 {
     m_keptTitle = title;
     m_keptText = text;
+    m_keptFormat = Format();
     m_editTitle->setModified(false);
     m_editText->document()->setModified(false);
     m_bRestored = false;
@@ -71,10 +73,28 @@ bool CWendleDlg::FieldsChanged() const
 {
     // Typing and deleting again sets the flags but changes nothing, so a touched field is
     // compared with what was kept, in the field's own form.
-    return m_bRestored
+    return m_bRestored || Format() != m_keptFormat
         || (m_editTitle->isModified() && !SameFieldText(FieldText(*m_editTitle), m_keptTitle))
         || (m_editText->document()->isModified()
             && !SameFieldText(FieldText(*m_editText), m_keptText));
+}
+
+TextFormat CWendleDlg::Format() const
+{
+    return m_checkMarkdown->isChecked() ? TextFormat::Markdown : TextFormat::Html;
+}
+
+ProjectContent CWendleDlg::Content(const QString& title, const QString& text) const
+{
+    return {title.toUtf8(), BytesFromFieldText(text), m_files.m_strOutputName,
+            Format(),       m_laterEntries,           m_laterBlock};
+}
+
+void CWendleDlg::TakeFormat(const ProjectContent& content)
+{
+    m_checkMarkdown->setChecked(content.format == TextFormat::Markdown);
+    m_laterEntries = content.laterEntries;
+    m_laterBlock = content.laterBlock;
 }
 
 void CWendleDlg::OnNew()
@@ -85,9 +105,10 @@ void CWendleDlg::OnNew()
     m_editText->clear();
     m_files.m_strProjectName.clear();
     m_files.m_strProjectFolder.clear();
+    // The page name and the format stay: the next Build writes the same page the same way.
+    TakeFormat({{}, {}, {}, Format()});
     DoDataExchange();
     KeepFields({}, {});
-    // The page name stays: the next Build writes to the same page as before.
 }
 
 void CWendleDlg::OnOpen()
@@ -119,6 +140,7 @@ void CWendleDlg::OpenProject(const PromptResult& chosen)
     m_files.m_strProjectFolder = chosen.folder;
     const QString title = SetWindowText(*m_editTitle, content.title);
     const QString text = SetWindowText(*m_editText, content.text);
+    TakeFormat(content);
     // The page name is the project's: its page lies in the project's folder.
     m_files.m_projectDigest = DigestOf(content);
     m_files.m_strOutputName = content.outputName;
@@ -203,7 +225,7 @@ void CWendleDlg::WriteWindowProject(OutputFile& file)
 {
     const QString title = FieldText(*m_editTitle);
     const QString text = FieldText(*m_editText);
-    const ProjectContent content{title.toUtf8(), BytesFromFieldText(text), m_files.m_strOutputName};
+    const ProjectContent content = Content(title, text);
     WriteProject(file, content);
     file.Commit();
     m_files.m_projectDigest = DigestOf(content);

@@ -302,9 +302,10 @@ QString RecoveryCopy::Store(const Fields& fields, const RecoveryInfo& info)
         // The description first: a copy is only offered once both are there.
         OutputFile::WriteWhole(m_stem + ".json", InfoJson(info), OutputFile::Links::Replace);
         OutputFile copy(m_stem + ".wendle", OutputFile::Links::Replace);
-        WriteProject(
-            copy,
-            {fields.title.toUtf8(), BytesFromFieldText(fields.text), info.files.m_strOutputName});
+        WriteProject(copy,
+                     {fields.title.toUtf8(), BytesFromFieldText(fields.text),
+                      info.files.m_strOutputName, fields.format, fields.laterEntries,
+                      fields.laterBlock});
         copy.Commit();
         return {};
     } catch (const CommandError& error) {

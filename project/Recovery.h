@@ -82,6 +82,9 @@ public:
     struct Fields {
         QString title, text, keptTitle, keptText;
         bool unsaved = false;
+        // Kept in the copy as a project keeps them.
+        TextFormat format = TextFormat::Html;
+        QByteArray laterEntries = {}, laterBlock = {};
     };
     // Compared and written in the background, since both take time on a long text. While a
     // write runs, the newest request waits for its end; the window never does. `failed` tells

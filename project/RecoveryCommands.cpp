@@ -6,6 +6,7 @@
 #include "services/FileAccess.h"
 #include "services/WindowText.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -75,14 +76,20 @@ QString CWendleDlg::KeepRecoveryCopy(bool now)
     m_recoveryLongest.stop();
     const bool titleTouched = m_editTitle->isModified();
     const bool textTouched = m_editText->document()->isModified();
-    if (!titleTouched && !textTouched && !m_bRestored) {
+    const bool formatChanged = Format() != m_keptFormat;
+    if (!titleTouched && !textTouched && !m_bRestored && !formatChanged) {
         m_recovery->Remove();
         return {};
     }
     // Only reading a field must happen here; comparing, converting and writing is the worker's.
     const RecoveryCopy::Fields fields{titleTouched ? FieldText(*m_editTitle) : m_keptTitle,
                                       textTouched ? FieldText(*m_editText) : m_keptText,
-                                      m_keptTitle, m_keptText, m_bRestored};
+                                      m_keptTitle,
+                                      m_keptText,
+                                      m_bRestored || formatChanged,
+                                      Format(),
+                                      m_laterEntries,
+                                      m_laterBlock};
     const RecoveryInfo info{m_files, QDateTime::currentDateTime()};
     if (now)
         return m_recovery->WriteNow(fields, info);
@@ -170,6 +177,7 @@ void CWendleDlg::RestoreWork(const RecoveredWork& work)
     m_files.m_bOutputFromProject = !m_files.m_strOutputName.isEmpty();
     SetWindowText(*m_editTitle, work.content.title);
     SetWindowText(*m_editText, work.content.text);
+    TakeFormat(work.content);
     DoDataExchange();
     // Unsaved work again, even when it emptied both fields: closing asks, and this window keeps
     // its own copy from now on. The copy restored stays until that one is on the disk.

@@ -222,9 +222,9 @@ private:
         const QString path = Path(name);
         const QByteArray rest = arg.mid(name.size() + 1);
         const QList<QByteArray> parts = rest.split('|');
-        const QByteArray project = EncodeProject({parts.value(0), parts.value(1), parts.value(2)});
-        const QByteArrayList ids{"title",    "text", "SaveAs", "Build",  "Open",
-                                 "Template", "New",  "Save",   "BuildAs"};
+        const QByteArray project = EncodeProject(Project(parts));
+        const QByteArrayList ids{"title", "text", "SaveAs", "Build",   "Open",
+                                 "Template", "New", "Save", "BuildAs", "Markdown"};
         const auto control = [&](const QByteArray& id) {
             EXPECT_TRUE(ids.contains(id)) << "no control " << id.constData();
             return Dlg().GetDlgItem(IDC_TITLE + int(ids.indexOf(id)));
@@ -303,7 +303,7 @@ private:
             {"copy",
              [&] {
                  const QList<QByteArray> fields = arg.split('|');
-                 const QByteArray copy = EncodeProject({fields[0], fields[1], fields[2]});
+                 const QByteArray copy = EncodeProject(Project(fields));
                  Until([&] { return Copies() == QList{copy}; });
              }},
             {"signal", [&] { log << "signal: " + Dlg().SaveRecoveryNow(); }},  // ended by one
@@ -364,6 +364,13 @@ private:
             return Click(control(verb), arg);
         ASSERT_TRUE(steps.count(verb)) << "no such step";
         steps.at(verb)();
+    }
+
+    // "title|text|page name", and "|md" for a Markdown project.
+    static ProjectContent Project(const QList<QByteArray>& parts)
+    {
+        return {parts.value(0), parts.value(1), parts.value(2),
+                parts.value(3) == "md" ? TextFormat::Markdown : TextFormat::Html};
     }
 
     void Mount(const QString& path, unsigned long flags)
@@ -754,6 +761,25 @@ const Row kRows[] = {
       "is p.html " + kBlock + "T."}},
 
     // Projects.
+    // The Markdown box: a change of the project, kept with it, by New and by the recovery copy.
+    {{"markdownInTheWindow", "Markdown", "reply cancel", "key Escape", "msg ask: The title",
+      "title T", "text # Hi\n*x* %s", "copy T|# Hi\r\n*x* %s||md", "Build p.html",
+      "is p.html <h1>T</h1><h1>Hi</h1>\n<p><em>x</em> %s</p>\n", "SaveAs m.wendle",
+      "isproj m.wendle T|# Hi\r\n*x* %s|p.html|md", "New", "text a", "Build",
+      "is p.html <h1></h1><p>a</p>\n", "Open m.wendle", "Markdown", "Build",
+      "is p.html <h1>T</h1># Hi\r\n*x* %s", "Open m.wendle", "Build",
+      "is p.html <h1>T</h1><h1>Hi</h1>\n<p><em>x</em> %s</p>\n"}},
+    // A Markdown project as any reader of the layout takes it: title at 16 + name, text at its
+    // offset, the format block between them. A later Wendle's entries and blocks are kept.
+    {{"theFormatBlock", "put m.wendle \1\0\0\0\x36\0\0\0\1\0\0\0\0\0\0\0TWNDL\1\0\0\0\x19\0\0\0"
+      "frmt\x08\0\0\0markdownzzzz\1\0\0\0q*"s, "Open m.wendle", "fields T|*", "Markdown", "Save",
+      "is m.wendle \1\0\0\0\x26\0\0\0\1\0\0\0\0\0\0\0TWNDL\1\0\0\0\x09\0\0\0zzzz\1\0\0\0q*"s,
+      "put v.wendle \1\0\0\0\x20\0\0\0\1\0\0\0\0\0\0\0TWNDL\2\0\0\0\3\0\0\0abcx"s,
+      "Open v.wendle", "title !", "Save",
+      "is v.wendle \2\0\0\0\x21\0\0\0\1\0\0\0\0\0\0\0T!WNDL\2\0\0\0\3\0\0\0abcx"s,
+      "put d.wendle \1\0\0\0\x1d\0\0\0\0\0\0\0\0\0\0\0TWNDL\1\0\0\0\1\0\0\0"s,
+      "Open d.wendle", "msg not a Wendle project, or it is damaged", "run -o x.html --save d.wendle",
+      "msg run 1: |wendle: @/d.wendle is not a Wendle project"}},
     {{"projectsKeepTheirLayout", "put a.wendle \1\0\0\0\x19\0\0\0\0\0\0\0\x08\0\0\0out.htmlT"s,
       "Open a.wendle", "prompt Open wendle Wendle files(*.wendle)|*.wendle|| window", "fields T|",
       "names t.html|a.wendle|out.html", "title i", "text A\nB", "Save",
@@ -1042,10 +1068,11 @@ const Row kRows[] = {
     {{"aRestoredCopyKnowsItsProject", "proj a.wendle T|X|p.html", kCopy + "1-1.wendle T!|X|p.html",
       Info(1, 10, kA + R"(, "projectDigest": )"
       R"("200a5ca118146b696c80e0f20a51185944ca5d5ed58f59324bf76237a4b4d363")"), "reply restore",
-      "offer", "msg ask:", "Save", "isproj a.wendle T!|X|p.html", "start", kCopy + "1-1.wendle U||",
+      "offer", "msg ask:", "Save", "isproj a.wendle T!|X|p.html", "start", kCopy + "1-1.wendle U|# V||md",
       Info(1, 10, R"("projectNameBytes": "Yekud2VuZGxl", "outputNameBytes": "cIAuaHRtbA==", )"
       R"("projectFolder": "@", "outputFolder": "@")"),
-      "reply restore", "offer", "msg ask:", "names t.html|a\xe9.wendle|p\x80.html"}},
+      "reply restore", "offer", "msg ask:", "names t.html|a\xe9.wendle|p\x80.html", "Build",
+      "is p\xe2\x82\xac.html <h1>U</h1><h1>V</h1>\n"}},
     {{"aRestoredCopyIsUnsavedWork", kCopy + "1-1.wendle T|X|p.html", Info(1, 10,
       R"("projectName": "a.wendle", "projectFolder": "@/o", "outputName": "p.html", )"
       R"("outputFolder": "@/o", "outputFromProject": true, "projectHash": "1")"), "reply restore",

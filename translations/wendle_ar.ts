@@ -203,6 +203,11 @@ The next Build writes the page %1.</source>
         <source>The project %1 was changed by another program after Wendle opened it. Save over it?</source>
         <translation>غيّر برنامج آخر المشروع %1 بعد أن فتحه Wendle. أتحفظ فوقه؟</translation>
     </message>
+    <message>
+        <source>Choose another name for the page with Build As.</source>
+        <extracomment>Follows a message that says why the page was not written. &quot;Build As&quot; is the button.</extracomment>
+        <translation>اختر اسمًا آخر للصفحة بالأمر «إنشاء باسم…».</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -199,6 +199,11 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
         <source>The project %1 was changed by another program after Wendle opened it. Save over it?</source>
         <translation>Das Projekt %1 wurde von einem anderen Programm geändert, nachdem Wendle es geöffnet hatte. Trotzdem darüber speichern?</translation>
     </message>
+    <message>
+        <source>Choose another name for the page with Build As.</source>
+        <extracomment>Follows a message that says why the page was not written. &quot;Build As&quot; is the button.</extracomment>
+        <translation>Wählen Sie mit „Erstellen unter …“ einen anderen Namen für die Seite.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -199,6 +199,11 @@ La próxima vez, «Generar» escribirá la página %1.</translation>
         <source>The project %1 was changed by another program after Wendle opened it. Save over it?</source>
         <translation>Otro programa ha cambiado el proyecto %1 después de que Wendle lo abriera. ¿Guardar encima de todos modos?</translation>
     </message>
+    <message>
+        <source>Choose another name for the page with Build As.</source>
+        <extracomment>Follows a message that says why the page was not written. &quot;Build As&quot; is the button.</extracomment>
+        <translation>Elija otro nombre para la página con «Generar como…».</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -173,17 +173,17 @@ La prochaine fois, «&#xa0;Générer&#xa0;» écrira la page %1.</translation>
         <source>The text of the project %1 holds a NUL byte after %n bytes; the %2 bytes from there on were left out, and a Save would remove them from the project.</source>
         <extracomment>%n and %2 are counts of bytes; %2 is the count left out. %1 is the project&apos;s path.</extracomment>
         <translation>
-            <numerusform>Le texte du projet %1 contient un octet NUL après %n octet ; les octets suivants (%2) ont été omis, et un enregistrement les supprimerait du projet.</numerusform>
-            <numerusform>Le texte du projet %1 contient un octet NUL après %n octets ; les octets suivants (%2) ont été omis, et un enregistrement les supprimerait du projet.</numerusform>
+            <numerusform>Le texte du projet %1 contient un octet NUL après %n octet&#xa0;; les octets suivants (%2) ont été omis, et un enregistrement les supprimerait du projet.</numerusform>
+            <numerusform>Le texte du projet %1 contient un octet NUL après %n octets&#xa0;; les octets suivants (%2) ont été omis, et un enregistrement les supprimerait du projet.</numerusform>
         </translation>
     </message>
     <message>
         <source>The project %1 was replaced by another program with a file that is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
-        <translation>Le projet %1 a été remplacé par un autre programme par un fichier qui n’est pas un projet Wendle. Rien n’a été enregistré ; « Enregistrer sous… » peut encore enregistrer ce travail.</translation>
+        <translation>Le projet %1 a été remplacé par un autre programme par un fichier qui n’est pas un projet Wendle. Rien n’a été enregistré&#xa0;; «&#xa0;Enregistrer sous…&#xa0;» peut encore enregistrer ce travail.</translation>
     </message>
     <message>
         <source>The project %1 is now a link to %2, which is not a Wendle project. Nothing was saved; Save As can still save this work.</source>
-        <translation>Le projet %1 est maintenant un lien vers %2, qui n’est pas un projet Wendle. Rien n’a été enregistré ; « Enregistrer sous… » peut encore enregistrer ce travail.</translation>
+        <translation>Le projet %1 est maintenant un lien vers %2, qui n’est pas un projet Wendle. Rien n’a été enregistré&#xa0;; «&#xa0;Enregistrer sous…&#xa0;» peut encore enregistrer ce travail.</translation>
     </message>
     <message>
         <source>%1 (now a link to %2)</source>
@@ -193,11 +193,16 @@ La prochaine fois, «&#xa0;Générer&#xa0;» écrira la page %1.</translation>
     <message>
         <source>Wendle cannot tell whether the project %1 was changed by another program since this work was begun. Save over it?</source>
         <extracomment>%1 is the project&apos;s path.</extracomment>
-        <translation>Wendle ne peut pas savoir si le projet %1 a été modifié par un autre programme depuis le début de ce travail. L’enregistrer quand même par-dessus ?</translation>
+        <translation>Wendle ne peut pas savoir si le projet %1 a été modifié par un autre programme depuis le début de ce travail. L’enregistrer quand même par-dessus&#xa0;?</translation>
     </message>
     <message>
         <source>The project %1 was changed by another program after Wendle opened it. Save over it?</source>
-        <translation>Le projet %1 a été modifié par un autre programme après son ouverture dans Wendle. L’enregistrer quand même par-dessus ?</translation>
+        <translation>Le projet %1 a été modifié par un autre programme après son ouverture dans Wendle. L’enregistrer quand même par-dessus&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Choose another name for the page with Build As.</source>
+        <extracomment>Follows a message that says why the page was not written. &quot;Build As&quot; is the button.</extracomment>
+        <translation>Choisissez un autre nom pour la page avec « Générer sous… ».</translation>
     </message>
 </context>
 <context>

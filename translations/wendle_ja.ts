@@ -198,6 +198,11 @@ The next Build writes the page %1.</source>
         <source>The project %1 was changed by another program after Wendle opened it. Save over it?</source>
         <translation>Wendle で開いた後に、プロジェクト %1 が別のプログラムによって変更されました。上書き保存しますか？</translation>
     </message>
+    <message>
+        <source>Choose another name for the page with Build As.</source>
+        <extracomment>Follows a message that says why the page was not written. &quot;Build As&quot; is the button.</extracomment>
+        <translation>「名前を付けて生成…」でページに別の名前を付けてください。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

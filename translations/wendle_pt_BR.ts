@@ -199,6 +199,11 @@ Da próxima vez, “Gerar” gravará a página %1.</translation>
         <source>The project %1 was changed by another program after Wendle opened it. Save over it?</source>
         <translation>Outro programa alterou o projeto %1 depois que o Wendle o abriu. Salvar por cima mesmo assim?</translation>
     </message>
+    <message>
+        <source>Choose another name for the page with Build As.</source>
+        <extracomment>Follows a message that says why the page was not written. &quot;Build As&quot; is the button.</extracomment>
+        <translation>Escolha outro nome para a página com “Gerar como…”.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -198,6 +198,11 @@ The next Build writes the page %1.</source>
         <source>The project %1 was changed by another program after Wendle opened it. Save over it?</source>
         <translation>Wendle 打开项目 %1 之后，它被另一个程序修改过。仍要覆盖保存吗？</translation>
     </message>
+    <message>
+        <source>Choose another name for the page with Build As.</source>
+        <extracomment>Follows a message that says why the page was not written. &quot;Build As&quot; is the button.</extracomment>
+        <translation>请用“生成为…”为页面选择其他名称。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
