@@ -63,13 +63,16 @@ bench:
 	bench/markdown_bench.sh out/bench/wendle out/bench/bench/markdown_floor
 
 # The CommonMark spec's examples (npm package commonmark-spec, into out/conformance/) through
-# md4c's renderer alone, with the page build's flags, and through the cmark-gfm command with
-# GitHub's extensions for comparison; each prints "N of 652 examples pass" and what fails.
-# A page build takes --template out/conformance/markers.html, a template of just the markers.
+# wendle -o - --from markdown with a template of just the two markers, then through md4c's
+# renderer alone with the same flags (Wendle must add no failure of its own), and through the
+# cmark-gfm command with GitHub's extensions for comparison; each prints "N of 652 examples
+# pass" and what fails.
 conformance:
 	@scripts/install-deps.sh bench conformance
 	cmake --preset bench
-	cmake --build --preset bench --target markdown_floor
+	cmake --build --preset bench --target markdown_floor wendle
+	scripts/conformance.sh out/bench/wendle -o - --from markdown --text - \
+	  --template out/conformance/markers.html
 	scripts/conformance.sh out/bench/bench/markdown_floor /dev/stdin /dev/stdout
 	scripts/conformance.sh cmark-gfm --unsafe --extension table --extension strikethrough \
 	  --extension autolink --extension tasklist

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "build/PreviewServer.h"
+#include "services/TextFormat.h"
 
 #include <QByteArrayView>
 #include <QCommandLineParser>
@@ -82,6 +83,10 @@ const Option kOptions[] = {
     {"text", "FILE",
      QT_TRANSLATE_NOOP("CommandLine",
                        "With --output: the page's text, from FILE (- for standard input).")},
+    {"from", "FORMAT",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "With --output: the text's format, markdown or html (default: markdown for "
+                       "a FILE named *.md or *.markdown, else html).")},
     {"save", "PROJECT",
      QT_TRANSLATE_NOOP(
          "CommandLine",
@@ -125,15 +130,18 @@ const Rule kRules[] = {
     {[](const Asked& a) { return a("show") && a.line.projects.isEmpty(); },
      QT_TRANSLATE_NOOP("CommandLine", "--show needs at least one project.")},
     {[](const Asked& a) {
-         return !a("output") && a.Count({"title", "text", "save"});
+         return !a("output") && a.Count({"title", "text", "from", "save"});
      },
-     QT_TRANSLATE_NOOP("CommandLine", "--title, --text and --save go with --output.")},
+     QT_TRANSLATE_NOOP("CommandLine", "--title, --text, --from and --save go with --output.")},
+    {[](const Asked& a) { return a("from") && !FormatNamed(a.line.from); },
+     QT_TRANSLATE_NOOP("CommandLine", "--from takes markdown or html.")},
     {[](const Asked& a) { return a("json") && !a("show"); },
      QT_TRANSLATE_NOOP("CommandLine", "--json goes with --show.")},
     {[](const Asked& a) {
          return a("output") && a.Count({"allow-outside", "verbose", "watch", "port"});
      },
-     QT_TRANSLATE_NOOP("CommandLine", "--output takes --template, --title, --text and --save.")},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "--output takes --template, --title, --text, --from and --save.")},
     {[](const Asked& a) { return a("build") && a.line.projects.isEmpty(); },
      QT_TRANSLATE_NOOP("CommandLine", "--build needs at least one project.")},
     {[](const Asked& a) {
@@ -220,6 +228,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     line.output = value("output");
     line.title = value("title");
     line.textFile = value("text");
+    line.from = value("from");
     line.saveProject = value("save");
     line.json = asked("json");
     line.initFolder = value("init");

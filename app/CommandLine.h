@@ -11,8 +11,8 @@
 //                               no window: rebuild each project's page; with --watch, again
 //                               whenever a project or its template changes; with --serve, the
 //                               current directory is served to a browser, which reloads
-//   wendle --output PAGE [--template FILE] [--title TITLE] [--text FILE] [--save PROJECT]
-//                               one page from a title and a text; PAGE and FILE may be "-"
+//   wendle --output PAGE [--template FILE] [--title TITLE] [--text FILE] [--from FORMAT]
+//          [--save PROJECT]     one page from a title and a text; PAGE and FILE may be "-"
 //   wendle --show [--json] PROJECT...   each project as text, or as JSON
 //   wendle --init DIR           the sample template and welcome project, into DIR
 //   wendle --help | --version
@@ -30,6 +30,7 @@ struct CommandLine {
     QString output;  // --output PAGE
     QString title;
     QString textFile;
+    QString from;  // --from FORMAT: "markdown", "html", or empty to go by the text's file name
     QString saveProject;
     bool json = false;
     QString initFolder;

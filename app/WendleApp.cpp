@@ -121,9 +121,9 @@ int CWendleApp::Run()
         return RunBatchBuild(batch, profile) ? 0 : 1;
     }
     case CommandLine::Action::Output:
-        return RunOnePage(
-            {line.output, line.templateFile, line.title, line.textFile, line.saveProject},
-            ProfileStore(ProfileStore::DefaultPath()));
+        return RunOnePage({line.output, line.templateFile, line.title, line.textFile, line.from,
+                           line.saveProject},
+                          ProfileStore(ProfileStore::DefaultPath()));
     case CommandLine::Action::Show:
         return RunShow(line.projects, line.json);
     case CommandLine::Action::Init:

@@ -53,7 +53,7 @@ void WriteStandardOutput(QByteArrayView piece)
 }
 
 // The page streamed to standard output, block by block, as a page file is written.
-void StreamToStandardOutput(InputFile& input, QByteArrayView title, QByteArrayView text)
+void StreamToStandardOutput(InputFile& input, QByteArrayView title, const PageText& text)
 {
     const MarkerStatus status =
         StreamPage([&input](char* into, qint64 size) { return input.Read(into, size); },
@@ -113,6 +113,19 @@ SavedProject PrepareProject(const QString& path, const InputFile& source, const 
     return {std::move(project), pageName};
 }
 
+// The text's format: --from, else by the text file's name as document converters go by it
+// (*.md and *.markdown are Markdown); standard input and any other file are HTML.
+TextFormat FormatOf(const OnePage& request)
+{
+    if (const std::optional<TextFormat> named = FormatNamed(request.from))
+        return *named;
+    const QString suffix = QFileInfo(request.textFile).suffix().toLower();
+    return request.textFile != QLatin1String("-")
+            && (suffix == QLatin1String("md") || suffix == QLatin1String("markdown"))
+        ? TextFormat::Markdown
+        : TextFormat::Html;
+}
+
 }  // namespace
 
 int RunOnePage(const OnePage& request, const ProfileStore& profile)
@@ -143,6 +156,7 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
                               ? QCoreApplication::translate("OnePage", "standard input")
                               : request.textFile);
         const auto [title, text] = BytesAsBuilt(request.title.toUtf8(), textBytes);
+        const TextFormat format = FormatOf(request);
         InputFile source(RequireTemplate(
             request.templateFile, profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate),
             toOutput ? QDir::currentPath() : QFileInfo(pagePath).absolutePath()));
@@ -159,10 +173,10 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
                                                 "Standard output is the template %1. Nothing "
                                                 "was written.")
                         .arg(source.path()));
-            StreamToStandardOutput(source, title, text);
+            StreamToStandardOutput(source, title, {text, format});
         } else {
             try {
-                page = PreparePage(source, pagePath, title, text);
+                page = PreparePage(source, pagePath, title, {text, format});
             } catch (const PageInTheWay& refused) {
                 throw CommandError(refused.message() + QLatin1Char(' ')
                                    + QCoreApplication::translate(
@@ -180,7 +194,7 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
         // Both are written whole before either replaces its file: a full disk then keeps the
         // earlier page and project together, never a new page beside an old project.
         if (project.file)
-            WriteProject(*project.file, {title, text, project.pageName});
+            WriteProject(*project.file, {title, text, project.pageName, format});
         if (page)
             page->Commit();
         if (project.file)

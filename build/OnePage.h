@@ -10,6 +10,7 @@ struct OnePage {
     QString templateFile;  // empty: the profile's template, looked up in the page's folder
     QString title;
     QString textFile;  // empty: no text; "-": standard input
+    QString from;  // the text's format by name; empty: by the text file's name
     QString saveProject;  // also save title, text and page name as this project, unless empty
 };
 

@@ -49,7 +49,7 @@ install(FILES ${pkg}/wendle.svg DESTINATION ${dir}/apps RENAME ${WENDLE_APP_ID}.
 install(FILES ${pkg}/wendle.svg DESTINATION ${dir}/mimetypes RENAME application-x-wendle-project.svg)
 install(FILES ${pkg}/wendle.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES packaging/copyright ${pkg}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/wendle)
-install(FILES examples/template.html examples/welcome.wendle
+install(FILES examples/template.html examples/welcome.wendle examples/markdown.wendle
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/wendle/examples)
 
 set(CPACK_GENERATOR DEB)

@@ -51,11 +51,15 @@ int RunShow(const QStringList& projects, bool json)
             const QString page = TextFromBytes(content.outputName);
             QByteArray shown;
             if (json)
-                shown = QJsonDocument(QJsonObject{{"title", title}, {"text", text}, {"page", page}})
+                shown = QJsonDocument(QJsonObject{{"title", title},
+                                                  {"text", text},
+                                                  {"page", page},
+                                                  {"format", FormatName(content.format)}})
                             .toJson(QJsonDocument::Compact);
             else
-                shown = QStringLiteral("title: %1\npage: %2\n\n%3")
-                            .arg(Printable(title), Printable(page), Printable(text))
+                shown = QStringLiteral("title: %1\npage: %2\nformat: %3\n\n%4")
+                            .arg(Printable(title), Printable(page), FormatName(content.format),
+                                 Printable(text))
                             .toUtf8();
             if (!json && projects.size() > 1)
                 shown.prepend("==> " + QFile::encodeName(path) + " <==\n");
@@ -79,7 +83,7 @@ int RunInit(const QString& folder)
     }
     try {
         // Built into the program: a package may leave out /usr/share/doc.
-        for (const char* name : {"template.html", "welcome.wendle"}) {
+        for (const char* name : {"template.html", "welcome.wendle", "markdown.wendle"}) {
             const QString path = QDir(folder).filePath(QLatin1String(name));
             if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
                 std::printf("%s\n",

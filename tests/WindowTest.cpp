@@ -5,6 +5,7 @@
 // Each test has its own folder, "@" in a step: it holds t.html ("<h1>%s</h1>%s"), the template
 // the profile names, and is the current directory when the test starts.
 #include "app/WendleDlg.h"
+#include "build/BatchBuild.h"
 #include "build/PageBuild.h"
 #include "project/ProjectFile.h"
 #include "project/Recovery.h"
@@ -38,8 +39,8 @@
 #include <set>
 
 #include <arpa/inet.h>
-#include <poll.h>
 #include <grp.h>
+#include <poll.h>
 #include <pwd.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -223,8 +224,8 @@ private:
         const QByteArray rest = arg.mid(name.size() + 1);
         const QList<QByteArray> parts = rest.split('|');
         const QByteArray project = EncodeProject(Project(parts));
-        const QByteArrayList ids{"title", "text", "SaveAs", "Build",   "Open",
-                                 "Template", "New", "Save", "BuildAs", "Markdown"};
+        const QByteArrayList ids{"title",    "text", "SaveAs", "Build",   "Open",
+                                 "Template", "New",  "Save",   "BuildAs", "Markdown"};
         const auto control = [&](const QByteArray& id) {
             EXPECT_TRUE(ids.contains(id)) << "no control " << id.constData();
             return Dlg().GetDlgItem(IDC_TITLE + int(ids.indexOf(id)));
@@ -863,18 +864,30 @@ const Row kRows[] = {
       "runclosed -o 3.html --text -", "msg run 1: |(end)", "gone 3.html"}},
     {{"scriptsShowProjects", "proj a.wendle T%2|x\r\ny|p.html", "proj w.wendle \x93q\x94|\x80|w\xe9",
       "put bad.wendle bad", "run --show a.wendle bad.wendle w.wendle", "msg run 1: ==> a.wendle <==\n"
-      "title: T%2\npage: p.html\n\nx\ny\n==> w.wendle <==\ntitle: \xe2\x80\x9cq\xe2\x80\x9d\npage: w\xc3\xa9\n\n"
+      "title: T%2\npage: p.html\nformat: html\n\nx\ny\n==> w.wendle <==\ntitle: \xe2\x80\x9cq\xe2\x80\x9d\npage: w\xc3\xa9\nformat: html\n\n"
       "\xe2\x82\xac\n|wendle: Cannot read file bad.wendle: It is not a Wendle project",
-      "run --show --json a.wendle", R"(msg run 0: {"page":"p.html","text":"x\ny","title":"T%2"})"
+      "proj a.wendle T%2|x\r\ny|p.html|md", "run --show --json a.wendle",
+      R"(msg run 0: {"format":"markdown","page":"p.html","text":"x\ny","title":"T%2"})"
       "\n|(end)", "run --init s!", "msg run 0: Open the welcome project with:\n  cd 's!' && wendle "
       "welcome.wendle\n|(end)", "same s!/welcome.wendle " WENDLE_EXAMPLES "/welcome.wendle",
+      "same s!/markdown.wendle " WENDLE_EXAMPLES "/markdown.wendle",
       "put s!/template.html mine", "run --init s!", "msg run 0: kept s!/template.html, which is "
       "there already\n", "is s!/template.html mine", "runempty --init", "msg run 2: |wendle: "
       "--output, --template, --text, --save and --init each need a name", "runempty -o",
       "msg run 2: |wendle: --output,", "runempty -o p.html --save", "msg run 2: |wendle: --output,", "ls . a.wendle bad.wendle "
       "s! t.html w.wendle"}},
+    // Markdown by --from, else by the text file's name; standard input is HTML.
+    {{"scriptsTakeTheTextsFormat", "put t.html [%s|%s]", "put n.md # A", "put n.txt # A",
+      "run -o - --text n.md", "msg run 0: [|<h1>A</h1>\n]|(end)", "run -o - --text n.txt",
+      "msg run 0: [|# A]|(end)", "run -o - --text n.txt --from markdown",
+      "msg run 0: [|<h1>A</h1>\n]|(end)", "run -o - --text n.md --from html",
+      "msg run 0: [|# A]|(end)", "feed # A", "run -o - --text -", "msg run 0: [|# A]|(end)",
+      "run -o p.html --text n.md --save p.wendle", "msg run 0: |(end)",
+      "isproj p.wendle |# A|p.html|md", "put p.html old", "run --build p.wendle",
+      "msg run 0: |(end)", "is p.html [|<h1>A</h1>\n]", "run -o - --from rst",
+      "msg run 2: |wendle: --from takes markdown or html."}},
     {{"showKeepsControlsOffTheTerminal", "proj e.wendle T\x1b]0;x\x07|a\rb\xc2\x9b" "c\t|p\x1b.html",
-      "run --show e.wendle", "msg run 0: title: T^[]0;x^G\npage: p^[.html\n\na^Mb\\u009bc\t\n|(end)"}},
+      "run --show e.wendle", "msg run 0: title: T^[]0;x^G\npage: p^[.html\nformat: html\n\na^Mb\\u009bc\t\n|(end)"}},
     {{"aHiddenPageIsSaidHidden", "proj .d/a.wendle T|X|a.html", "put .d/t.html <%s%s>",
       "watch --build --watch --serve .d/a.wendle", "waitfor .d/a.html <TX>", "stop",
       "msg watch 0: not served: @/.d/a.html is hidden"}},
@@ -1218,6 +1231,47 @@ TEST(FieldText, convertsLineBreaksBothWays)
     EXPECT_EQ(BytesFromFieldText(u"a\u2028b\nc"), "a\r\nb\r\nc");
     EXPECT_TRUE(SameFieldText(u"a\u2029b\u2028", u"a\nb\n"));
     EXPECT_FALSE(SameFieldText(u"a\nb", u"a\rb") || SameFieldText(u"a\nb", u"a\n"));
+}
+
+TEST(Markdown, reachesThePageAsGitHubFlavouredHtml)
+{
+    // Each text as a project or the window holds it, then through the page build.
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"# H", "<h1>H</h1>\n"},
+        {"*e* **s** ~~x~~", "<p><em>e</em> <strong>s</strong> <del>x</del></p>\n"},
+        {"- a\n  1. b", "<ul>\n<li>a<ol>\n<li>b</li>\n</ol>\n</li>\n</ul>\n"},
+        {"```\n<&%s\n```", "<pre><code>&lt;&amp;%s\n</code></pre>\n"},
+        {"|a|\n|---|\n|1|",
+         "<table>\n<thead>\n<tr>\n<th>a</th>\n</tr>\n</thead>\n<tbody>\n<tr>\n"
+         "<td>1</td>\n</tr>\n</tbody>\n</table>\n"},
+        {"- [x] t",
+         "<ul>\n<li class=\"task-list-item\"><input type=\"checkbox\" "
+         "class=\"task-list-item-checkbox\" disabled checked>t</li>\n</ul>\n"},
+        {"<b>raw</b>\n\n<div>\n*x*\n</div>", "<p><b>raw</b></p>\n<div>\n*x*\n</div>\n"},
+        {"see www.example.org",
+         "<p>see <a href=\"http://www.example.org\">www.example.org</a>"
+         "</p>\n"},
+        {"a\r\nb\r\n\r\nc", "<p>a\nb</p>\n<p>c</p>\n"},
+        {"caf\xc3\xa9 \xe2\x82\xac", "<p>caf\xc3\xa9 \xe2\x82\xac</p>\n"},
+        {"caf\xe9 \x80", "<p>caf\xc3\xa9 \xe2\x82\xac</p>\n"},  // Windows-1252
+        {"", ""},
+        {"one line", "<p>one line</p>\n"},
+    };
+    for (const auto& [markdown, html] : cases) {
+        const auto [title, text] = BytesAsBuilt("T%", markdown);
+        QByteArrayView unread = "[%ss|%s]";
+        const auto read = [&unread](char* into, qint64 size) {
+            const qsizetype count = qMin(unread.size(), qsizetype(size));
+            std::copy_n(unread.data(), count, into);
+            unread = unread.sliced(count);
+            return qint64(count);
+        };
+        QByteArray page;
+        StreamPage(read, [&page](QByteArrayView piece) { page += piece; }, title,
+                   {text, TextFormat::Markdown});
+        // The title's "%" and the template's "s" take the text; the HTML is never searched.
+        EXPECT_EQ(page.toStdString(), ("[T" + html + "|%s]").toStdString()) << markdown.data();
+    }
 }
 
 TEST(XdgFolders, aRelativeOneIsIgnored)
