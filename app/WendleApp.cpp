@@ -7,6 +7,8 @@
 #include "build/BatchWatch.h"
 #include "build/OnePage.h"
 #include "project/ProjectScripts.h"
+#include "services/Errors.h"
+#include "services/FileAccess.h"
 #include "services/Messages.h"
 #include "services/Signals.h"
 #include "services/WindowText.h"
@@ -74,18 +76,41 @@ std::thread StartFontconfig()
     }
 }
 
-// The arguments of a run without the window, read by the rule that reads a project's bytes
-// (UTF-8, else Windows-1252), so that a title in either reaches the page as --text would.
-QStringList scriptArguments;
+// The arguments, each decoded once, by ArgumentText: a name that is not UTF-8 keeps its bytes,
+// to be refused as it stands rather than reach another file, and a title in Windows-1252 gets
+// its bytes back to be read as --text would read them.
+QStringList arguments;
+
+void KeepArguments(int argc, char* argv[])
+{
+    for (int i = 0; i < argc; ++i)
+        arguments << ArgumentText(argv[i]);
+}
+
+// A name from the command line as the path it names (AbsolutePath, which refuses what reaches
+// no file), before anything is read or written; "-" for a standard stream and the empty name
+// (none given) stay as they are.
+QString PathOf(const QString& name)
+{
+    return name.isEmpty() || name == QLatin1String("-") ? name : AbsolutePath(name);
+}
+
+QStringList PathsOf(const QStringList& names)
+{
+    QStringList paths;
+    for (const QString& name : names)
+        paths << PathOf(name);
+    return paths;
+}
 
 }  // namespace
 
 std::unique_ptr<QCoreApplication> CWendleApp::CreateApplication(int& argc, char* argv[])
 {
     if (!WantsWindow(argc, argv)) {
-        for (int i = 0; i < argc; ++i)
-            scriptArguments << TextFromBytes(argv[i]);
-        return std::make_unique<QCoreApplication>(argc, argv);
+        auto app = std::make_unique<QCoreApplication>(argc, argv);
+        KeepArguments(argc, argv);
+        return app;
     }
     // No platform is named and none could be found: say so before Qt aborts.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
@@ -102,44 +127,55 @@ std::unique_ptr<QCoreApplication> CWendleApp::CreateApplication(int& argc, char*
     UseDialogButtonStyle();
     for (const QString& message : std::exchange(heldBack, {}))
         std::fprintf(stderr, "%s\n", qPrintable(message));
+    // What Qt has left of them, its own options (-style, -platform) taken out.
+    KeepArguments(argc, argv);
     return app;
 }
 
 int CWendleApp::Run()
 {
-    const CommandLine line = ParseCommandLine(
-        scriptArguments.isEmpty() ? QCoreApplication::arguments() : scriptArguments);
-    switch (line.action) {
-    case CommandLine::Action::Exit:
-        return line.exitCode;
-    case CommandLine::Action::Build: {
-        const ProfileStore profile(ProfileStore::DefaultPath());
-        const BatchBuild batch{line.projects, line.templateFile, line.allowOutside,
-                               line.verbose,  line.serve,        line.port};
-        if (line.watch)
-            return RunBatchWatch(batch, profile);
-        return RunBatchBuild(batch, profile) ? 0 : 1;
-    }
-    case CommandLine::Action::Output:
-        return RunOnePage({line.output, line.templateFile, line.title, line.textFile, line.from,
-                           line.saveProject},
-                          ProfileStore(ProfileStore::DefaultPath()));
-    case CommandLine::Action::Show:
-        return RunShow(line.projects, line.json);
-    case CommandLine::Action::Init:
-        return RunInit(line.initFolder);
-    case CommandLine::Action::Window:
-        // Only arguments that WantsWindow let through get here; the guard keeps any other
-        // from reaching widgets without a QApplication.
-        if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-            std::fprintf(stderr, "wendle: %s\n",
-                         qPrintable(QCoreApplication::translate(
-                             "CWendleApp", "these arguments open the window; see wendle --help")));
-            return 2;
+    const CommandLine line = ParseCommandLine(arguments);
+    try {
+        switch (line.action) {
+        case CommandLine::Action::Exit:
+            return line.exitCode;
+        case CommandLine::Action::Build: {
+            const ProfileStore profile(ProfileStore::DefaultPath());
+            const BatchBuild batch{
+                line.projects,     PathsOf(line.projects), PathOf(line.templateFile),
+                line.allowOutside, line.verbose,           line.serve,
+                line.port};
+            if (line.watch)
+                return RunBatchWatch(batch, profile);
+            return RunBatchBuild(batch, profile) ? 0 : 1;
         }
-        m_project = line.projects.value(0);
-        InitInstance();
-        return 0;
+        case CommandLine::Action::Output:
+            return RunOnePage({PathOf(line.output), PathOf(line.templateFile),
+                               ArgumentBytes(line.title), PathOf(line.textFile), line.from,
+                               PathOf(line.saveProject)},
+                              ProfileStore(ProfileStore::DefaultPath()));
+        case CommandLine::Action::Show:
+            return RunShow(line.projects, PathsOf(line.projects), line.json);
+        case CommandLine::Action::Init:
+            return RunInit(line.initFolder, PathOf(line.initFolder));
+        case CommandLine::Action::Window:
+            // Only arguments that WantsWindow let through get here; the guard keeps any other
+            // from reaching widgets without a QApplication.
+            if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+                std::fprintf(
+                    stderr, "wendle: %s\n",
+                    qPrintable(QCoreApplication::translate(
+                        "CWendleApp", "these arguments open the window; see wendle --help")));
+                return 2;
+            }
+            // Its name is checked where Open would check it, and a refusal shown in the window.
+            m_project = line.projects.value(0);
+            InitInstance();
+            return 0;
+        }
+    } catch (const CommandError& error) {
+        ReportFailure(error.message());
+        return 1;
     }
     return 0;
 }

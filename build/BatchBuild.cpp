@@ -30,11 +30,10 @@ constexpr size_t kGroupSize = 256;
 
 // Writes one project's page, not yet committed. Throws CommandError.
 std::unique_ptr<OutputFile> WriteProjectPage(const QString& project, const BatchBuild& batch,
-                                             const QByteArray& storedTemplate, Templates& templates,
-                                             const QDir& current)
+                                             const QByteArray& storedTemplate, Templates& templates)
 {
-    const QFileInfo info(QDir::cleanPath(current.absoluteFilePath(project)));
-    InputFile file(info.filePath());
+    const QFileInfo info(project);
+    InputFile file(project);
     const ProjectContent content = ReadProject(file);
     if (content.outputName.isEmpty())
         throw CommandError(
@@ -94,7 +93,7 @@ QString TemplatePathFor(const QString& templateFile, const QByteArray& storedTem
                         const QString& folder)
 {
     if (!templateFile.isEmpty())
-        return QDir::cleanPath(QDir::current().absoluteFilePath(templateFile));
+        return templateFile;
     return storedTemplate == kNoTemplate ? QString() : ResolveFileName(storedTemplate, folder);
 }
 
@@ -104,8 +103,6 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,
     const QByteArray storedTemplate = profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate);
     bool allBuilt = true;
     Templates templates;
-    // Names are resolved against the current directory asked for once, not once for each page.
-    const QDir current = QDir::current();
     std::vector<std::pair<QString, std::unique_ptr<OutputFile>>> written;
     const auto commit = [&] {
         std::vector<OutputFile*> files;
@@ -126,10 +123,11 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,
         }
         written.clear();
     };
-    for (const QString& project : batch.projects) {
+    for (qsizetype i = 0; i < batch.projects.size(); ++i) {
+        const QString& project = batch.projects[i];
         try {
             written.emplace_back(
-                project, WriteProjectPage(project, batch, storedTemplate, templates, current));
+                project, WriteProjectPage(batch.paths[i], batch, storedTemplate, templates));
         } catch (const CommandError& error) {
             allBuilt = false;
             ReportFailure(error.message(), project);

@@ -10,17 +10,18 @@ class ProfileStore;
 
 // A rebuild of projects' pages without a window (wendle --build).
 struct BatchBuild {
-    QStringList projects;  // as given, relative to the current directory
-    QString templateFile;  // empty: the profile's template, looked up in each project's folder
+    QStringList projects;  // as given, for messages
+    QStringList paths;  // the same projects, absolute
+    QString templateFile;  // absolute; empty: the profile's template, in each project's folder
     bool allowOutside = false;  // build pages a project names outside its folder
     bool verbose = false;  // print "built PATH" for each page
     bool serve = false;  // with --watch: serve the current directory to a browser
     int port = 0;  // the port to serve on; 0: the default, or the next free one
 };
 
-// The template of a page in `folder`: `templateFile` (--template, relative to the current
-// directory), or else the one the profile names (`storedTemplate`), looked up in that folder as
-// the window does after Open. Empty when there is none.
+// The template of a page in `folder`: `templateFile` (--template, an absolute path), or else the
+// one the profile names (`storedTemplate`), looked up in that folder as the window does after
+// Open. Empty when there is none.
 QString TemplatePathFor(const QString& templateFile, const QByteArray& storedTemplate,
                         const QString& folder);
 

@@ -59,8 +59,8 @@ public:
     Watch(const BatchBuild& batch, const ProfileStore& profile, Built built)
         : m_batch(batch), m_profile(profile), m_built(std::move(built)), m_stored(StoredTemplate())
     {
-        for (int i = 0; i < batch.projects.size(); ++i)
-            Track(QDir::current().absoluteFilePath(batch.projects[i]), i, false);
+        for (int i = 0; i < batch.paths.size(); ++i)
+            Track(batch.paths[i], i, false);
         TrackTemplates();
         Rewatch();
         m_settle.setSingleShot(true);
@@ -98,9 +98,8 @@ private:
     void TrackTemplates()
     {
         std::erase_if(m_files, [](const auto& entry) { return entry.second.isTemplate; });
-        for (int i = 0; i < m_batch.projects.size(); ++i) {
-            const QString folder =
-                QFileInfo(QDir::current().absoluteFilePath(m_batch.projects[i])).absolutePath();
+        for (int i = 0; i < m_batch.paths.size(); ++i) {
+            const QString folder = QFileInfo(m_batch.paths[i]).absolutePath();
             const QString path = TemplatePathFor(m_batch.templateFile, m_stored, folder);
             if (!path.isEmpty())
                 Track(path, i, true);
@@ -172,9 +171,12 @@ private:
         // A project whose template is gone waits for it rather than failing at every change.
         BatchBuild again = m_batch;
         again.projects.clear();
+        again.paths.clear();
         for (const int project : changed)
-            if (AllPresent(project))
+            if (AllPresent(project)) {
                 again.projects << m_batch.projects[project];
+                again.paths << m_batch.paths[project];
+            }
         if (!again.projects.isEmpty())
             RunBatchBuild(again, m_profile, m_built);
         std::fflush(stdout);
@@ -217,7 +219,8 @@ int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
         QString error;
         const quint16 port = quint16(batch.port ? batch.port : kPreviewPort);
         server = PreviewServer::Load(&error);
-        if (!server || !server->Serve(QDir::currentPath(), port, batch.port != 0, &error)) {
+        // The current folder is the site's root; one that was removed has none, and says so.
+        if (!server || !server->Serve(CurrentFolder(), port, batch.port != 0, &error)) {
             //: %1 is a port number, %2 the reason.
             ReportFailure(
                 QCoreApplication::translate("BatchWatch", "Cannot serve on 127.0.0.1:%1: %2.")

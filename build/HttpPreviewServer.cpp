@@ -1,7 +1,8 @@
 // The preview server's HTTP side, built as a module of its own (see PreviewServer::Load), on GNU
 // libmicrohttpd: it bounds the connections, the memory of each and their idle time, reads no
 // body it did not ask for, and sends files in pieces as the socket drains, so that neither a
-// big file nor a slow or hostile client can stop the server or grow it.
+// big file nor a slow or hostile client can stop the server or grow it. Only the user's own
+// programs (and root's) are answered.
 #include "build/PreviewServer.h"
 
 #include <QCoreApplication>
@@ -13,10 +14,14 @@
 #include <cstring>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include <arpa/inet.h>
 #include <fcntl.h>
+#include <linux/inet_diag.h>
+#include <linux/netlink.h>
+#include <linux/sock_diag.h>
 #include <microhttpd.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -111,6 +116,80 @@ private:
     std::vector<Tab*> m_tabs;
 };
 
+// Who holds the client's end of a loopback connection: the kernel's socket table knows the owner
+// of every socket, and NETLINK_SOCK_DIAG (what `ss -e` asks) looks up the one socket whose
+// addresses are this connection's, reversed. Nullopt when the kernel cannot tell.
+std::optional<uid_t> ClientOwner(int fd)
+{
+    sockaddr_in server{}, client{};
+    socklen_t size = sizeof server;
+    if (getsockname(fd, reinterpret_cast<sockaddr*>(&server), &size) != 0
+        || server.sin_family != AF_INET)
+        return std::nullopt;
+    size = sizeof client;
+    if (getpeername(fd, reinterpret_cast<sockaddr*>(&client), &size) != 0
+        || client.sin_family != AF_INET)
+        return std::nullopt;
+    struct {
+        nlmsghdr header;
+        inet_diag_req_v2 request;
+    } ask{};
+    ask.header = {sizeof ask, SOCK_DIAG_BY_FAMILY, NLM_F_REQUEST, 0, 0};
+    ask.request.sdiag_family = AF_INET;
+    ask.request.sdiag_protocol = IPPROTO_TCP;
+    ask.request.idiag_states = ~0u;
+    // The client's socket: its own address first, then the server's, as the client sees them.
+    ask.request.id.idiag_sport = client.sin_port;
+    ask.request.id.idiag_dport = server.sin_port;
+    ask.request.id.idiag_src[0] = client.sin_addr.s_addr;
+    ask.request.id.idiag_dst[0] = server.sin_addr.s_addr;
+    ask.request.id.idiag_cookie[0] = ask.request.id.idiag_cookie[1] = INET_DIAG_NOCOOKIE;
+    const int diag = socket(AF_NETLINK, SOCK_DGRAM | SOCK_CLOEXEC, NETLINK_SOCK_DIAG);
+    if (diag < 0)
+        return std::nullopt;
+    sockaddr_nl kernel{};
+    kernel.nl_family = AF_NETLINK;
+    // The kernel answers while the request is sent, so the answer is there to be read at once.
+    alignas(nlmsghdr) char answer[1024];
+    const bool sent =
+        sendto(diag, &ask, sizeof ask, 0, reinterpret_cast<sockaddr*>(&kernel), sizeof kernel)
+        == ssize_t(sizeof ask);
+    const ssize_t got = sent ? recv(diag, answer, sizeof answer, MSG_DONTWAIT) : -1;
+    close(diag);
+    const auto* header = reinterpret_cast<const nlmsghdr*>(answer);
+    if (got < 0 || !NLMSG_OK(header, size_t(got)) || header->nlmsg_type != SOCK_DIAG_BY_FAMILY
+        || header->nlmsg_len < NLMSG_LENGTH(sizeof(inet_diag_msg)))
+        return std::nullopt;
+    const auto* found = static_cast<const inet_diag_msg*>(NLMSG_DATA(header));
+    if (found->id.idiag_sport != client.sin_port || found->id.idiag_dport != server.sin_port
+        || found->id.idiag_src[0] != client.sin_addr.s_addr
+        || found->id.idiag_dst[0] != server.sin_addr.s_addr)
+        return std::nullopt;
+    return found->idiag_uid;
+}
+
+// Each connection, when it is accepted, is marked as the user's own or not: only the user who
+// started Wendle and root may be answered, where any other account on the machine could reach
+// 127.0.0.1 and read the user's files. A connection whose owner the kernel cannot tell is no
+// one's. The mark is the site (`cls`), or null.
+void MarkConnection(void* cls, MHD_Connection* connection, void** socket,
+                    MHD_ConnectionNotificationCode code)
+{
+    if (code != MHD_CONNECTION_NOTIFY_STARTED)
+        return;
+    const MHD_ConnectionInfo* info =
+        MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD);
+    const std::optional<uid_t> owner = info ? ClientOwner(info->connect_fd) : std::nullopt;
+    *socket = owner && (*owner == geteuid() || *owner == 0) ? cls : nullptr;
+}
+
+bool FromTheUser(MHD_Connection* connection)
+{
+    const MHD_ConnectionInfo* info =
+        MHD_get_connection_info(connection, MHD_CONNECTION_INFO_SOCKET_CONTEXT);
+    return info && info->socket_context;
+}
+
 // The request's path as sent: OpenPreviewFile decodes it once, itself.
 size_t KeepEscaped(void*, MHD_Connection*, char* text)
 {
@@ -180,6 +259,9 @@ MHD_Result HttpPreviewServer::Answer(void* cls, MHD_Connection* connection, cons
     // then, and its body never read. An accepted one (it has no body) is answered at the next
     // call, once the request is complete, so that its connection may serve the next.
     const bool complete = std::exchange(*state, cls) != nullptr;
+    // Another account is told nothing, not even whether its request was well formed.
+    if (!FromTheUser(connection))
+        return SendEmpty(connection, MHD_HTTP_FORBIDDEN);
     const Site& site = *static_cast<Site*>(cls);
     const auto header = [connection](const char* name) {
         return QByteArray(MHD_lookup_connection_value(connection, MHD_HEADER_KIND, name));
@@ -323,7 +405,8 @@ bool HttpPreviewServer::Serve(const QString& folder, quint16 port, bool exact, Q
             nullptr, nullptr, &HttpPreviewServer::Answer, site.get(), MHD_OPTION_SOCK_ADDR,
             &address, MHD_OPTION_CONNECTION_LIMIT, kConnections, MHD_OPTION_CONNECTION_MEMORY_LIMIT,
             kConnectionMemory, MHD_OPTION_CONNECTION_TIMEOUT, kIdleSeconds,
-            MHD_OPTION_UNESCAPE_CALLBACK, &KeepEscaped, nullptr, MHD_OPTION_END);
+            MHD_OPTION_UNESCAPE_CALLBACK, &KeepEscaped, nullptr, MHD_OPTION_NOTIFY_CONNECTION,
+            &MarkConnection, site.get(), MHD_OPTION_END);
         if (site->daemon) {
             m_folders.push_back({root, fd, quint16(port + attempt)});
             m_sites.push_back(std::move(site));

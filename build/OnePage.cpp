@@ -19,29 +19,30 @@
 
 namespace {
 
-// All of standard input in one buffer, which doubles when it is full, so that each byte is
-// copied a bounded number of times however the input arrives.
+// The longest text a project can hold (see ProjectFits), from a file or standard input alike.
+constexpr qint64 kMaxText = InputFile::kMaxFileRead - kProjectHeaderSize;
+
+// All of standard input, which may never end (yes |, < /dev/zero): refused past what a project
+// can hold.
 QByteArray ReadStandardInput()
 {
-    QByteArray bytes(1 << 16, Qt::Uninitialized);
-    qsizetype used = 0;
-    for (;;) {
-        if (used == bytes.size())
-            bytes.resize(bytes.size() * 2);
-        const ssize_t count =
-            ::read(STDIN_FILENO, bytes.data() + used, size_t(bytes.size() - used));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            throw CommandError(
-                QCoreApplication::translate("OnePage", "Cannot read standard input: %1.")
-                    .arg(qt_error_string(errno)));
-        if (count == 0) {
-            bytes.truncate(used);  // in place: left() would copy the whole input once more
-            return bytes;
-        }
-        used += count;
+    try {
+        if (std::optional<QByteArray> bytes = ReadToEnd(STDIN_FILENO, 0, kMaxText))
+            return *std::move(bytes);
+    } catch (const std::system_error& error) {
+        throw CommandError(QCoreApplication::translate("OnePage", "Cannot read standard input: %1.")
+                               .arg(qt_error_string(error.code().value())));
+    } catch (const std::bad_alloc&) {
+        throw CommandError(QCoreApplication::translate(
+            "OnePage",
+            "Standard input does not fit in the memory Wendle may use. Nothing was written."));
     }
+    //: %1 is a count of bytes.
+    throw CommandError(QCoreApplication::translate("OnePage",
+                                                   "Standard input holds more than %1 bytes, "
+                                                   "more than a project can hold. Nothing was "
+                                                   "written.")
+                           .arg(kMaxText));
 }
 
 void WriteStandardOutput(QByteArrayView piece)
@@ -135,13 +136,19 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
     std::signal(SIGPIPE, SIG_IGN);
     try {
         const bool toOutput = request.page == QLatin1String("-");
-        const QString pagePath =
-            toOutput ? QString() : QDir::current().absoluteFilePath(request.page);
+        const QString pagePath = toOutput ? QString() : request.page;
+        const bool fromInput = request.textFile == QLatin1String("-");
         QByteArray textBytes;
-        if (request.textFile == QLatin1String("-"))
+        // The text's file, which the page must not replace: standard input may be one too.
+        std::optional<FileId> textId;
+        if (fromInput) {
             textBytes = ReadStandardInput();
-        else if (!request.textFile.isEmpty())
-            textBytes = InputFile(request.textFile).ReadAll();
+            textId = FileIdOf(STDIN_FILENO);
+        } else if (!request.textFile.isEmpty()) {
+            InputFile text(request.textFile);
+            textBytes = text.ReadAll(kMaxText);
+            textId = text.Id();
+        }
         // A project's strings end at their first NUL, and so does the text; what is left out
         // is said.
         if (const qsizetype nul = textBytes.indexOf('\0'); nul >= 0)
@@ -152,18 +159,16 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
                               "%1 bytes from there on were left out.",
                               "", int(nul))
                               .arg(textBytes.size() - nul),
-                          request.textFile == QLatin1String("-")
-                              ? QCoreApplication::translate("OnePage", "standard input")
-                              : request.textFile);
-        const auto [title, text] = BytesAsBuilt(request.title.toUtf8(), textBytes);
+                          fromInput ? QCoreApplication::translate("OnePage", "standard input")
+                                    : request.textFile);
+        const auto [title, text] = BytesAsBuilt(request.title, textBytes);
         const TextFormat format = FormatOf(request);
         InputFile source(RequireTemplate(
             request.templateFile, profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate),
-            toOutput ? QDir::currentPath() : QFileInfo(pagePath).absolutePath()));
+            toOutput ? CurrentFolder() : QFileInfo(pagePath).absolutePath()));
         SavedProject project;
         if (!request.saveProject.isEmpty())
-            project = PrepareProject(QDir::current().absoluteFilePath(request.saveProject), source,
-                                     pagePath);
+            project = PrepareProject(request.saveProject, source, pagePath);
         std::unique_ptr<OutputFile> page;
         if (toOutput) {
             // Standard output opened on the template (>> t.html) would take the page into it.
@@ -176,13 +181,18 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
             StreamToStandardOutput(source, title, {text, format});
         } else {
             try {
-                page = PreparePage(source, pagePath, title, {text, format});
+                page = PreparePage(source, pagePath, title, {text, format},
+                                   OutputFile::Links::Follow, {}, textId);
             } catch (const PageInTheWay& refused) {
-                throw CommandError(refused.message() + QLatin1Char(' ')
-                                   + QCoreApplication::translate(
-                                       "OnePage",
-                                       "Name another page with --output PAGE, or another "
-                                       "template with --template FILE."));
+                throw CommandError(
+                    refused.message() + QLatin1Char(' ')
+                    + (refused.overTemplate
+                           ? QCoreApplication::translate(
+                               "OnePage",
+                               "Name another page with --output PAGE, or another template with "
+                               "--template FILE.")
+                           : QCoreApplication::translate("OnePage",
+                                                         "Name another page with --output PAGE.")));
             }
             if (project.file && project.file->SameTarget(*page))
                 throw CommandError(
@@ -202,6 +212,10 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
         return 0;
     } catch (const CommandError& error) {
         ReportFailure(error.message());
+    } catch (const std::bad_alloc&) {
+        // A text of several GiB, or a limit on the process's memory (ulimit -v).
+        ReportFailure(QCoreApplication::translate(
+            "OnePage", "There is not enough memory to make the page. Nothing was written."));
     } catch (const std::exception& error) {
         ReportFailure(QString::fromLocal8Bit(error.what()));
     }

@@ -155,22 +155,27 @@ void CheckPageName(const QString& pagePath)
 std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& templateId,
                                      const QString& templatePath, const QString& pagePath,
                                      QByteArrayView title, const PageText& text,
-                                     OutputFile::Links links, const std::optional<FileId>& project)
+                                     OutputFile::Links links, const std::optional<FileId>& project,
+                                     const std::optional<FileId>& textFile)
 {
     auto output = std::make_unique<OutputFile>(pagePath, links);
     // The file the page would replace is known only now, links followed; the output's
-    // temporary file goes with it when refused. A page replaces neither its template nor any
-    // project (one that another project names as its page would be lost).
+    // temporary file goes with it when refused. A page replaces neither its template, nor the
+    // file its text came from (-o notes.txt --text notes.txt), nor any project (one that another
+    // project names as its page would be lost).
     const bool overTemplate = output->Replaces(templateId);
     QString replaced;
     if (overTemplate)
         replaced = QCoreApplication::translate("PageBuild", "its own template");
+    else if (textFile && output->Replaces(*textFile))
+        replaced = QCoreApplication::translate("PageBuild", "the file its text is read from");
     else if (project && output->Replaces(*project))
         replaced = QCoreApplication::translate("PageBuild", "the project it is built from");
     else if (output->Replaced() && HoldsProject(output->path()))
         replaced = QCoreApplication::translate("PageBuild", "a Wendle project");
     if (!replaced.isEmpty())
-        //: %2 is one of "its own template", "the project it is built from", "a Wendle project".
+        //: %2 is one of "its own template", "the file its text is read from", "the project it
+        //: is built from", "a Wendle project".
         throw PageInTheWay(QCoreApplication::translate(
                                "PageBuild", "The page %1 would replace %2. Nothing was written.")
                                .arg(QDir::toNativeSeparators(pagePath), replaced),
@@ -211,11 +216,12 @@ std::unique_ptr<OutputFile> MakePage(const ReadTemplate& read, const FileId& tem
 std::unique_ptr<OutputFile> PreparePage(InputFile& source, const QString& pagePath,
                                         QByteArrayView title, const PageText& text,
                                         OutputFile::Links links,
-                                        const std::optional<FileId>& project)
+                                        const std::optional<FileId>& project,
+                                        const std::optional<FileId>& textFile)
 {
     CheckPageName(pagePath);
     return MakePage([&source](char* into, qint64 size) { return source.Read(into, size); },
-                    source.Id(), source.path(), pagePath, title, text, links, project);
+                    source.Id(), source.path(), pagePath, title, text, links, project, textFile);
 }
 
 void BuildPage(const QString& templatePath, const QString& pagePath, QByteArrayView title,
@@ -244,5 +250,5 @@ std::unique_ptr<OutputFile> PreparePageFrom(QByteArrayView templateBytes, const 
         templateBytes = templateBytes.sliced(count);
         return qint64(count);
     };
-    return MakePage(read, templateId, templatePath, pagePath, title, text, links, project);
+    return MakePage(read, templateId, templatePath, pagePath, title, text, links, project, {});
 }

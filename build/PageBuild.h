@@ -58,7 +58,7 @@ struct ProjectPage {
 };
 ProjectPage PlaceProjectPage(const QByteArray& name, const QString& projectFolder);
 
-// A page refused because it would replace its own template or the project it is built from.
+// A page refused because it would replace its own template, its text's file or a project.
 // The message says which; the caller adds how its user chooses another page.
 class PageInTheWay : public CommandError {
 public:
@@ -72,13 +72,14 @@ public:
 
 // Makes a page from a template file into an output file, written whole but not committed:
 // the template is opened before the page is touched, and a page that would replace its own
-// template or `project` (through a link too) is refused with PageInTheWay. Throws CommandError
-// (FileError for file trouble) with a message for the user; the earlier page then stays as it
-// was. `links` as OutputFile.
+// template, `project` or `textFile` (the file its text was read from; through a link too) is
+// refused with PageInTheWay. Throws CommandError (FileError for file trouble) with a message
+// for the user; the earlier page then stays as it was. `links` as OutputFile.
 std::unique_ptr<OutputFile> PreparePage(InputFile& source, const QString& pagePath,
                                         QByteArrayView title, const PageText& text,
                                         OutputFile::Links links = OutputFile::Links::Follow,
-                                        const std::optional<FileId>& project = {});
+                                        const std::optional<FileId>& project = {},
+                                        const std::optional<FileId>& textFile = {});
 
 // PreparePage from the template at `templatePath`, then the page replaces an earlier one once
 // it is on the disk.

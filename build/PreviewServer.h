@@ -30,6 +30,7 @@ PreviewFile OpenPreviewFile(int folder, QByteArrayView path);
 // A local web server that shows built pages in the user's browser and makes every tab that
 // shows a page reload when the page is built again. Each folder is served on a port of its own,
 // so that a page keeps its address whatever is previewed later. It answers on 127.0.0.1 only,
+// only to programs of the user who started it (or root's; any other account gets 403 alone),
 // only GET and HEAD, only requests whose Host names this server by its address (so that no
 // foreign page can read through DNS rebinding), with no CORS headers. HTML pages load a small
 // script of the server's own that listens on an event stream for "reload".

@@ -23,11 +23,16 @@ QString ProjectFilter()
     return CWendleDlg::tr("Wendle files") + QStringLiteral("(*.wendle)|*.wendle||");
 }
 
-// The template is never written, through a link or a hard link either.
+// The template is never written, through a link or a hard link either. One named from a
+// current folder that was removed went with the folder's files: there is nothing to refuse.
 void RefuseTemplate(const OutputFile& file, const QByteArray& templateName)
 {
-    if (const auto templateId = FileIdOf(ResolveFileName(templateName));
-        templateId && file.Replaces(*templateId))
+    std::optional<FileId> templateId;
+    try {
+        templateId = FileIdOf(ResolveFileName(templateName));
+    } catch (const CommandError&) {
+    }
+    if (templateId && file.Replaces(*templateId))
         throw CommandError(
             QCoreApplication::translate("CWendleDlg",
                                         "The project %1 would replace the template. Nothing was "
@@ -124,7 +129,7 @@ void CWendleDlg::OpenFromCommandLine(const QString& path)
     // Restored work is asked about first, as Open asks.
     RunCommand([this, &path] {
         if (MaybeSave())
-            OpenProject(AcceptChosenFile(QFileInfo(path).absoluteFilePath()));
+            OpenProject(AcceptChosenFile(AbsolutePath(path)));
     });
 }
 

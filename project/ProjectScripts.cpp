@@ -39,12 +39,12 @@ QString Printable(const QString& text)
 
 }  // namespace
 
-int RunShow(const QStringList& projects, bool json)
+int RunShow(const QStringList& projects, const QStringList& paths, bool json)
 {
     int status = 0;
-    for (const QString& path : projects) {
+    for (qsizetype i = 0; i < projects.size(); ++i) {
         try {
-            InputFile file(path);
+            InputFile file(paths[i]);
             const ProjectContent content = ReadProject(file);
             const QString title = FieldTextFromBytes(content.title);
             const QString text = FieldTextFromBytes(content.text);
@@ -62,7 +62,7 @@ int RunShow(const QStringList& projects, bool json)
                                  Printable(text))
                             .toUtf8();
             if (!json && projects.size() > 1)
-                shown.prepend("==> " + QFile::encodeName(path) + " <==\n");
+                shown.prepend("==> " + QFile::encodeName(projects[i]) + " <==\n");
             if (!shown.endsWith('\n'))
                 shown += '\n';
             std::fwrite(shown.constData(), 1, size_t(shown.size()), stdout);
@@ -74,38 +74,59 @@ int RunShow(const QStringList& projects, bool json)
     return status;  // a failed write to standard output is told as the program ends
 }
 
-int RunInit(const QString& folder)
+int RunInit(const QString& folder, const QString& path)
 {
-    if (!QDir().mkpath(folder)) {
-        ReportFailure(QCoreApplication::translate("ProjectScripts", "Cannot make the folder %1.")
-                          .arg(folder));
-        return 1;
-    }
+    const char* const samples[] = {"template.html", "welcome.wendle", "markdown.wendle"};
+    QStringList kept;
     try {
-        // Built into the program: a package may leave out /usr/share/doc.
-        for (const char* name : {"template.html", "welcome.wendle", "markdown.wendle"}) {
-            const QString path = QDir(folder).filePath(QLatin1String(name));
-            if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+        // Both are looked at before anything is written. A file there is the user's, and kept
+        // (through a link too: a template kept elsewhere serves as well); anything else, a folder
+        // say, would leave the welcome project without its template.
+        for (const char* name : samples) {
+            const QFileInfo file(QDir(path).filePath(QLatin1String(name)));
+            const QString shown = QDir(folder).filePath(QLatin1String(name));
+            if (file.isFile())
+                kept << shown;
+            else if (file.exists() || file.isSymLink())
+                throw CommandError(
+                    QCoreApplication::translate("ProjectScripts",
+                                                "%1 is in the way: it is not a file (a folder, a "
+                                                "link to nothing, a device or a pipe). Nothing "
+                                                "was written.")
+                        .arg(shown));
+        }
+        if (!QDir().mkpath(path))
+            throw CommandError(
+                QCoreApplication::translate("ProjectScripts", "Cannot make the folder %1.")
+                    .arg(folder));
+        for (const char* name : samples) {
+            const QString shown = QDir(folder).filePath(QLatin1String(name));
+            if (kept.contains(shown)) {
                 std::printf("%s\n",
                             qPrintable(QCoreApplication::translate(
                                            "ProjectScripts", "kept %1, which is there already")
-                                           .arg(path)));
+                                           .arg(shown)));
                 continue;
             }
+            // Built into the program: a package may leave out /usr/share/doc.
             QFile resource(QStringLiteral(":/examples/") + QLatin1String(name));
             if (!resource.open(QIODevice::ReadOnly))
                 throw CommandError(
                     QCoreApplication::translate("ProjectScripts",
                                                 "The sample %1 is missing from the program.")
                         .arg(QLatin1String(name)));
-            OutputFile::WriteWhole(path, resource.readAll(), OutputFile::Links::Replace);
+            OutputFile::WriteWhole(QDir(path).filePath(QLatin1String(name)), resource.readAll(),
+                                   OutputFile::Links::Replace);
         }
     } catch (const CommandError& error) {
         ReportFailure(error.message());
         return 1;
     }
-    // Quoted for the shell, as the user will paste it; a ' is closed, escaped and reopened.
+    // Quoted for the shell, as the user will paste it; a ' is closed, escaped and reopened. A
+    // name that starts with "-" would be taken for an option of cd.
     QString shown = QDir(folder).path();
+    if (shown.startsWith(QLatin1Char('-')))
+        shown.prepend(QLatin1String("./"));
     if (shown.contains(QRegularExpression(QStringLiteral("[^A-Za-z0-9_./+,:@%-]"))))
         shown = '\'' + shown.replace(QLatin1Char('\''), QLatin1String("'\\''")) + '\'';
     //: %1 is the folder, quoted for the shell; the command stays as it is.

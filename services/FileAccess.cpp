@@ -9,26 +9,51 @@
 #include <QRandomGenerator>
 
 #include <map>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+QString CurrentFolder(const QString& name)
+{
+    QString folder = QDir::currentPath();
+    if (!folder.isEmpty())
+        return folder;
+    if (name.isEmpty())
+        throw CommandError(QCoreApplication::translate(
+            "FileAccess",
+            "The current folder has been removed. Nothing was read or written; change to a "
+            "folder that is there."));
+    //: %1 is a file name without a folder, as typed.
+    throw CommandError(QCoreApplication::translate(
+                           "FileAccess",
+                           "The name %1 leads nowhere: the current folder it is taken from has "
+                           "been removed. Nothing was read or written; change to a folder that "
+                           "is there, or give the full path.")
+                           .arg(name));
+}
+
+QString AbsolutePath(const QString& name, const QString& folder)
+{
+    if (HoldsEscapedBytes(name))
+        //: %1 is a file name as typed, each byte that is not UTF-8 shown as \xNN.
+        throw CommandError(
+            QCoreApplication::translate("FileAccess",
+                                        "The name %1 is not UTF-8, and Wendle takes file names "
+                                        "in UTF-8 only, so that no name can reach another "
+                                        "file. Nothing was read or written; rename the file.")
+                .arg(ShownEscaped(name)));
+    if (QDir::isAbsolutePath(name))
+        return QDir::cleanPath(name);
+    return QDir::cleanPath(
+        QDir(folder.isEmpty() ? CurrentFolder(name) : folder).absoluteFilePath(name));
+}
+
 QString ResolveFileName(const QByteArray& name, const QString& folder)
 {
-    if (name.isEmpty())
-        return {};
     // Names follow the fields' rule, so that a page named on Windows keeps its accents.
-    const QString decoded = TextFromBytes(name);
-    if (QDir::isAbsolutePath(decoded))
-        return decoded;
-    if (folder.isEmpty() && QDir::currentPath().isEmpty()) {
-        // The current folder has been removed, so it has no path; the bare name then fails
-        // to open with the system's reason, where "/" would wrongly be taken as the folder.
-        return decoded;
-    }
-    const QDir base = folder.isEmpty() ? QDir::current() : QDir(folder);
-    return QDir::cleanPath(base.absoluteFilePath(decoded));
+    return name.isEmpty() ? QString() : AbsolutePath(TextFromBytes(name), folder);
 }
 
 bool HasFolderPart(const QByteArray& name)
@@ -167,14 +192,55 @@ qint64 InputFile::ReadAt(char* into, qint64 size, qint64 offset)
     return got;
 }
 
-QByteArray InputFile::ReadAll()
+QByteArray InputFile::ReadAll(qint64 limit)
 {
-    if (m_length >= std::numeric_limits<qsizetype>::max())
+    std::optional<QByteArray> bytes;
+    try {
+        if (m_length <= limit)
+            bytes = ReadToEnd(m_fd, m_length, limit);
+    } catch (const std::system_error& error) {
+        throw FileError(FileError::Action::Read, m_path, SystemReason(error.code().value()));
+    }
+    if (!bytes)
+        //: %1 is a count of bytes.
         throw FileError(FileError::Action::Read, m_path,
-                        QCoreApplication::translate("InputFile", "The file is too large"));
-    QByteArray bytes(qsizetype(m_length), Qt::Uninitialized);
-    bytes.truncate(qsizetype(Read(bytes.data(), bytes.size())));
-    return bytes;
+                        QCoreApplication::translate("InputFile",
+                                                    "It is larger than %1 bytes, the most "
+                                                    "Wendle reads of such a file")
+                            .arg(limit));
+    return *std::move(bytes);
+}
+
+std::optional<QByteArray> ReadToEnd(int fd, qint64 sizeHint, qint64 limit)
+{
+    constexpr qint64 kLeastGrowth = 1 << 16;
+    QByteArray bytes;
+    qint64 used = 0;
+    for (;;) {
+        if (used == bytes.size()) {
+            if (used > limit)
+                return std::nullopt;
+            // First one byte beyond the hint, so that a file of the size it says ends at the
+            // next read without the buffer growing.
+            const qint64 size = qMin(
+                limit + 1,
+                used == 0 && sizeHint > 0 ? sizeHint + 1 : used + qMax(kLeastGrowth, used / 8));
+            // Reserved to the byte: resize() alone would round the buffer up to a power of two.
+            bytes.reserve(qsizetype(size));
+            bytes.resize(qsizetype(size));
+        }
+        const ssize_t count =
+            ::read(fd, bytes.data() + used, size_t(qMin<qint64>(bytes.size() - used, 1 << 30)));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            throw std::system_error(errno, std::generic_category());
+        if (count == 0) {
+            bytes.truncate(qsizetype(used));  // in place: left() would copy the whole input
+            return bytes;
+        }
+        used += count;
+    }
 }
 
 OutputFile::OutputFile(const QString& path, Links links) : m_path(path)

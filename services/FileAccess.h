@@ -9,10 +9,20 @@
 #include <optional>
 #include <vector>
 
+// The current folder's path. Throws CommandError when it has been removed (a shell left in a
+// folder that was deleted): it has no path then, and Qt would take "/" for it. The message
+// names `name`, the file that was to be found there, when given.
+QString CurrentFolder(const QString& name = {});
+
+// The one rule that turns a name into a path: an absolute name stays as it is, any other is taken
+// relative to `folder`, or to the current folder when `folder` is empty; ".." steps are folded
+// away. Throws CommandError, before anything is read or written, for a name that was not UTF-8
+// on the command line (see ArgumentText: it names no file that Wendle can reach, and decoded any
+// other way it could reach another file), and for a relative name whose current folder is gone.
+QString AbsolutePath(const QString& name, const QString& folder = {});
+
 // File names are held as bytes without a folder, as the file prompt gives them. This turns
-// one into a path: an absolute name stays as it is, any other is taken relative to `folder`,
-// or to the current directory when `folder` is empty; ".." steps are folded away. The empty
-// name gives the empty path.
+// one into a path by AbsolutePath; the empty name gives the empty path.
 QString ResolveFileName(const QByteArray& name, const QString& folder = {});
 
 // True when a name reaches outside the folder it is resolved against: it is absolute, or
@@ -60,9 +70,12 @@ public:
     qint64 Read(char* into, qint64 size);
     // The same from `offset`, wherever Read has got to, which it leaves there.
     qint64 ReadAt(char* into, qint64 size, qint64 offset);
-    // The whole file. Only bytes the system actually delivered are in the result, so a file
-    // that shrinks while it is read gives a shorter result, never unfilled bytes.
-    QByteArray ReadAll();
+    // The whole file, read to its end whatever size the system gives for it (a file in /proc
+    // says 0), as ReadToEnd reads. Throws FileError for a file of more than `limit` bytes.
+    QByteArray ReadAll(qint64 limit = kMaxFileRead);
+
+    // The most ReadAll reads by default: what a project can hold.
+    static constexpr qint64 kMaxFileRead = 0xffffffff;
 
 private:
     QString m_path;
@@ -70,6 +83,13 @@ private:
     qint64 m_length = 0;
     FileId m_id;
 };
+
+// Reads `fd` to its end into one buffer, `sizeHint` bytes asked for at once and then more as
+// they come. The buffer grows by an eighth of what was read, so that it never holds much more
+// than the input, where doubling would take twice a text of several GiB. Gives the bytes, or
+// nullopt once more than `limit` bytes have come, with the rest unread. Throws std::bad_alloc
+// when memory runs out, and std::system_error when a read fails.
+std::optional<QByteArray> ReadToEnd(int fd, qint64 sizeHint, qint64 limit);
 
 // A file created (or replaced) for writing, through symbolic links as they stand when it is
 // opened. Nothing reaches the target until Commit(): the bytes go to a temporary file beside

@@ -17,6 +17,15 @@ bool IsLineBreak(QChar c)
     return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
 }
 
+// A byte of an argument that is not UTF-8 is kept as U+DC00 + the byte: a lone surrogate, which
+// no valid UTF-8 decodes to, so it cannot be mistaken for a character that was typed.
+constexpr char16_t kEscapedBytes = 0xdc00;
+
+bool IsEscapedByte(QChar c)
+{
+    return c.unicode() >= kEscapedBytes + 0x80 && c.unicode() <= kEscapedBytes + 0xff;
+}
+
 }  // namespace
 
 // Bytes that are not UTF-8 most likely come from a project saved on a Windows system whose
@@ -30,6 +39,43 @@ QString TextFromBytes(QByteArrayView bytes)
     if (windows1252.isValid())
         return windows1252.decode(bytes);
     return QString::fromLatin1(bytes);
+}
+
+QString ArgumentText(QByteArrayView bytes)
+{
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
+    QString text(bytes.size(), Qt::Uninitialized);
+    std::transform(bytes.begin(), bytes.end(), text.begin(), [](char byte) {
+        return QChar(char16_t(uchar(byte) < 0x80 ? uchar(byte) : kEscapedBytes + uchar(byte)));
+    });
+    return text;
+}
+
+QByteArray ArgumentBytes(QStringView text)
+{
+    if (!HoldsEscapedBytes(text))
+        return text.toUtf8();
+    // Then every character is ASCII or an escaped byte, as ArgumentText made it.
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    std::transform(text.begin(), text.end(), bytes.begin(), [](QChar c) {
+        return char(IsEscapedByte(c) ? c.unicode() - kEscapedBytes : c.unicode());
+    });
+    return bytes;
+}
+
+bool HoldsEscapedBytes(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), IsEscapedByte);
+}
+
+QString ShownEscaped(QStringView text)
+{
+    QString shown;
+    for (const QChar c : text)
+        shown += IsEscapedByte(c) ? QStringLiteral("\\x%1").arg(c.unicode() - kEscapedBytes, 2, 16)
+                                  : QString(c);
+    return shown;
 }
 
 QString FieldText(const QLineEdit& field)

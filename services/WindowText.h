@@ -28,6 +28,17 @@ QString SetWindowText(QPlainTextEdit& field, QByteArrayView bytes);
 // UTF-8 stays as it is, anything else is read as Windows-1252 (a project saved on Windows).
 QString TextFromBytes(QByteArrayView bytes);
 
+// A command-line argument as text, with nothing lost: valid UTF-8 as it is; anything else with
+// each byte from 0x80 up as a lone surrogate, U+DC80 to U+DCFF, as Python's surrogateescape
+// does, so that ArgumentBytes gives the bytes back. A file name holding such a character names
+// no file Wendle can open (see AbsolutePath); a title gets its bytes back and TextFromBytes.
+QString ArgumentText(QByteArrayView bytes);
+QByteArray ArgumentBytes(QStringView text);
+// Whether an argument was not UTF-8; the bytes it held, with each one from 0x80 up shown as
+// \xNN, for a message.
+bool HoldsEscapedBytes(QStringView text);
+QString ShownEscaped(QStringView text);
+
 // The conversions, each one pass over the text: bytes to a field's text (CR LF to LF), and a
 // field's text to bytes (any line separator to CR LF).
 QString FieldTextFromBytes(QByteArrayView bytes);

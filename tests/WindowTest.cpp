@@ -53,6 +53,13 @@ using testing::HasSubstr;
 
 namespace {
 
+// AddressSanitizer reserves terabytes of address space, which no limit on memory leaves room for.
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
 QByteArray ReadFile(const QString& path)
 {
     QFile file(path);
@@ -269,7 +276,8 @@ private:
             {"drop", [&] { EXPECT_TRUE(Drag(arg)); }},  // files from a file manager, on the text
             {"nodrop", [&] { EXPECT_FALSE(Drag(arg)); }},
             {"swap", [&] { std::swap(window, other); }},  // to a second window, or back
-            {"open", [&] { Dlg().OpenFromCommandLine(QString::fromUtf8(arg)); }},  // wendle FILE
+            {"open", [&] { Dlg().OpenFromCommandLine(ArgumentText(arg)); }},  // wendle FILE
+            {"cd", [&] { QDir::setCurrent(path); }},  // the test's current folder
             {"run", [&] { Launch(arg); }},  // the program with these arguments, and no display
             {"feed", [&] { input = arg; }},  // the next run's standard input
             // Run through bash: | head -c 0, > /dev/full, and as a daemon starts it.
@@ -279,6 +287,26 @@ private:
             {"runappend", [&] { Launch(arg, Shell(">> t.html")); }},
             {"runempty", [&] { Launch(arg, Shell("''")); }},  // and an empty argument
             {"runlatin", [&] { Launch(arg, Shell(R"x(--title "$(printf 'T\351')")x")); }},
+            // A bash script, "$1" the program: bytes as $'\xe9', pipes, limits, another argv[0].
+            {"sh",
+             [&] {
+                 Launch({}, {"bash", "-c", QString::fromUtf8(arg), "-"});
+             }},
+            // In a current folder that was removed, as root or as nobody (by setpriv: bash
+            // would undo the fixture's user); status 99 when anything new appeared in "/".
+            {"rungone",
+             [&] {
+                 if (name == "nobody" && ::geteuid() != 0)
+                     GTEST_SKIP() << "only root can act as another user";
+                 Launch(rest,
+                        QStringList{"bash", "-c", kGone, "-"}
+                            + (name == "nobody" ? kNobody : QStringList()));
+             }},
+            {"nosanitizer",  // for a limit on memory
+             [&] {
+                 if (kSanitized)
+                     GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit";
+             }},
             {"traced",
              [&] { Launch(arg, kTrace + QStringList{root.filePath("trace")}); }},  // run, in strace
             {"trace", [&] { Trace(); }},  // this process's writes from now on, until "durable"
@@ -475,6 +503,11 @@ private:
     {
         return {"bash", "-c", R"(set -o pipefail; "$@" )" + redirection, "-"};
     }
+
+    inline static const QString kGone = R"x(mkdir gone && cd gone && rmdir ../gone &&
+        root=$(ls -A /) && "$@"; status=$?; [ "$(ls -A /)" = "$root" ] || status=99; exit $status)x";
+    inline static const QStringList kNobody{"setpriv", "--reuid=nobody", "--regid=nogroup",
+                                            "--clear-groups"};
 
     // The system calls that write, flush and rename, as strace shows them.
     inline static const QStringList kTrace{"strace", "-f", "-y",
@@ -858,6 +891,40 @@ const Row kRows[] = {
       "isproj q.wendle ||p.html", "mount d", "put d/t.html [%s|%s]", "put x.txt " + kLongText.substr(0, 140000),
       "run -o d/p.html --title old --save d/p.wendle", "msg run 0:", "run -o d/p.html --text x.txt --save d/p.wendle",
       "msg run 1: |wendle: Cannot write file @/d/p.wendle", "is d/p.html [old|]"}},
+    {{"aPageNeverReplacesItsText", "put n.txt notes", "hardlink h.txt n.txt", "link l.txt n.txt",
+      "run -o n.txt --text n.txt", "msg run 1: |wendle: The page @/n.txt would replace the file its "
+      "text is read from. Nothing was written. Name another page with --output PAGE.\n(end)",
+      "run -o h.txt --text n.txt", "msg run 1: |wendle: The page @/h.txt would replace the file",
+      "run -o l.txt --text n.txt", "msg run 1: |wendle: The page @/l.txt would replace the file",
+      "sh \"$1\" -o n.txt --text - <n.txt", "msg run 1: |wendle: The page @/n.txt would replace the",
+      "is n.txt notes", "ls . h.txt l.txt n.txt t.html"}},
+    // A name that is not UTF-8 would reach its UTF-8 twin if it were read as Windows-1252.
+    {{"aNameThatIsNotUtf8IsRefused", "put \xc3\xa9.html twin", "put caf\xc3\xa9.txt x",
+      "sh \"$1\" -o $'\\xe9.html' --title $'T\\xe9'", "msg run 1: |wendle: The name \\xe9.html is "
+      "not UTF-8", "sh \"$1\" -o p.html --text $'caf\\xe9.txt'", "msg run 1: |wendle: The name "
+      "caf\\xe9.txt is not", "sh \"$1\" --build $'\\xe9\\xff.wendle'", "msg run 1: |wendle: The "
+      "name \\xe9\\xff.wendle is not", "is \xc3\xa9.html twin", "gone p.html",
+      "proj \xc3\xa9.wendle T|X|", "open \xe9.wendle", "msg error: The name \\xe9.wendle is not",
+      "fields |"}},
+    {{"aRemovedCurrentFolderLeadsNowhere", "proj a.wendle T|X|p.html",
+      "rungone root -o wendle-gone.html --template @/t.html --save wendle-gone.wendle",
+      "msg run 1: |wendle: The name wendle-gone.html leads nowhere: the current folder it is "
+      "taken from has been removed. Nothing was read or written", "rungone root --init wendle-gone",
+      "msg run 1: |wendle: The name wendle-gone leads", "rungone nobody --build a.wendle",
+      "msg run 1: |wendle: The name a.wendle leads", "mkdir g", "cd g", "rm g", "open a.wendle",
+      "msg error: The name a.wendle leads nowhere", "fields |"}},
+    {{"filesOfUnknownSizeAreReadWhole", "proj a.wendle T|X|p.html", "run -o - --text "
+      "/proc/self/status", "msg run 0: <h1></h1>Name:\twendle\r\n", "sh exec -a '[%s|%s]' \"$1\" "
+      "--build --template /proc/self/cmdline a.wendle", "msg run 0: |(end)", "is p.html [T|X]"}},
+    // Endless input is refused; a long one takes little more memory than its length.
+    {{"standardInputWithoutEnd", "nosanitizer", "sh yes | prlimit --as=400000000 \"$1\" -o z.html "
+      "--text -", "msg run 1: |wendle: Standard input does not fit in the memory Wendle may use. "
+      "Nothing was written.\n(end)", "sh head -c 300M /dev/zero | prlimit --as=525000000 \"$1\" -o "
+      "z.html --text -", "msg run 0: |wendle: standard input: warning:", "is z.html <h1></h1>"}},
+    {{"initRefusesWhatIsInTheWay", "mkdir s/template.html", "run --init s", "msg run 1: |wendle: "
+      "s/template.html is in the way: it is not a file", "ls s template.html", "run --init=-d",
+      "msg run 0: Open the welcome project with:\n  cd ./-d && wendle welcome.wendle\n|(end)",
+      "same -d/welcome.wendle " WENDLE_EXAMPLES "/welcome.wendle"}},
     {{"closedStreamsStayOutOfPages", "proj 1.wendle T|X|1.html", "put bad.wendle bad",
       "proj 2.wendle U|Y|2.html", "runclosed --build 1.wendle bad.wendle 2.wendle",
       "msg run 1: |(end)", "is 1.html <h1>T</h1>X", "is 2.html <h1>U</h1>Y", "feed a",
@@ -865,7 +932,7 @@ const Row kRows[] = {
     {{"scriptsShowProjects", "proj a.wendle T%2|x\r\ny|p.html", "proj w.wendle \x93q\x94|\x80|w\xe9",
       "put bad.wendle bad", "run --show a.wendle bad.wendle w.wendle", "msg run 1: ==> a.wendle <==\n"
       "title: T%2\npage: p.html\nformat: html\n\nx\ny\n==> w.wendle <==\ntitle: \xe2\x80\x9cq\xe2\x80\x9d\npage: w\xc3\xa9\nformat: html\n\n"
-      "\xe2\x82\xac\n|wendle: Cannot read file bad.wendle: It is not a Wendle project",
+      "\xe2\x82\xac\n|wendle: Cannot read file @/bad.wendle: It is not a Wendle project",
       "proj a.wendle T%2|x\r\ny|p.html|md", "run --show --json a.wendle",
       R"(msg run 0: {"format":"markdown","page":"p.html","text":"x\ny","title":"T%2"})"
       "\n|(end)", "run --init s!", "msg run 0: Open the welcome project with:\n  cd 's!' && wendle "
@@ -1005,7 +1072,7 @@ const Row kRows[] = {
       "msg @/o/t.html:\nIt is a folder", "ls o t.html", "fifo f.html", "BuildAs f.html",
       "msg @/f.html:\nIt is a device, a pipe or a socket", "run -o f.html --template t.html",
       "msg run 1: |wendle: Cannot write file @/f.html: It is a device", "run -o - --text f.html",
-      "msg run 1: |wendle: Cannot read file f.html: It is a device", "rm profile", "fifo profile",
+      "msg run 1: |wendle: Cannot read file @/f.html: It is a device", "rm profile", "fifo profile",
       "run -o - --title x", "msg run 1: |wendle: No template has been chosen."}},
     // As a user who may not write everything: each refused with the system's reason, and every
     // file as it was.
@@ -1100,7 +1167,8 @@ const Row kRows[] = {
       "msg signal: ", "ls state/wendle/recovery "}},
     {{"aRemovedFolder", "put g/t.html %s%s", "SaveAs g/a.wendle", "Build g/p.html", "rm g", "Save",
       "msg Cannot write file @/g/a.wendle:\n", "Build",
-      "msg Cannot read file t.html:\nNo such file or directory.", "mkdir g", "Save",
+      "msg The name t.html leads nowhere: the current folder it is taken from has been removed.",
+      "mkdir g", "Save",
       "isproj g/a.wendle ||p.html"}},
 };
 // clang-format on
