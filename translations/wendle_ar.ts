@@ -281,16 +281,8 @@ The next Build writes the page %1.</source>
         <translation>يحتاج --show إلى مشروع واحد على الأقل.</translation>
     </message>
     <message>
-        <source>--title, --text and --save go with --output.</source>
-        <translation>يُستخدم --title و--text و--save مع --output.</translation>
-    </message>
-    <message>
         <source>--json goes with --show.</source>
         <translation>يُستخدم --json مع --show.</translation>
-    </message>
-    <message>
-        <source>--output takes --template, --title, --text and --save.</source>
-        <translation>يقبل --output الخيارات --template و--title و--text و--save.</translation>
     </message>
     <message>
         <source>--build needs at least one project.</source>
@@ -332,6 +324,22 @@ The next Build writes the page %1.</source>
         <source>A project file (*.wendle).</source>
         <translation>ملف مشروع (*.wendle).</translation>
     </message>
+    <message>
+        <source>With --output: the text&apos;s format, markdown or html (default: markdown for a FILE named *.md or *.markdown, else html).</source>
+        <translation>مع --output: صيغة النص، markdown أو html (الافتراضي: markdown لملف FILE اسمه *.md أو *.markdown، وإلا html).</translation>
+    </message>
+    <message>
+        <source>--title, --text, --from and --save go with --output.</source>
+        <translation>يُستخدم --title و--text و--from و--save مع --output.</translation>
+    </message>
+    <message>
+        <source>--from takes markdown or html.</source>
+        <translation>يأخذ --from القيمة markdown أو html.</translation>
+    </message>
+    <message>
+        <source>--output takes --template, --title, --text, --from and --save.</source>
+        <translation>يقبل --output الخيارات --template و--title و--text و--from و--save.</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -353,6 +361,23 @@ The next Build writes the page %1.</source>
     </message>
 </context>
 <context>
+    <name>FileAccess</name>
+    <message>
+        <source>The current folder has been removed. Nothing was read or written; change to a folder that is there.</source>
+        <translation>أُزيل المجلد الحالي. لم يُقرأ شيء ولم يُكتب شيء؛ انتقل إلى مجلد موجود.</translation>
+    </message>
+    <message>
+        <source>The name %1 leads nowhere: the current folder it is taken from has been removed. Nothing was read or written; change to a folder that is there, or give the full path.</source>
+        <extracomment>%1 is a file name without a folder, as typed.</extracomment>
+        <translation>الاسم %1 لا يؤدي إلى شيء: أُزيل المجلد الحالي الذي يُقرأ منه. لم يُقرأ شيء ولم يُكتب شيء؛ انتقل إلى مجلد موجود، أو اكتب المسار كاملًا.</translation>
+    </message>
+    <message>
+        <source>The name %1 is not UTF-8, and Wendle takes file names in UTF-8 only, so that no name can reach another file. Nothing was read or written; rename the file.</source>
+        <extracomment>%1 is a file name as typed, each byte that is not UTF-8 shown as <byte value="x0"/>NN.</extracomment>
+        <translation>الاسم %1 ليس بترميز UTF-8، ولا يقبل Wendle أسماء الملفات إلا بترميز UTF-8 كي لا يؤدي اسم إلى ملف آخر. لم يُقرأ شيء ولم يُكتب شيء؛ أعد تسمية الملف.</translation>
+    </message>
+</context>
+<context>
     <name>InputFile</name>
     <message>
         <source>It is a folder, not a file</source>
@@ -363,8 +388,9 @@ The next Build writes the page %1.</source>
         <translation>هذا جهاز أو أنبوب أو مقبس، وليس ملفًا</translation>
     </message>
     <message>
-        <source>The file is too large</source>
-        <translation>الملف كبير جدًا</translation>
+        <source>It is larger than %1 bytes, the most Wendle reads of such a file</source>
+        <extracomment>%1 is a count of bytes.</extracomment>
+        <translation>حجمه أكبر من %1 بايت، وهو أقصى ما يقرؤه Wendle من ملف كهذا</translation>
     </message>
 </context>
 <context>
@@ -433,6 +459,23 @@ The next Build writes the page %1.</source>
         <source>The project %1 would replace the page. Nothing was written.</source>
         <translation>سيحلّ المشروع %1 محلّ الصفحة. لم يُكتب شيء.</translation>
     </message>
+    <message>
+        <source>Standard input does not fit in the memory Wendle may use. Nothing was written.</source>
+        <translation>لا يتسع المدخل القياسي في الذاكرة المتاحة لـ Wendle. لم يُكتب شيء.</translation>
+    </message>
+    <message>
+        <source>Standard input holds more than %1 bytes, more than a project can hold. Nothing was written.</source>
+        <extracomment>%1 is a count of bytes.</extracomment>
+        <translation>يحتوي المدخل القياسي على أكثر من %1 بايت، وهو أكثر مما يتسع له مشروع. لم يُكتب شيء.</translation>
+    </message>
+    <message>
+        <source>Name another page with --output PAGE.</source>
+        <translation>حدّد صفحة أخرى بالخيار --output PAGE.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to make the page. Nothing was written.</source>
+        <translation>لا تكفي الذاكرة لإنشاء الصفحة. لم يُكتب شيء.</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -471,7 +514,7 @@ through the link %1</source>
     </message>
     <message>
         <source>The page %1 would replace %2. Nothing was written.</source>
-        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
+        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the file its text is read from&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
         <translation>ستحلّ الصفحة %1 محلّ %2. لم يُكتب شيء.</translation>
     </message>
     <message>
@@ -503,6 +546,10 @@ through the link %1</source>
         <source>No template has been chosen. Choose one with the Template button.</source>
         <extracomment>&quot;Template&quot; is the caption of the window&apos;s button.</extracomment>
         <translation>لم يُختر أي قالب. اختر قالبًا بالزر «قالب…».</translation>
+    </message>
+    <message>
+        <source>the file its text is read from</source>
+        <translation>الملف الذي يُقرأ منه نصها</translation>
     </message>
 </context>
 <context>
@@ -555,6 +602,10 @@ through the link %1</source>
         <extracomment>%1 is the folder, quoted for the shell; the command stays as it is.</extracomment>
         <translation>افتح مشروع الترحيب بالأمر:
   cd %1 &amp;&amp; wendle welcome.wendle</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: it is not a file (a folder, a link to nothing, a device or a pipe). Nothing was written.</source>
+        <translation>يعترض %1 الكتابة: فهو ليس ملفًا (بل مجلد أو رابط لا يؤدي إلى شيء أو جهاز أو أنبوب). لم يُكتب شيء.</translation>
     </message>
 </context>
 <context>

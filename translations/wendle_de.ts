@@ -277,16 +277,8 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
         <translation>--show braucht mindestens ein Projekt.</translation>
     </message>
     <message>
-        <source>--title, --text and --save go with --output.</source>
-        <translation>--title, --text und --save gehören zu --output.</translation>
-    </message>
-    <message>
         <source>--json goes with --show.</source>
         <translation>--json gehört zu --show.</translation>
-    </message>
-    <message>
-        <source>--output takes --template, --title, --text and --save.</source>
-        <translation>--output nimmt --template, --title, --text und --save an.</translation>
     </message>
     <message>
         <source>--build needs at least one project.</source>
@@ -328,6 +320,22 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
         <source>A project file (*.wendle).</source>
         <translation>Eine Projektdatei (*.wendle).</translation>
     </message>
+    <message>
+        <source>With --output: the text&apos;s format, markdown or html (default: markdown for a FILE named *.md or *.markdown, else html).</source>
+        <translation>Mit --output: das Format des Textes, markdown oder html (Vorgabe: markdown für eine FILE namens *.md oder *.markdown, sonst html).</translation>
+    </message>
+    <message>
+        <source>--title, --text, --from and --save go with --output.</source>
+        <translation>--title, --text, --from und --save gehören zu --output.</translation>
+    </message>
+    <message>
+        <source>--from takes markdown or html.</source>
+        <translation>--from erwartet markdown oder html.</translation>
+    </message>
+    <message>
+        <source>--output takes --template, --title, --text, --from and --save.</source>
+        <translation>--output nimmt --template, --title, --text, --from und --save an.</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -349,6 +357,23 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
     </message>
 </context>
 <context>
+    <name>FileAccess</name>
+    <message>
+        <source>The current folder has been removed. Nothing was read or written; change to a folder that is there.</source>
+        <translation>Der aktuelle Ordner wurde entfernt. Es wurde nichts gelesen oder geschrieben; wechseln Sie in einen vorhandenen Ordner.</translation>
+    </message>
+    <message>
+        <source>The name %1 leads nowhere: the current folder it is taken from has been removed. Nothing was read or written; change to a folder that is there, or give the full path.</source>
+        <extracomment>%1 is a file name without a folder, as typed.</extracomment>
+        <translation>Der Name %1 führt ins Leere: Der aktuelle Ordner, von dem aus er gilt, wurde entfernt. Es wurde nichts gelesen oder geschrieben; wechseln Sie in einen vorhandenen Ordner oder geben Sie den vollständigen Pfad an.</translation>
+    </message>
+    <message>
+        <source>The name %1 is not UTF-8, and Wendle takes file names in UTF-8 only, so that no name can reach another file. Nothing was read or written; rename the file.</source>
+        <extracomment>%1 is a file name as typed, each byte that is not UTF-8 shown as <byte value="x0"/>NN.</extracomment>
+        <translation>Der Name %1 ist kein UTF-8, und Wendle nimmt Dateinamen nur in UTF-8 an, damit kein Name eine andere Datei treffen kann. Es wurde nichts gelesen oder geschrieben; benennen Sie die Datei um.</translation>
+    </message>
+</context>
+<context>
     <name>InputFile</name>
     <message>
         <source>It is a folder, not a file</source>
@@ -359,8 +384,9 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
         <translation>Es ist ein Gerät, eine Pipe oder ein Socket, keine Datei</translation>
     </message>
     <message>
-        <source>The file is too large</source>
-        <translation>Die Datei ist zu groß</translation>
+        <source>It is larger than %1 bytes, the most Wendle reads of such a file</source>
+        <extracomment>%1 is a count of bytes.</extracomment>
+        <translation>Die Datei ist größer als %1 Byte, das Höchste, was Wendle von einer solchen Datei liest</translation>
     </message>
 </context>
 <context>
@@ -425,6 +451,23 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
         <source>The project %1 would replace the page. Nothing was written.</source>
         <translation>Das Projekt %1 würde die Seite ersetzen. Es wurde nichts geschrieben.</translation>
     </message>
+    <message>
+        <source>Standard input does not fit in the memory Wendle may use. Nothing was written.</source>
+        <translation>Die Standardeingabe passt nicht in den Speicher, den Wendle verwenden darf. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Standard input holds more than %1 bytes, more than a project can hold. Nothing was written.</source>
+        <extracomment>%1 is a count of bytes.</extracomment>
+        <translation>Die Standardeingabe enthält mehr als %1 Byte, mehr als ein Projekt fassen kann. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Name another page with --output PAGE.</source>
+        <translation>Nennen Sie mit --output PAGE eine andere Seite.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to make the page. Nothing was written.</source>
+        <translation>Der Speicher reicht nicht aus, um die Seite zu erstellen. Es wurde nichts geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -463,7 +506,7 @@ through the link %1</source>
     </message>
     <message>
         <source>The page %1 would replace %2. Nothing was written.</source>
-        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
+        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the file its text is read from&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
         <translation>Die Seite %1 würde %2 ersetzen. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
@@ -495,6 +538,10 @@ through the link %1</source>
         <source>No template has been chosen. Choose one with the Template button.</source>
         <extracomment>&quot;Template&quot; is the caption of the window&apos;s button.</extracomment>
         <translation>Es wurde keine Vorlage ausgewählt. Wählen Sie eine mit der Schaltfläche „Vorlage …“.</translation>
+    </message>
+    <message>
+        <source>the file its text is read from</source>
+        <translation>die Datei, aus der ihr Text gelesen wird</translation>
     </message>
 </context>
 <context>
@@ -547,6 +594,10 @@ through the link %1</source>
         <extracomment>%1 is the folder, quoted for the shell; the command stays as it is.</extracomment>
         <translation>Öffnen Sie das Willkommensprojekt mit:
   cd %1 &amp;&amp; wendle welcome.wendle</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: it is not a file (a folder, a link to nothing, a device or a pipe). Nothing was written.</source>
+        <translation>%1 steht dem entgegen: Es ist keine Datei (ein Ordner, ein Verweis ins Leere, ein Gerät oder eine Pipe). Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>

@@ -277,16 +277,8 @@ La próxima vez, «Generar» escribirá la página %1.</translation>
         <translation>--show necesita al menos un proyecto.</translation>
     </message>
     <message>
-        <source>--title, --text and --save go with --output.</source>
-        <translation>--title, --text y --save van con --output.</translation>
-    </message>
-    <message>
         <source>--json goes with --show.</source>
         <translation>--json va con --show.</translation>
-    </message>
-    <message>
-        <source>--output takes --template, --title, --text and --save.</source>
-        <translation>--output admite --template, --title, --text y --save.</translation>
     </message>
     <message>
         <source>--build needs at least one project.</source>
@@ -328,6 +320,22 @@ La próxima vez, «Generar» escribirá la página %1.</translation>
         <source>A project file (*.wendle).</source>
         <translation>Un archivo de proyecto (*.wendle).</translation>
     </message>
+    <message>
+        <source>With --output: the text&apos;s format, markdown or html (default: markdown for a FILE named *.md or *.markdown, else html).</source>
+        <translation>Con --output: el formato del texto, markdown o html (por omisión: markdown para un FILE llamado *.md o *.markdown, si no html).</translation>
+    </message>
+    <message>
+        <source>--title, --text, --from and --save go with --output.</source>
+        <translation>--title, --text, --from y --save van con --output.</translation>
+    </message>
+    <message>
+        <source>--from takes markdown or html.</source>
+        <translation>--from requiere markdown o html.</translation>
+    </message>
+    <message>
+        <source>--output takes --template, --title, --text, --from and --save.</source>
+        <translation>--output admite --template, --title, --text, --from y --save.</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -349,6 +357,23 @@ La próxima vez, «Generar» escribirá la página %1.</translation>
     </message>
 </context>
 <context>
+    <name>FileAccess</name>
+    <message>
+        <source>The current folder has been removed. Nothing was read or written; change to a folder that is there.</source>
+        <translation>La carpeta actual se ha eliminado. No se ha leído ni escrito nada; cámbiese a una carpeta que exista.</translation>
+    </message>
+    <message>
+        <source>The name %1 leads nowhere: the current folder it is taken from has been removed. Nothing was read or written; change to a folder that is there, or give the full path.</source>
+        <extracomment>%1 is a file name without a folder, as typed.</extracomment>
+        <translation>El nombre %1 no lleva a ninguna parte: la carpeta actual desde la que se toma se ha eliminado. No se ha leído ni escrito nada; cámbiese a una carpeta que exista o indique la ruta completa.</translation>
+    </message>
+    <message>
+        <source>The name %1 is not UTF-8, and Wendle takes file names in UTF-8 only, so that no name can reach another file. Nothing was read or written; rename the file.</source>
+        <extracomment>%1 is a file name as typed, each byte that is not UTF-8 shown as <byte value="x0"/>NN.</extracomment>
+        <translation>El nombre %1 no está en UTF-8, y Wendle solo admite nombres de archivo en UTF-8, para que ningún nombre lleve a otro archivo. No se ha leído ni escrito nada; cambie el nombre del archivo.</translation>
+    </message>
+</context>
+<context>
     <name>InputFile</name>
     <message>
         <source>It is a folder, not a file</source>
@@ -359,8 +384,9 @@ La próxima vez, «Generar» escribirá la página %1.</translation>
         <translation>Es un dispositivo, una tubería o un socket, no un archivo</translation>
     </message>
     <message>
-        <source>The file is too large</source>
-        <translation>El archivo es demasiado grande</translation>
+        <source>It is larger than %1 bytes, the most Wendle reads of such a file</source>
+        <extracomment>%1 is a count of bytes.</extracomment>
+        <translation>Ocupa más de %1 bytes, lo máximo que Wendle lee de un archivo así</translation>
     </message>
 </context>
 <context>
@@ -425,6 +451,23 @@ La próxima vez, «Generar» escribirá la página %1.</translation>
         <source>The project %1 would replace the page. Nothing was written.</source>
         <translation>El proyecto %1 reemplazaría la página. No se ha escrito nada.</translation>
     </message>
+    <message>
+        <source>Standard input does not fit in the memory Wendle may use. Nothing was written.</source>
+        <translation>La entrada estándar no cabe en la memoria que Wendle puede usar. No se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>Standard input holds more than %1 bytes, more than a project can hold. Nothing was written.</source>
+        <extracomment>%1 is a count of bytes.</extracomment>
+        <translation>La entrada estándar contiene más de %1 bytes, más de lo que cabe en un proyecto. No se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>Name another page with --output PAGE.</source>
+        <translation>Indique otra página con --output PAGE.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to make the page. Nothing was written.</source>
+        <translation>No hay memoria suficiente para generar la página. No se ha escrito nada.</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -463,7 +506,7 @@ a través del enlace %1</translation>
     </message>
     <message>
         <source>The page %1 would replace %2. Nothing was written.</source>
-        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
+        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the file its text is read from&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
         <translation>La página %1 reemplazaría %2. No se ha escrito nada.</translation>
     </message>
     <message>
@@ -495,6 +538,10 @@ a través del enlace %1</translation>
         <source>No template has been chosen. Choose one with the Template button.</source>
         <extracomment>&quot;Template&quot; is the caption of the window&apos;s button.</extracomment>
         <translation>No se ha elegido ninguna plantilla. Elija una con el botón «Plantilla…».</translation>
+    </message>
+    <message>
+        <source>the file its text is read from</source>
+        <translation>el archivo del que se lee su texto</translation>
     </message>
 </context>
 <context>
@@ -547,6 +594,10 @@ a través del enlace %1</translation>
         <extracomment>%1 is the folder, quoted for the shell; the command stays as it is.</extracomment>
         <translation>Abra el proyecto de bienvenida con:
   cd %1 &amp;&amp; wendle welcome.wendle</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: it is not a file (a folder, a link to nothing, a device or a pipe). Nothing was written.</source>
+        <translation>%1 lo impide: no es un archivo (una carpeta, un enlace a nada, un dispositivo o una tubería). No se ha escrito nada.</translation>
     </message>
 </context>
 <context>

@@ -202,7 +202,7 @@ La prochaine fois, «&#xa0;Générer&#xa0;» écrira la page %1.</translation>
     <message>
         <source>Choose another name for the page with Build As.</source>
         <extracomment>Follows a message that says why the page was not written. &quot;Build As&quot; is the button.</extracomment>
-        <translation>Choisissez un autre nom pour la page avec « Générer sous… ».</translation>
+        <translation>Choisissez un autre nom pour la page avec «&#xa0;Générer sous…&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -277,16 +277,8 @@ La prochaine fois, «&#xa0;Générer&#xa0;» écrira la page %1.</translation>
         <translation>--show demande au moins un projet.</translation>
     </message>
     <message>
-        <source>--title, --text and --save go with --output.</source>
-        <translation>--title, --text et --save s’emploient avec --output.</translation>
-    </message>
-    <message>
         <source>--json goes with --show.</source>
         <translation>--json s’emploie avec --show.</translation>
-    </message>
-    <message>
-        <source>--output takes --template, --title, --text and --save.</source>
-        <translation>--output accepte --template, --title, --text et --save.</translation>
     </message>
     <message>
         <source>--build needs at least one project.</source>
@@ -328,6 +320,22 @@ La prochaine fois, «&#xa0;Générer&#xa0;» écrira la page %1.</translation>
         <source>A project file (*.wendle).</source>
         <translation>Un fichier de projet (*.wendle).</translation>
     </message>
+    <message>
+        <source>With --output: the text&apos;s format, markdown or html (default: markdown for a FILE named *.md or *.markdown, else html).</source>
+        <translation>Avec --output : le format du texte, markdown ou html (par défaut : markdown pour un FILE nommé *.md ou *.markdown, html sinon).</translation>
+    </message>
+    <message>
+        <source>--title, --text, --from and --save go with --output.</source>
+        <translation>--title, --text, --from et --save s’emploient avec --output.</translation>
+    </message>
+    <message>
+        <source>--from takes markdown or html.</source>
+        <translation>--from attend markdown ou html.</translation>
+    </message>
+    <message>
+        <source>--output takes --template, --title, --text, --from and --save.</source>
+        <translation>--output accepte --template, --title, --text, --from et --save.</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -349,6 +357,23 @@ La prochaine fois, «&#xa0;Générer&#xa0;» écrira la page %1.</translation>
     </message>
 </context>
 <context>
+    <name>FileAccess</name>
+    <message>
+        <source>The current folder has been removed. Nothing was read or written; change to a folder that is there.</source>
+        <translation>Le dossier courant a été supprimé. Rien n’a été lu ni écrit ; placez-vous dans un dossier qui existe.</translation>
+    </message>
+    <message>
+        <source>The name %1 leads nowhere: the current folder it is taken from has been removed. Nothing was read or written; change to a folder that is there, or give the full path.</source>
+        <extracomment>%1 is a file name without a folder, as typed.</extracomment>
+        <translation>Le nom %1 ne mène nulle part : le dossier courant dont il part a été supprimé. Rien n’a été lu ni écrit ; placez-vous dans un dossier qui existe, ou donnez le chemin complet.</translation>
+    </message>
+    <message>
+        <source>The name %1 is not UTF-8, and Wendle takes file names in UTF-8 only, so that no name can reach another file. Nothing was read or written; rename the file.</source>
+        <extracomment>%1 is a file name as typed, each byte that is not UTF-8 shown as <byte value="x0"/>NN.</extracomment>
+        <translation>Le nom %1 n’est pas en UTF-8, et Wendle n’accepte que des noms de fichier en UTF-8, pour qu’aucun nom ne mène à un autre fichier. Rien n’a été lu ni écrit ; renommez le fichier.</translation>
+    </message>
+</context>
+<context>
     <name>InputFile</name>
     <message>
         <source>It is a folder, not a file</source>
@@ -359,8 +384,9 @@ La prochaine fois, «&#xa0;Générer&#xa0;» écrira la page %1.</translation>
         <translation>C’est un périphérique, un tube ou un socket, pas un fichier</translation>
     </message>
     <message>
-        <source>The file is too large</source>
-        <translation>Le fichier est trop volumineux</translation>
+        <source>It is larger than %1 bytes, the most Wendle reads of such a file</source>
+        <extracomment>%1 is a count of bytes.</extracomment>
+        <translation>Il dépasse %1 octets, le plus que Wendle lit d’un tel fichier</translation>
     </message>
 </context>
 <context>
@@ -425,6 +451,23 @@ La prochaine fois, «&#xa0;Générer&#xa0;» écrira la page %1.</translation>
         <source>The project %1 would replace the page. Nothing was written.</source>
         <translation>Le projet %1 remplacerait la page. Rien n’a été écrit.</translation>
     </message>
+    <message>
+        <source>Standard input does not fit in the memory Wendle may use. Nothing was written.</source>
+        <translation>L’entrée standard ne tient pas dans la mémoire que Wendle peut utiliser. Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Standard input holds more than %1 bytes, more than a project can hold. Nothing was written.</source>
+        <extracomment>%1 is a count of bytes.</extracomment>
+        <translation>L’entrée standard contient plus de %1 octets, plus qu’un projet ne peut en contenir. Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Name another page with --output PAGE.</source>
+        <translation>Indiquez une autre page avec --output PAGE.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to make the page. Nothing was written.</source>
+        <translation>Il n’y a pas assez de mémoire pour générer la page. Rien n’a été écrit.</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -463,7 +506,7 @@ via le lien %1</translation>
     </message>
     <message>
         <source>The page %1 would replace %2. Nothing was written.</source>
-        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
+        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the file its text is read from&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
         <translation>La page %1 remplacerait %2. Rien n’a été écrit.</translation>
     </message>
     <message>
@@ -495,6 +538,10 @@ via le lien %1</translation>
         <source>No template has been chosen. Choose one with the Template button.</source>
         <extracomment>&quot;Template&quot; is the caption of the window&apos;s button.</extracomment>
         <translation>Aucun modèle n’a été choisi. Choisissez-en un avec le bouton «&#xa0;Modèle…&#xa0;».</translation>
+    </message>
+    <message>
+        <source>the file its text is read from</source>
+        <translation>le fichier dont son texte est lu</translation>
     </message>
 </context>
 <context>
@@ -547,6 +594,10 @@ via le lien %1</translation>
         <extracomment>%1 is the folder, quoted for the shell; the command stays as it is.</extracomment>
         <translation>Ouvrez le projet de bienvenue avec&#xa0;:
   cd %1 &amp;&amp; wendle welcome.wendle</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: it is not a file (a folder, a link to nothing, a device or a pipe). Nothing was written.</source>
+        <translation>%1 empêche l’écriture : ce n’est pas un fichier (un dossier, un lien vers rien, un périphérique ou un tube). Rien n’a été écrit.</translation>
     </message>
 </context>
 <context>

@@ -276,16 +276,8 @@ The next Build writes the page %1.</source>
         <translation>--show には少なくとも 1 つのプロジェクトが必要です。</translation>
     </message>
     <message>
-        <source>--title, --text and --save go with --output.</source>
-        <translation>--title、--text、--save は --output と併用します。</translation>
-    </message>
-    <message>
         <source>--json goes with --show.</source>
         <translation>--json は --show と併用します。</translation>
-    </message>
-    <message>
-        <source>--output takes --template, --title, --text and --save.</source>
-        <translation>--output と併用できるのは --template、--title、--text、--save です。</translation>
     </message>
     <message>
         <source>--build needs at least one project.</source>
@@ -327,6 +319,22 @@ The next Build writes the page %1.</source>
         <source>A project file (*.wendle).</source>
         <translation>プロジェクトファイル（*.wendle）。</translation>
     </message>
+    <message>
+        <source>With --output: the text&apos;s format, markdown or html (default: markdown for a FILE named *.md or *.markdown, else html).</source>
+        <translation>--output と併用：本文の形式、markdown または html（既定：FILE の名前が *.md か *.markdown なら markdown、それ以外は html）。</translation>
+    </message>
+    <message>
+        <source>--title, --text, --from and --save go with --output.</source>
+        <translation>--title、--text、--from、--save は --output と併用します。</translation>
+    </message>
+    <message>
+        <source>--from takes markdown or html.</source>
+        <translation>--from には markdown または html を指定します。</translation>
+    </message>
+    <message>
+        <source>--output takes --template, --title, --text, --from and --save.</source>
+        <translation>--output と併用できるのは --template、--title、--text、--from、--save です。</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -348,6 +356,23 @@ The next Build writes the page %1.</source>
     </message>
 </context>
 <context>
+    <name>FileAccess</name>
+    <message>
+        <source>The current folder has been removed. Nothing was read or written; change to a folder that is there.</source>
+        <translation>現在のフォルダーは削除されています。何も読み書きしていません。存在するフォルダーに移動してください。</translation>
+    </message>
+    <message>
+        <source>The name %1 leads nowhere: the current folder it is taken from has been removed. Nothing was read or written; change to a folder that is there, or give the full path.</source>
+        <extracomment>%1 is a file name without a folder, as typed.</extracomment>
+        <translation>名前 %1 の行き先がありません：基準となる現在のフォルダーが削除されています。何も読み書きしていません。存在するフォルダーに移動するか、完全なパスを指定してください。</translation>
+    </message>
+    <message>
+        <source>The name %1 is not UTF-8, and Wendle takes file names in UTF-8 only, so that no name can reach another file. Nothing was read or written; rename the file.</source>
+        <extracomment>%1 is a file name as typed, each byte that is not UTF-8 shown as <byte value="x0"/>NN.</extracomment>
+        <translation>名前 %1 は UTF-8 ではありません。名前が別のファイルを指さないよう、Wendle は UTF-8 のファイル名だけを受け付けます。何も読み書きしていません。ファイルの名前を変更してください。</translation>
+    </message>
+</context>
+<context>
     <name>InputFile</name>
     <message>
         <source>It is a folder, not a file</source>
@@ -358,8 +383,9 @@ The next Build writes the page %1.</source>
         <translation>ファイルではなく、デバイス、パイプ、またはソケットです</translation>
     </message>
     <message>
-        <source>The file is too large</source>
-        <translation>ファイルが大きすぎます</translation>
+        <source>It is larger than %1 bytes, the most Wendle reads of such a file</source>
+        <extracomment>%1 is a count of bytes.</extracomment>
+        <translation>%1 バイトを超えています。Wendle がこの種のファイルから読むのはそこまでです</translation>
     </message>
 </context>
 <context>
@@ -423,6 +449,23 @@ The next Build writes the page %1.</source>
         <source>The project %1 would replace the page. Nothing was written.</source>
         <translation>プロジェクト %1 はページを置き換えてしまいます。何も書き込まれていません。</translation>
     </message>
+    <message>
+        <source>Standard input does not fit in the memory Wendle may use. Nothing was written.</source>
+        <translation>標準入力が Wendle の使えるメモリーに収まりません。何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>Standard input holds more than %1 bytes, more than a project can hold. Nothing was written.</source>
+        <extracomment>%1 is a count of bytes.</extracomment>
+        <translation>標準入力が %1 バイトを超えており、プロジェクトに収まりません。何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>Name another page with --output PAGE.</source>
+        <translation>--output PAGE で別のページを指定してください。</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to make the page. Nothing was written.</source>
+        <translation>ページを生成するためのメモリーが足りません。何も書き込まれていません。</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -461,7 +504,7 @@ through the link %1</source>
     </message>
     <message>
         <source>The page %1 would replace %2. Nothing was written.</source>
-        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
+        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the file its text is read from&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
         <translation>ページ %1 は%2を置き換えてしまいます。何も書き込まれていません。</translation>
     </message>
     <message>
@@ -493,6 +536,10 @@ through the link %1</source>
         <source>No template has been chosen. Choose one with the Template button.</source>
         <extracomment>&quot;Template&quot; is the caption of the window&apos;s button.</extracomment>
         <translation>テンプレートが選択されていません。「テンプレート…」ボタンで選択してください。</translation>
+    </message>
+    <message>
+        <source>the file its text is read from</source>
+        <translation>本文の読み込み元のファイル</translation>
     </message>
 </context>
 <context>
@@ -545,6 +592,10 @@ through the link %1</source>
         <extracomment>%1 is the folder, quoted for the shell; the command stays as it is.</extracomment>
         <translation>ウェルカムプロジェクトを開くには：
   cd %1 &amp;&amp; wendle welcome.wendle</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: it is not a file (a folder, a link to nothing, a device or a pipe). Nothing was written.</source>
+        <translation>%1 があるため書き込めません：ファイルではありません（フォルダー、行き先のないリンク、デバイス、パイプのいずれか）。何も書き込まれていません。</translation>
     </message>
 </context>
 <context>

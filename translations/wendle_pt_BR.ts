@@ -277,16 +277,8 @@ Da próxima vez, “Gerar” gravará a página %1.</translation>
         <translation>--show precisa de pelo menos um projeto.</translation>
     </message>
     <message>
-        <source>--title, --text and --save go with --output.</source>
-        <translation>--title, --text e --save são usados com --output.</translation>
-    </message>
-    <message>
         <source>--json goes with --show.</source>
         <translation>--json é usado com --show.</translation>
-    </message>
-    <message>
-        <source>--output takes --template, --title, --text and --save.</source>
-        <translation>--output aceita --template, --title, --text e --save.</translation>
     </message>
     <message>
         <source>--build needs at least one project.</source>
@@ -328,6 +320,22 @@ Da próxima vez, “Gerar” gravará a página %1.</translation>
         <source>A project file (*.wendle).</source>
         <translation>Um arquivo de projeto (*.wendle).</translation>
     </message>
+    <message>
+        <source>With --output: the text&apos;s format, markdown or html (default: markdown for a FILE named *.md or *.markdown, else html).</source>
+        <translation>Com --output: o formato do texto, markdown ou html (padrão: markdown para um FILE chamado *.md ou *.markdown, senão html).</translation>
+    </message>
+    <message>
+        <source>--title, --text, --from and --save go with --output.</source>
+        <translation>--title, --text, --from e --save são usados com --output.</translation>
+    </message>
+    <message>
+        <source>--from takes markdown or html.</source>
+        <translation>--from requer markdown ou html.</translation>
+    </message>
+    <message>
+        <source>--output takes --template, --title, --text, --from and --save.</source>
+        <translation>--output aceita --template, --title, --text, --from e --save.</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -349,6 +357,23 @@ Da próxima vez, “Gerar” gravará a página %1.</translation>
     </message>
 </context>
 <context>
+    <name>FileAccess</name>
+    <message>
+        <source>The current folder has been removed. Nothing was read or written; change to a folder that is there.</source>
+        <translation>A pasta atual foi removida. Nada foi lido nem gravado; mude para uma pasta que exista.</translation>
+    </message>
+    <message>
+        <source>The name %1 leads nowhere: the current folder it is taken from has been removed. Nothing was read or written; change to a folder that is there, or give the full path.</source>
+        <extracomment>%1 is a file name without a folder, as typed.</extracomment>
+        <translation>O nome %1 não leva a lugar nenhum: a pasta atual a partir da qual ele é lido foi removida. Nada foi lido nem gravado; mude para uma pasta que exista ou informe o caminho completo.</translation>
+    </message>
+    <message>
+        <source>The name %1 is not UTF-8, and Wendle takes file names in UTF-8 only, so that no name can reach another file. Nothing was read or written; rename the file.</source>
+        <extracomment>%1 is a file name as typed, each byte that is not UTF-8 shown as <byte value="x0"/>NN.</extracomment>
+        <translation>O nome %1 não está em UTF-8, e o Wendle só aceita nomes de arquivo em UTF-8, para que nenhum nome leve a outro arquivo. Nada foi lido nem gravado; renomeie o arquivo.</translation>
+    </message>
+</context>
+<context>
     <name>InputFile</name>
     <message>
         <source>It is a folder, not a file</source>
@@ -359,8 +384,9 @@ Da próxima vez, “Gerar” gravará a página %1.</translation>
         <translation>É um dispositivo, um pipe ou um soquete, não um arquivo</translation>
     </message>
     <message>
-        <source>The file is too large</source>
-        <translation>O arquivo é grande demais</translation>
+        <source>It is larger than %1 bytes, the most Wendle reads of such a file</source>
+        <extracomment>%1 is a count of bytes.</extracomment>
+        <translation>Tem mais de %1 bytes, o máximo que o Wendle lê de um arquivo assim</translation>
     </message>
 </context>
 <context>
@@ -425,6 +451,23 @@ Da próxima vez, “Gerar” gravará a página %1.</translation>
         <source>The project %1 would replace the page. Nothing was written.</source>
         <translation>O projeto %1 substituiria a página. Nada foi gravado.</translation>
     </message>
+    <message>
+        <source>Standard input does not fit in the memory Wendle may use. Nothing was written.</source>
+        <translation>A entrada padrão não cabe na memória que o Wendle pode usar. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>Standard input holds more than %1 bytes, more than a project can hold. Nothing was written.</source>
+        <extracomment>%1 is a count of bytes.</extracomment>
+        <translation>A entrada padrão contém mais de %1 bytes, mais do que um projeto comporta. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>Name another page with --output PAGE.</source>
+        <translation>Indique outra página com --output PAGE.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to make the page. Nothing was written.</source>
+        <translation>Não há memória suficiente para gerar a página. Nada foi gravado.</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -463,7 +506,7 @@ por meio do link %1</translation>
     </message>
     <message>
         <source>The page %1 would replace %2. Nothing was written.</source>
-        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
+        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the file its text is read from&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
         <translation>A página %1 substituiria %2. Nada foi gravado.</translation>
     </message>
     <message>
@@ -495,6 +538,10 @@ por meio do link %1</translation>
         <source>No template has been chosen. Choose one with the Template button.</source>
         <extracomment>&quot;Template&quot; is the caption of the window&apos;s button.</extracomment>
         <translation>Nenhum modelo foi escolhido. Escolha um com o botão “Modelo…”.</translation>
+    </message>
+    <message>
+        <source>the file its text is read from</source>
+        <translation>o arquivo do qual o texto dela é lido</translation>
     </message>
 </context>
 <context>
@@ -547,6 +594,10 @@ por meio do link %1</translation>
         <extracomment>%1 is the folder, quoted for the shell; the command stays as it is.</extracomment>
         <translation>Abra o projeto de boas-vindas com:
   cd %1 &amp;&amp; wendle welcome.wendle</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: it is not a file (a folder, a link to nothing, a device or a pipe). Nothing was written.</source>
+        <translation>%1 impede a gravação: não é um arquivo (uma pasta, um link para nada, um dispositivo ou um pipe). Nada foi gravado.</translation>
     </message>
 </context>
 <context>

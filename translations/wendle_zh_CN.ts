@@ -276,16 +276,8 @@ The next Build writes the page %1.</source>
         <translation>--show 至少需要一个项目。</translation>
     </message>
     <message>
-        <source>--title, --text and --save go with --output.</source>
-        <translation>--title、--text 和 --save 需与 --output 一起使用。</translation>
-    </message>
-    <message>
         <source>--json goes with --show.</source>
         <translation>--json 需与 --show 一起使用。</translation>
-    </message>
-    <message>
-        <source>--output takes --template, --title, --text and --save.</source>
-        <translation>--output 只接受 --template、--title、--text 和 --save。</translation>
     </message>
     <message>
         <source>--build needs at least one project.</source>
@@ -327,6 +319,22 @@ The next Build writes the page %1.</source>
         <source>A project file (*.wendle).</source>
         <translation>项目文件（*.wendle）。</translation>
     </message>
+    <message>
+        <source>With --output: the text&apos;s format, markdown or html (default: markdown for a FILE named *.md or *.markdown, else html).</source>
+        <translation>与 --output 一起使用：正文的格式，markdown 或 html（默认：名为 *.md 或 *.markdown 的 FILE 为 markdown，其他为 html）。</translation>
+    </message>
+    <message>
+        <source>--title, --text, --from and --save go with --output.</source>
+        <translation>--title、--text、--from 和 --save 需与 --output 一起使用。</translation>
+    </message>
+    <message>
+        <source>--from takes markdown or html.</source>
+        <translation>--from 需要 markdown 或 html。</translation>
+    </message>
+    <message>
+        <source>--output takes --template, --title, --text, --from and --save.</source>
+        <translation>--output 只接受 --template、--title、--text、--from 和 --save。</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -348,6 +356,23 @@ The next Build writes the page %1.</source>
     </message>
 </context>
 <context>
+    <name>FileAccess</name>
+    <message>
+        <source>The current folder has been removed. Nothing was read or written; change to a folder that is there.</source>
+        <translation>当前文件夹已被删除。未读取或写入任何内容；请切换到一个存在的文件夹。</translation>
+    </message>
+    <message>
+        <source>The name %1 leads nowhere: the current folder it is taken from has been removed. Nothing was read or written; change to a folder that is there, or give the full path.</source>
+        <extracomment>%1 is a file name without a folder, as typed.</extracomment>
+        <translation>名称 %1 无处可指：作为其基准的当前文件夹已被删除。未读取或写入任何内容；请切换到一个存在的文件夹，或给出完整路径。</translation>
+    </message>
+    <message>
+        <source>The name %1 is not UTF-8, and Wendle takes file names in UTF-8 only, so that no name can reach another file. Nothing was read or written; rename the file.</source>
+        <extracomment>%1 is a file name as typed, each byte that is not UTF-8 shown as <byte value="x0"/>NN.</extracomment>
+        <translation>名称 %1 不是 UTF-8。为避免名称指向其他文件，Wendle 只接受 UTF-8 文件名。未读取或写入任何内容；请重命名该文件。</translation>
+    </message>
+</context>
+<context>
     <name>InputFile</name>
     <message>
         <source>It is a folder, not a file</source>
@@ -358,8 +383,9 @@ The next Build writes the page %1.</source>
         <translation>这是设备、管道或套接字，不是文件</translation>
     </message>
     <message>
-        <source>The file is too large</source>
-        <translation>文件太大</translation>
+        <source>It is larger than %1 bytes, the most Wendle reads of such a file</source>
+        <extracomment>%1 is a count of bytes.</extracomment>
+        <translation>它超过了 %1 个字节，这是 Wendle 读取此类文件的上限</translation>
     </message>
 </context>
 <context>
@@ -423,6 +449,23 @@ The next Build writes the page %1.</source>
         <source>The project %1 would replace the page. Nothing was written.</source>
         <translation>项目 %1 将会替换页面。未写入任何内容。</translation>
     </message>
+    <message>
+        <source>Standard input does not fit in the memory Wendle may use. Nothing was written.</source>
+        <translation>标准输入超出了 Wendle 可用的内存。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Standard input holds more than %1 bytes, more than a project can hold. Nothing was written.</source>
+        <extracomment>%1 is a count of bytes.</extracomment>
+        <translation>标准输入超过 %1 个字节，超出了项目所能容纳的大小。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Name another page with --output PAGE.</source>
+        <translation>请用 --output PAGE 指定其他页面。</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to make the page. Nothing was written.</source>
+        <translation>内存不足，无法生成页面。未写入任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -461,7 +504,7 @@ through the link %1</source>
     </message>
     <message>
         <source>The page %1 would replace %2. Nothing was written.</source>
-        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
+        <extracomment>%2 is one of &quot;its own template&quot;, &quot;the file its text is read from&quot;, &quot;the project it is built from&quot;, &quot;a Wendle project&quot;.</extracomment>
         <translation>页面 %1 将会替换%2。未写入任何内容。</translation>
     </message>
     <message>
@@ -493,6 +536,10 @@ through the link %1</source>
         <source>No template has been chosen. Choose one with the Template button.</source>
         <extracomment>&quot;Template&quot; is the caption of the window&apos;s button.</extracomment>
         <translation>尚未选择模板。请用“模板…”按钮选择一个。</translation>
+    </message>
+    <message>
+        <source>the file its text is read from</source>
+        <translation>读取其正文的文件</translation>
     </message>
 </context>
 <context>
@@ -545,6 +592,10 @@ through the link %1</source>
         <extracomment>%1 is the folder, quoted for the shell; the command stays as it is.</extracomment>
         <translation>用以下命令打开欢迎项目：
   cd %1 &amp;&amp; wendle welcome.wendle</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: it is not a file (a folder, a link to nothing, a device or a pipe). Nothing was written.</source>
+        <translation>%1 挡住了写入：它不是文件（而是文件夹、指向不存在目标的链接、设备或管道）。未写入任何内容。</translation>
     </message>
 </context>
 <context>
