@@ -86,7 +86,7 @@ QString RequireTemplate(const QString& templateFile, const QByteArray& storedTem
 
 std::pair<QByteArray, QByteArray> BytesAsBuilt(QByteArrayView title, QByteArrayView text)
 {
-    return {FieldTextFromBytes(title).toUtf8(), BytesFromFieldText(FieldTextFromBytes(text))};
+    return {FieldTextFromBytes(title).toUtf8(), TextBytesAsBuilt(text)};
 }
 
 QString TemplatePathFor(const QString& templateFile, const QByteArray& storedTemplate,

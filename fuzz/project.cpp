@@ -3,6 +3,7 @@
 // and reads back unchanged, in either format.
 #include "fuzz/FuzzInput.h"
 #include "project/ProjectFile.h"
+#include "services/WindowText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -14,6 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             FUZZ_CHECK(!part->contains('\0') && size_t(part->size()) <= size);
         FUZZ_CHECK(DecodeProject(EncodeProject(*read)) == read);
     }
+
+    // Text as a page is built from it, in one pass, as through the text field.
+    FUZZ_CHECK(TextBytesAsBuilt(bytes) == BytesFromFieldText(FieldTextFromBytes(bytes)));
 
     QByteArrayView rest = bytes;
     ProjectContent content;

@@ -9,6 +9,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -125,6 +126,51 @@ QByteArray BytesFromFieldText(QStringView text)
     }
     bytes.truncate(out - bytes.constData());
     return bytes;
+}
+
+QByteArray TextBytesAsBuilt(QByteArrayView bytes)
+{
+    bytes = UpToFirstNul(bytes);
+    if (!bytes.isValidUtf8())
+        return BytesFromFieldText(FieldTextFromBytes(bytes));
+    // As the round trip through the field's text: a LF gets the CR it lacks, U+2028 and U+2029
+    // become CR LF, and everything else stays. The spans between are copied whole, so that a
+    // long text costs a few copies of memory, not a test of each byte.
+    QByteArray built(bytes.size() + std::count(bytes.begin(), bytes.end(), '\n'),
+                     Qt::Uninitialized);
+    char* out = built.data();
+    const char* in = bytes.begin();
+    const char* const end = bytes.end();
+    const auto find = [end](const char* from, const char* until, char c) {
+        const void* found = std::memchr(from, c, size_t(until - from));
+        return found ? static_cast<const char*>(found) : until;
+    };
+    const auto copy = [&out](const char* from, const char* until) {
+        out = std::copy(from, until, out);
+    };
+    for (const char* lf = find(in, end, '\n'); in < end;) {
+        if (lf < in)
+            lf = find(in, end, '\n');
+        const char* const lead = find(in, lf, '\xe2');
+        if (lead < lf) {
+            const bool separator =
+                end - lead > 2 && lead[1] == '\x80' && (lead[2] == '\xa8' || lead[2] == '\xa9');
+            copy(in, separator ? lead : lead + 1);
+            if (separator)
+                copy("\r\n", "\r\n" + 2);
+            in = separator ? lead + 3 : lead + 1;
+            continue;
+        }
+        copy(in, lf);
+        if (lf == end)
+            break;
+        if (lf == bytes.begin() || lf[-1] != '\r')
+            *out++ = '\r';
+        *out++ = '\n';
+        in = lf + 1;
+    }
+    built.truncate(out - built.constData());
+    return built;
 }
 
 bool SameFieldText(QStringView a, QStringView b)

@@ -44,5 +44,9 @@ QString ShownEscaped(QStringView text);
 QString FieldTextFromBytes(QByteArrayView bytes);
 QByteArray BytesFromFieldText(QStringView text);
 
+// The bytes a text gives when it is put into the text field and taken back: FieldTextFromBytes
+// then BytesFromFieldText, in one pass over the bytes when they are UTF-8, as most are.
+QByteArray TextBytesAsBuilt(QByteArrayView bytes);
+
 // True when two field texts are the same but for how their lines are separated.
 bool SameFieldText(QStringView a, QStringView b);

@@ -1297,6 +1297,11 @@ TEST(FieldText, convertsLineBreaksBothWays)
                   QByteArray(bytes).replace("\r\n", "\n").replace("\n", "\r\n"));
     }
     EXPECT_EQ(BytesFromFieldText(u"a\u2028b\nc"), "a\r\nb\r\nc");
+    // The one pass over UTF-8 bytes gives what the round trip through the field gives.
+    for (const QByteArray bytes :
+         {"a\nb\r\nc\rd\r\r\n\n\r", "x\xe2\x80\xa8y\xe2\x80\xa9\xe2\x80\xaa\xe2\x82\xac",
+          "\xe9\n\xe2\x80", "\r"})
+        EXPECT_EQ(TextBytesAsBuilt(bytes), BytesFromFieldText(FieldTextFromBytes(bytes)));
     EXPECT_TRUE(SameFieldText(u"a\u2029b\u2028", u"a\nb\n"));
     EXPECT_FALSE(SameFieldText(u"a\nb", u"a\rb") || SameFieldText(u"a\nb", u"a\n"));
 }
