@@ -171,9 +171,12 @@ void CWendleDlg::OnSaveAs()
                     ResolveFileName(m_files.m_strProjectName, m_files.m_strProjectFolder));
     OutputFile file(ResolveFileName(chosen.name, chosen.folder));
     RefuseTemplate(file, m_strTemplateName);
+    WriteWindowProject(file);
+    // Only a file written becomes the window's project: after a failed write Save still goes
+    // where it went, knowing what that file holds, and never takes the file that could not be
+    // replaced for one that another program changed.
     m_files.m_strProjectName = chosen.name;
     m_files.m_strProjectFolder = chosen.folder;
-    WriteWindowProject(file);
 }
 
 void CWendleDlg::OnSave()

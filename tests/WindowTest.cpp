@@ -1021,7 +1021,9 @@ const Row kRows[] = {
     {{"saveAsAsksBeforeItReplaces", "Build p.html", "put o/p.html <p>", "reply no",
       "choose o/p.html", "choose -", "SaveAs", "msg ask: p.html already exists.\nDo you want to "
       "replace it?", "msg No file was chosen.", "is o/p.html <p>", "title T", "Build",
-      "SaveAs a.wendle", "title !", "SaveAs a.wendle", "isproj a.wendle T!||p.html"}},
+      "SaveAs a.wendle", "title !", "SaveAs a.wendle", "isproj a.wendle T!||p.html",
+      "proj b.wendle B||", "reply yes", "limit 5", "SaveAs b.wendle", "msg ask:",
+      "msg Cannot write file @/b.wendle", "title ?", "Save", "isproj a.wendle T!?||p.html"}},
     {{"saveStaysInTheProjectsFolder", "proj p/a.wendle T|X|p.html", "Open p/a.wendle",
       "Template t.html", "title 2", "Save", "Build", "isproj p/a.wendle T2|X|p.html",
       "is p/p.html <h1>T2</h1>X", "ls . p t.html"}},
