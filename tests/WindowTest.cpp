@@ -821,7 +821,8 @@ const Row kRows[] = {
       "prompt Save wendle Wendle files(*.wendle)|*.wendle|| window",
       "names t.html|b.wendle|out.html", "isproj b.wendle Ti|A\r\nB|out.html"}},
     {{"theTextIsAtItsOffset", "put a.wendle \5\0\0\0\x18\0\0\0\3\0\0\0\0\0\0\0title...txt"s,
-      "Open a.wendle", "fields title|txt"}},
+      "Open a.wendle", "fields title|txt", "put a.wendle \5\0\0\0\x18\0\0\0\3\0\0\0\0\0\0\0TITLE...txt"s,
+      "reply save", "Save", "msg ask: The project @/a.wendle was changed", "isproj a.wendle title|txt|"}},
     {{"aNulInTheTextIsSaid", "proj a.wendle T|ab\0cd|"s, "Open a.wendle", "msg error: The text "
       "of the project @/a.wendle holds a NUL byte after 2 bytes; the 3 bytes from", "fields T|ab"}},
     {{"newKeepsThePageName", "title x", "Save", "ls . t.html", "proj a.wendle T|X|p.html",
