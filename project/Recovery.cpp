@@ -106,6 +106,15 @@ void RemoveLeftovers(const QString& stem)
         Unlink(dir.filePath(temp));
 }
 
+// Whether `path` still names the file open at `fd`.
+bool StillNamed(int fd, const QString& path)
+{
+    struct stat held {
+    }, named{};
+    return ::fstat(fd, &held) == 0 && ::lstat(Path(path).constData(), &named) == 0
+        && named.st_ino == held.st_ino && named.st_dev == held.st_dev;
+}
+
 // The lock of the copy named by `stem`, opened without following a link or blocking.
 int OpenLock(const QString& stem, int flags)
 {
@@ -158,11 +167,9 @@ std::shared_ptr<RecoveryClaim> RecoveryClaim::Take(const QString& stem)
     auto claim = std::shared_ptr<RecoveryClaim>(new RecoveryClaim(stem, fd));
     // Locked, and still the file of that name: a window that deletes a copy removes its lock
     // while it holds it, so a lock taken on a file that is gone claims nothing.
-    struct stat held {
-    }, named{};
+    struct stat held { };
     if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0
-        || ::lstat(Path(locked).constData(), &named) != 0 || named.st_ino != held.st_ino
-        || named.st_dev != held.st_dev)
+        || !StillNamed(fd, locked))
         return nullptr;
     return claim;
 }
@@ -288,6 +295,10 @@ RecoveryCopy::Outcome RecoveryCopy::Run(const Job& job)
 QString RecoveryCopy::Store(const Fields& fields, const RecoveryInfo& info)
 {
     try {
+        // A lock removed with its folder (a state folder cleaned up) holds nothing: the folder
+        // and the lock are made again, or no copy could be written from then on.
+        if (m_lock >= 0 && !StillNamed(m_lock, m_stem + ".lock"))
+            ::close(std::exchange(m_lock, -1));
         if (m_lock < 0) {
             if (!QDir().mkpath(QFileInfo(m_stem).absolutePath()))
                 throw FileError(
