@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <map>
+#include <new>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -370,6 +371,7 @@ LeftCopies RecoveryCopy::Left(const QString& folder, const QStringList& done)
             continue;
         }
         const QString path = stem + ".wendle";
+        QString error;
         try {
             InputFile file(path, InputFile::Links::Refuse);
             RecoveredWork work{path, ReadProject(file), {}, claim};
@@ -380,23 +382,31 @@ LeftCopies RecoveryCopy::Left(const QString& folder, const QStringList& done)
                                                             "It is too large to be a description"));
             work.info = InfoFrom(description.ReadAll());
             left.work.push_back(std::move(work));
-        } catch (const CommandError& error) {
-            // Moved aside, never deleted unasked, and never read again.
-            QString said = QStringLiteral("%1\n%2\n").arg(error.message(), path);
-            const QString reason = MoveAside(*claim);
-            if (reason.isEmpty()) {
-                said += QCoreApplication::translate("RecoveryCopy", "It was moved aside to %1.")
-                            .arg(AsidePath(stem));
-            } else {
-                said += QCoreApplication::translate(
-                            "RecoveryCopy",
-                            "It cannot be moved aside (%1), so it stays where it is, "
-                            "and it will not be read again.")
-                            .arg(reason);
-                left.stuck << name + kAside;
-            }
-            left.damaged << said;
+            continue;
+        } catch (const CommandError& failed) {
+            error = failed.message();
+        } catch (const std::bad_alloc&) {
+            // A copy as large as a project may be (4 GiB) under a limit on memory: it must not
+            // end every start.
+            //: "It" is a recovery copy of the window's typing.
+            error = QCoreApplication::translate("RecoveryCopy",
+                                                "It does not fit in the memory Wendle may use.");
         }
+        // Moved aside, never deleted unasked, and never read again.
+        QString said = QStringLiteral("%1\n%2\n").arg(error, path);
+        const QString reason = MoveAside(*claim);
+        if (reason.isEmpty()) {
+            said += QCoreApplication::translate("RecoveryCopy", "It was moved aside to %1.")
+                        .arg(AsidePath(stem));
+        } else {
+            said += QCoreApplication::translate(
+                        "RecoveryCopy",
+                        "It cannot be moved aside (%1), so it stays where it is, "
+                        "and it will not be read again.")
+                        .arg(reason);
+            left.stuck << name + kAside;
+        }
+        left.damaged << said;
     }
     std::sort(
         left.work.begin(), left.work.end(),

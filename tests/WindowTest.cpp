@@ -336,6 +336,13 @@ private:
                  Until([&] { return Copies() == QList{copy}; });
              }},
             {"signal", [&] { log << "signal: " + Dlg().SaveRecoveryNow(); }},  // ended by one
+            {"lean",  // offered with 2 GiB of address space, as under ulimit -v
+             [&] {
+                 rlimit saved{}, lean{rlim_t(2) << 30, RLIM_INFINITY};
+                 getrlimit(RLIMIT_AS, &saved);
+                 Dlg(), setrlimit(RLIMIT_AS, &lean), Dlg().OfferRecoveredWork();
+                 setrlimit(RLIMIT_AS, &saved);
+             }},
             {"nocopy", [&] { Until([&] { return Copies().isEmpty(); }); }},
             {"fifo", [&] { EXPECT_EQ(::mkfifo(QFile::encodeName(path), 0600), 0); }},
             {"sparse",
@@ -1126,6 +1133,10 @@ const Row kRows[] = {
       "107374182400", kCopy + "9-9.wendle T|X|", "fifo state/wendle/recovery/window-9-9.json",
       "offer", "msg symbolic links", "msg symbolic links", "msg description is damaged", "msg too large to be a description", "msg a device, a pipe or a socket",
       "is s.txt secret"}},
+    {{"aCopyTooLargeForMemoryIsSetAside", "nosanitizer", "put state/wendle/recovery/window-9-9.wendle",
+      "sparse state/wendle/recovery/window-9-9.wendle 3000000000", Info(9, 10, kA), "lean",
+      "msg It does not fit in the memory", "ls state/wendle/recovery damaged-window-9-9.json "
+      "damaged-window-9-9.wendle"}},
     {{"aReadOnlyRecoveryFolder", "mount state/wendle/recovery", kCopy + "1-1.wendle T|X|p.html",
       Info(1, 10, kA), "put state/wendle/recovery/window-2-2.wendle bad",
       "fifo state/wendle/recovery/window-3-3.wendle", "readonly state/wendle/recovery 1",
