@@ -392,8 +392,9 @@ LeftCopies RecoveryCopy::Left(const QString& folder, const QStringList& done)
             error = QCoreApplication::translate("RecoveryCopy",
                                                 "It does not fit in the memory Wendle may use.");
         }
-        // Moved aside, never deleted unasked, and never read again.
-        QString said = QStringLiteral("%1\n%2\n").arg(error, path);
+        // Moved aside, never deleted unasked, and never read again. The path is a line of its
+        // own, isolated, so that a sentence written right to left leaves it in its order.
+        QString said = QStringLiteral("%1\n\u2068%2\u2069\n").arg(error, path);
         const QString reason = MoveAside(*claim);
         if (reason.isEmpty()) {
             said += QCoreApplication::translate("RecoveryCopy", "It was moved aside to %1.")

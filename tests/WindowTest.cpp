@@ -1131,7 +1131,7 @@ const Row kRows[] = {
       "link state/wendle/recovery/window-6-6.wendle @/s.txt", kCopy + "8-8.wendle T|X|",
       "put state/wendle/recovery/window-8-8.json", "sparse state/wendle/recovery/window-8-8.json "
       "107374182400", kCopy + "9-9.wendle T|X|", "fifo state/wendle/recovery/window-9-9.json",
-      "offer", "msg symbolic links", "msg symbolic links", "msg description is damaged", "msg too large to be a description", "msg a device, a pipe or a socket",
+      "offer", "msg symbolic links", "msg symbolic links", "msg description is damaged.\n\xe2\x81\xa8", "msg too large to be a description", "msg a device, a pipe or a socket",
       "is s.txt secret"}},
     {{"aCopyTooLargeForMemoryIsSetAside", "nosanitizer", "put state/wendle/recovery/window-9-9.wendle",
       "sparse state/wendle/recovery/window-9-9.wendle 3000000000", Info(9, 10, kA), "lean",
