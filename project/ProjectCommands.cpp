@@ -166,9 +166,12 @@ void CWendleDlg::OpenProject(const PromptResult& chosen)
 
 void CWendleDlg::OnSaveAs()
 {
+    // The project's file is the window's own only while it holds what the window last read or
+    // wrote: one that another program changed or replaced is asked about, as Save asks.
+    const QString own = ResolveFileName(m_files.m_strProjectName, m_files.m_strProjectFolder);
     const PromptResult chosen =
         AskSaveName(kProjectExtension, ProjectFilter(),
-                    ResolveFileName(m_files.m_strProjectName, m_files.m_strProjectFolder));
+                    ProjectChangedSince(own, m_files.m_projectDigest) ? QString() : own);
     OutputFile file(ResolveFileName(chosen.name, chosen.folder));
     RefuseTemplate(file, m_strTemplateName);
     WriteWindowProject(file);

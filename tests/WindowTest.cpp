@@ -1061,7 +1061,8 @@ const Row kRows[] = {
       "to @/notes.txt, which is not a Wendle project.", "is notes.txt n", "rm b/b.wendle",
       "link b/b.wendle ../c.wendle", "reply cancel", "Save", "msg ask: The project @/b/b.wendle "
       "(now a link to @/c.wendle) was changed", "rm b/b.wendle", "put b/b.wendle n", "Save",
-      "msg with a file that is not a Wendle project", "is b/b.wendle n", "rm b/b.wendle",
+      "msg with a file that is not a Wendle project", "reply no", "choose b/b.wendle", "choose -",
+      "SaveAs", "msg ask: b.wendle already exists", "msg No file was chosen.", "is b/b.wendle n", "rm b/b.wendle",
       "link b/b.wendle ../gone.wendle", "Save", "msg now a link to @/gone.wendle,", "gone gone.wendle"}},
     {{"theWelcomeProjectReadsBack", "open " WENDLE_EXAMPLES "/welcome.wendle",
       "names t.html|welcome.wendle|welcome.html", "SaveAs w.wendle",
