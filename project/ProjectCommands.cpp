@@ -166,14 +166,20 @@ void CWendleDlg::OpenProject(const PromptResult& chosen)
 
 void CWendleDlg::OnSaveAs()
 {
+    // The project's file is the window's own only while it holds what the window last read or
+    // wrote: one that another program changed or replaced is asked about, as Save asks.
+    const QString own = ResolveFileName(m_files.m_strProjectName, m_files.m_strProjectFolder);
     const PromptResult chosen =
         AskSaveName(kProjectExtension, ProjectFilter(),
-                    ResolveFileName(m_files.m_strProjectName, m_files.m_strProjectFolder));
+                    ProjectChangedSince(own, m_files.m_projectDigest) ? QString() : own);
     OutputFile file(ResolveFileName(chosen.name, chosen.folder));
     RefuseTemplate(file, m_strTemplateName);
+    WriteWindowProject(file);
+    // Only a file written becomes the window's project: after a failed write Save still goes
+    // where it went, knowing what that file holds, and never takes the file that could not be
+    // replaced for one that another program changed.
     m_files.m_strProjectName = chosen.name;
     m_files.m_strProjectFolder = chosen.folder;
-    WriteWindowProject(file);
 }
 
 void CWendleDlg::OnSave()
@@ -187,13 +193,18 @@ bool CWendleDlg::SaveProject()
     // Into the project's own folder, wherever a later prompt has moved the current directory.
     const QString path = ResolveFileName(m_files.m_strProjectName, m_files.m_strProjectFolder);
     // Another window, a sync client or an editor may have written the file since; their work
-    // is not replaced unasked, and a file that is no longer a project not at all.
-    if (ProjectChangedSince(path, m_files.m_projectDigest)) {
+    // is not replaced unasked, and a file that is no longer a project not at all. Through a
+    // link, what is there now is the file the link leads to; a link to no file would have the
+    // Save make one wherever it leads.
+    const QString target = WriteTarget(path);
+    const bool linkToNothing = target != path && !QFileInfo::exists(target);
+    if (linkToNothing || ProjectChangedSince(path, m_files.m_projectDigest)) {
         const QString shown = QDir::toNativeSeparators(path);
-        // Through a link, what is there now is the file the link leads to.
-        const QString target = WriteTarget(path);
         const QString link = target == path ? QString() : QDir::toNativeSeparators(target);
-        if (!HoldsProject(path))
+        if (!HoldsProject(path)) {
+            // A file that cannot be read says so, rather than being called what it may not be.
+            if (!linkToNothing)
+                InputFile readable(path);
             throw CommandError(
                 link.isEmpty()
                     ? tr("The project %1 was replaced by another program with a file that is not "
@@ -203,6 +214,7 @@ bool CWendleDlg::SaveProject()
                     : tr("The project %1 is now a link to %2, which is not a Wendle project. "
                          "Nothing was saved; Save As can still save this work.")
                           .arg(shown, link));
+        }
         QString project = shown;
         if (!link.isEmpty())
             //: Named in the questions below: %1 is the project's path, %2 the file the link there

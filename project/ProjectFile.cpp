@@ -266,8 +266,10 @@ bool HoldsProject(const QString& path)
             || at->Gap() > quint64(kMaxBlockChecked))
             return false;
         QByteArray gap(qsizetype(at->Gap()), Qt::Uninitialized);
+        // Bytes of another writer between the title and the text are a project's, as Open
+        // reads them; only a damaged format block is not.
         return file.ReadAt(gap.data(), gap.size(), qint64(at->TitleEnd())) == gap.size()
-            && (CheckBlock(gap) == Block::None || CheckBlock(gap) == Block::Valid);
+            && CheckBlock(gap) != Block::Damaged;
     } catch (const FileError&) {
         return false;
     }

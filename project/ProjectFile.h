@@ -78,9 +78,10 @@ QByteArray EncodeProject(const ProjectContent& content);
 // writers. Reads only inside `bytes`.
 std::optional<ProjectContent> DecodeProject(QByteArrayView bytes);
 
-// True when the file at `path` is laid out exactly as Wendle writes a project: the strings and
-// the format block, if any, fill it from the header to its end. A file of another kind whose
-// first bytes only happen to read as lengths inside it (a program, a zeroed disc image) is not.
+// True when the file at `path` is laid out exactly as a project: the strings, and the format
+// block or another writer's bytes between the title and the text, fill it from the header to its
+// end. A file of another kind whose first bytes only happen to read as lengths inside it (a
+// program, a zeroed disc image) is not.
 bool HoldsProject(const QString& path);
 
 // Writes the content. Throws FileError or CommandError.

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <map>
+#include <new>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -106,6 +107,15 @@ void RemoveLeftovers(const QString& stem)
         Unlink(dir.filePath(temp));
 }
 
+// Whether `path` still names the file open at `fd`.
+bool StillNamed(int fd, const QString& path)
+{
+    struct stat held {
+    }, named{};
+    return ::fstat(fd, &held) == 0 && ::lstat(Path(path).constData(), &named) == 0
+        && named.st_ino == held.st_ino && named.st_dev == held.st_dev;
+}
+
 // The lock of the copy named by `stem`, opened without following a link or blocking.
 int OpenLock(const QString& stem, int flags)
 {
@@ -158,11 +168,9 @@ std::shared_ptr<RecoveryClaim> RecoveryClaim::Take(const QString& stem)
     auto claim = std::shared_ptr<RecoveryClaim>(new RecoveryClaim(stem, fd));
     // Locked, and still the file of that name: a window that deletes a copy removes its lock
     // while it holds it, so a lock taken on a file that is gone claims nothing.
-    struct stat held {
-    }, named{};
+    struct stat held { };
     if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0
-        || ::lstat(Path(locked).constData(), &named) != 0 || named.st_ino != held.st_ino
-        || named.st_dev != held.st_dev)
+        || !StillNamed(fd, locked))
         return nullptr;
     return claim;
 }
@@ -288,6 +296,10 @@ RecoveryCopy::Outcome RecoveryCopy::Run(const Job& job)
 QString RecoveryCopy::Store(const Fields& fields, const RecoveryInfo& info)
 {
     try {
+        // A lock removed with its folder (a state folder cleaned up) holds nothing: the folder
+        // and the lock are made again, or no copy could be written from then on.
+        if (m_lock >= 0 && !StillNamed(m_lock, m_stem + ".lock"))
+            ::close(std::exchange(m_lock, -1));
         if (m_lock < 0) {
             if (!QDir().mkpath(QFileInfo(m_stem).absolutePath()))
                 throw FileError(
@@ -359,6 +371,7 @@ LeftCopies RecoveryCopy::Left(const QString& folder, const QStringList& done)
             continue;
         }
         const QString path = stem + ".wendle";
+        QString error;
         try {
             InputFile file(path, InputFile::Links::Refuse);
             RecoveredWork work{path, ReadProject(file), {}, claim};
@@ -369,23 +382,32 @@ LeftCopies RecoveryCopy::Left(const QString& folder, const QStringList& done)
                                                             "It is too large to be a description"));
             work.info = InfoFrom(description.ReadAll());
             left.work.push_back(std::move(work));
-        } catch (const CommandError& error) {
-            // Moved aside, never deleted unasked, and never read again.
-            QString said = QStringLiteral("%1\n%2\n").arg(error.message(), path);
-            const QString reason = MoveAside(*claim);
-            if (reason.isEmpty()) {
-                said += QCoreApplication::translate("RecoveryCopy", "It was moved aside to %1.")
-                            .arg(AsidePath(stem));
-            } else {
-                said += QCoreApplication::translate(
-                            "RecoveryCopy",
-                            "It cannot be moved aside (%1), so it stays where it is, "
-                            "and it will not be read again.")
-                            .arg(reason);
-                left.stuck << name + kAside;
-            }
-            left.damaged << said;
+            continue;
+        } catch (const CommandError& failed) {
+            error = failed.message();
+        } catch (const std::bad_alloc&) {
+            // A copy as large as a project may be (4 GiB) under a limit on memory: it must not
+            // end every start.
+            //: "It" is a recovery copy of the window's typing.
+            error = QCoreApplication::translate("RecoveryCopy",
+                                                "It does not fit in the memory Wendle may use.");
         }
+        // Moved aside, never deleted unasked, and never read again. The path is a line of its
+        // own, isolated, so that a sentence written right to left leaves it in its order.
+        QString said = QStringLiteral("%1\n\u2068%2\u2069\n").arg(error, path);
+        const QString reason = MoveAside(*claim);
+        if (reason.isEmpty()) {
+            said += QCoreApplication::translate("RecoveryCopy", "It was moved aside to %1.")
+                        .arg(AsidePath(stem));
+        } else {
+            said += QCoreApplication::translate(
+                        "RecoveryCopy",
+                        "It cannot be moved aside (%1), so it stays where it is, "
+                        "and it will not be read again.")
+                        .arg(reason);
+            left.stuck << name + kAside;
+        }
+        left.damaged << said;
     }
     std::sort(
         left.work.begin(), left.work.end(),

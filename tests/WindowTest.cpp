@@ -336,6 +336,13 @@ private:
                  Until([&] { return Copies() == QList{copy}; });
              }},
             {"signal", [&] { log << "signal: " + Dlg().SaveRecoveryNow(); }},  // ended by one
+            {"lean",  // offered with 2 GiB of address space, as under ulimit -v
+             [&] {
+                 rlimit saved{}, lean{rlim_t(2) << 30, RLIM_INFINITY};
+                 getrlimit(RLIMIT_AS, &saved);
+                 Dlg(), setrlimit(RLIMIT_AS, &lean), Dlg().OfferRecoveredWork();
+                 setrlimit(RLIMIT_AS, &saved);
+             }},
             {"nocopy", [&] { Until([&] { return Copies().isEmpty(); }); }},
             {"fifo", [&] { EXPECT_EQ(::mkfifo(QFile::encodeName(path), 0600), 0); }},
             {"sparse",
@@ -821,7 +828,8 @@ const Row kRows[] = {
       "prompt Save wendle Wendle files(*.wendle)|*.wendle|| window",
       "names t.html|b.wendle|out.html", "isproj b.wendle Ti|A\r\nB|out.html"}},
     {{"theTextIsAtItsOffset", "put a.wendle \5\0\0\0\x18\0\0\0\3\0\0\0\0\0\0\0title...txt"s,
-      "Open a.wendle", "fields title|txt"}},
+      "Open a.wendle", "fields title|txt", "put a.wendle \5\0\0\0\x18\0\0\0\3\0\0\0\0\0\0\0TITLE...txt"s,
+      "reply save", "Save", "msg ask: The project @/a.wendle was changed", "isproj a.wendle title|txt|"}},
     {{"aNulInTheTextIsSaid", "proj a.wendle T|ab\0cd|"s, "Open a.wendle", "msg error: The text "
       "of the project @/a.wendle holds a NUL byte after 2 bytes; the 3 bytes from", "fields T|ab"}},
     {{"newKeepsThePageName", "title x", "Save", "ls . t.html", "proj a.wendle T|X|p.html",
@@ -1021,7 +1029,9 @@ const Row kRows[] = {
     {{"saveAsAsksBeforeItReplaces", "Build p.html", "put o/p.html <p>", "reply no",
       "choose o/p.html", "choose -", "SaveAs", "msg ask: p.html already exists.\nDo you want to "
       "replace it?", "msg No file was chosen.", "is o/p.html <p>", "title T", "Build",
-      "SaveAs a.wendle", "title !", "SaveAs a.wendle", "isproj a.wendle T!||p.html"}},
+      "SaveAs a.wendle", "title !", "SaveAs a.wendle", "isproj a.wendle T!||p.html",
+      "proj b.wendle B||", "reply yes", "limit 5", "SaveAs b.wendle", "msg ask:",
+      "msg Cannot write file @/b.wendle", "title ?", "Save", "isproj a.wendle T!?||p.html"}},
     {{"saveStaysInTheProjectsFolder", "proj p/a.wendle T|X|p.html", "Open p/a.wendle",
       "Template t.html", "title 2", "Save", "Build", "isproj p/a.wendle T2|X|p.html",
       "is p/p.html <h1>T2</h1>X", "ls . p t.html"}},
@@ -1051,7 +1061,9 @@ const Row kRows[] = {
       "to @/notes.txt, which is not a Wendle project.", "is notes.txt n", "rm b/b.wendle",
       "link b/b.wendle ../c.wendle", "reply cancel", "Save", "msg ask: The project @/b/b.wendle "
       "(now a link to @/c.wendle) was changed", "rm b/b.wendle", "put b/b.wendle n", "Save",
-      "msg with a file that is not a Wendle project", "is b/b.wendle n"}},
+      "msg with a file that is not a Wendle project", "reply no", "choose b/b.wendle", "choose -",
+      "SaveAs", "msg ask: b.wendle already exists", "msg No file was chosen.", "is b/b.wendle n", "rm b/b.wendle",
+      "link b/b.wendle ../gone.wendle", "Save", "msg now a link to @/gone.wendle,", "gone gone.wendle"}},
     {{"theWelcomeProjectReadsBack", "open " WENDLE_EXAMPLES "/welcome.wendle",
       "names t.html|welcome.wendle|welcome.html", "SaveAs w.wendle",
       "same w.wendle " WENDLE_EXAMPLES "/welcome.wendle"}},
@@ -1083,7 +1095,8 @@ const Row kRows[] = {
       "msg ask:", "msg Cannot write file @/g.html:\nPermission denied", "reply yes",
       "BuildAs d/p.html", "msg ask:", "msg Cannot write file @/d/p.html:\nPermission denied", "is p.html <h1>a</h1>",
       "isproj a.wendle a||p.html", "is g.html old", "is d/p.html old", "ls d p.html t.html",
-      "ls . a.wendle d g.html p.html t.html"}},
+      "ls . a.wendle d g.html p.html t.html", "user root", "give a.wendle", "chmod a.wendle 200",
+      "user nobody", "Save", "msg Cannot read file @/a.wendle:\nPermission denied"}},
     {{"aFolderThatCannotBeOpened", "put d/t.html <%s%s>", "put d/p.html old", "give d",
       "give d/p.html", "chmod d 300", "user nobody", "reply yes", "Build d/p.html", "msg ask:",
       "msg Cannot write file @/d/p.html:\nPermission denied", "user root", "is d/p.html old",
@@ -1093,7 +1106,8 @@ const Row kRows[] = {
       "title a", "copy a||", "SaveAs a.wendle", "nocopy",
       "text b", "copy a|b|", "Build p.html", "nocopy", "title c", "copy ac|b|p.html",
       "reply discard", "New", "msg ask:", "nocopy", "title d", "copy d||p.html", "reply discard",
-      "close", "msg ask:", "start", "nocopy", "title e", "copy e||", "swap", "offer", "swap"}},
+      "close", "msg ask:", "start", "nocopy", "title e", "copy e||", "swap", "offer", "swap",
+      "rm state/wendle", "title f", "copy ef||"}},
     {{"steadyTypingIsCopied", "steady 12000"}},
     {{"typingGoesOnWhileACopyIsWritten", "hold", "title a", "wait 1100", "title b", "wait 1100",
       "fields ab|", "nocopy", "release", "copy ab||"}},
@@ -1118,8 +1132,12 @@ const Row kRows[] = {
       "link state/wendle/recovery/window-6-6.wendle @/s.txt", kCopy + "8-8.wendle T|X|",
       "put state/wendle/recovery/window-8-8.json", "sparse state/wendle/recovery/window-8-8.json "
       "107374182400", kCopy + "9-9.wendle T|X|", "fifo state/wendle/recovery/window-9-9.json",
-      "offer", "msg symbolic links", "msg symbolic links", "msg description is damaged", "msg too large to be a description", "msg a device, a pipe or a socket",
+      "offer", "msg symbolic links", "msg symbolic links", "msg description is damaged.\n\xe2\x81\xa8", "msg too large to be a description", "msg a device, a pipe or a socket",
       "is s.txt secret"}},
+    {{"aCopyTooLargeForMemoryIsSetAside", "nosanitizer", "put state/wendle/recovery/window-9-9.wendle",
+      "sparse state/wendle/recovery/window-9-9.wendle 3000000000", Info(9, 10, kA), "lean",
+      "msg It does not fit in the memory", "ls state/wendle/recovery damaged-window-9-9.json "
+      "damaged-window-9-9.wendle"}},
     {{"aReadOnlyRecoveryFolder", "mount state/wendle/recovery", kCopy + "1-1.wendle T|X|p.html",
       Info(1, 10, kA), "put state/wendle/recovery/window-2-2.wendle bad",
       "fifo state/wendle/recovery/window-3-3.wendle", "readonly state/wendle/recovery 1",
