@@ -141,12 +141,16 @@ QByteArray TextBytesAsBuilt(QByteArrayView bytes)
     char* out = built.data();
     const char* in = bytes.begin();
     const char* const end = bytes.end();
-    const auto find = [end](const char* from, const char* until, char c) {
+    const auto find = [](const char* from, const char* until, char c) {
         const void* found = std::memchr(from, c, size_t(until - from));
         return found ? static_cast<const char*>(found) : until;
     };
     const auto copy = [&out](const char* from, const char* until) {
         out = std::copy(from, until, out);
+    };
+    const auto lineBreak = [&out] {
+        *out++ = '\r';
+        *out++ = '\n';
     };
     for (const char* lf = find(in, end, '\n'); in < end;) {
         if (lf < in)
@@ -157,7 +161,7 @@ QByteArray TextBytesAsBuilt(QByteArrayView bytes)
                 end - lead > 2 && lead[1] == '\x80' && (lead[2] == '\xa8' || lead[2] == '\xa9');
             copy(in, separator ? lead : lead + 1);
             if (separator)
-                copy("\r\n", "\r\n" + 2);
+                lineBreak();
             in = separator ? lead + 3 : lead + 1;
             continue;
         }
@@ -165,8 +169,9 @@ QByteArray TextBytesAsBuilt(QByteArrayView bytes)
         if (lf == end)
             break;
         if (lf == bytes.begin() || lf[-1] != '\r')
-            *out++ = '\r';
-        *out++ = '\n';
+            lineBreak();
+        else
+            *out++ = '\n';
         in = lf + 1;
     }
     built.truncate(out - built.constData());
