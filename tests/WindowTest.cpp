@@ -813,7 +813,9 @@ const Row kRows[] = {
       "is v.wendle \2\0\0\0\x21\0\0\0\1\0\0\0\0\0\0\0T!WNDL\2\0\0\0\3\0\0\0abcx"s,
       "put d.wendle \1\0\0\0\x1d\0\0\0\0\0\0\0\0\0\0\0TWNDL\1\0\0\0\1\0\0\0"s,
       "Open d.wendle", "msg not a Wendle project, or it is damaged", "run -o x.html --save d.wendle",
-      "msg run 1: |wendle: @/d.wendle is not a Wendle project"}},
+      "msg run 1: |wendle: @/d.wendle is not a Wendle project", "put b.wendle \1\0\0\0\x1d\0\x10\0\1"
+      "\0\0\0\0\0\0\0TWNDL\2\0\0\0\0\0\x10\0"s + std::string(1 << 20, 'b') + "x", "Open b.wendle",
+      "msg not a Wendle project, or it is damaged"}},
     {{"projectsKeepTheirLayout", "put a.wendle \1\0\0\0\x19\0\0\0\0\0\0\0\x08\0\0\0out.htmlT"s,
       "Open a.wendle", "prompt Open wendle Wendle files(*.wendle)|*.wendle|| window", "fields T|",
       "names t.html|a.wendle|out.html", "title i", "text A\nB", "Save",
@@ -1381,6 +1383,7 @@ TEST(ProjectFile, readsAndWritesOnlyWhatTheOtherTakes)
     EXPECT_TRUE(ProjectFits(0, 0, 0xffffffffu - 16));
     EXPECT_FALSE(ProjectFits(0, 0, 0xffffffffu - 15));
     EXPECT_FALSE(ProjectFits(8, 0xffffffffu - 30, 7));
+    EXPECT_FALSE(ProjectFits(0, 0, 0, (1 << 20) + 1));  // a block that HoldsProject would not read
 }
 
 }  // namespace
