@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <map>
+#include <new>
 
 namespace {
 
@@ -131,6 +132,12 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,
         } catch (const CommandError& error) {
             allBuilt = false;
             ReportFailure(error.message(), project);
+        } catch (const std::bad_alloc&) {
+            allBuilt = false;
+            ReportFailure(QCoreApplication::translate("BatchBuild",
+                                                      "There is not enough memory to build the "
+                                                      "page. Nothing was written."),
+                          project);
         } catch (const std::exception& error) {
             allBuilt = false;
             ReportFailure(QString::fromLocal8Bit(error.what()), project);

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <new>
 
 namespace {
 
@@ -68,6 +69,12 @@ int RunShow(const QStringList& projects, const QStringList& paths, bool json)
             std::fwrite(shown.constData(), 1, size_t(shown.size()), stdout);
         } catch (const CommandError& error) {
             ReportFailure(error.message());
+            status = 1;
+        } catch (const std::bad_alloc&) {
+            // A project of GiBs under a limit on memory (ulimit -v): the others are still shown.
+            ReportFailure(QCoreApplication::translate(
+                              "ProjectScripts", "There is not enough memory to show the project."),
+                          projects[i]);
             status = 1;
         }
     }

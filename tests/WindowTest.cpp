@@ -923,6 +923,11 @@ const Row kRows[] = {
       "--text -", "msg run 1: |wendle: Standard input does not fit in the memory Wendle may use. "
       "Nothing was written.\n(end)", "sh head -c 300M /dev/zero | prlimit --as=525000000 \"$1\" -o "
       "z.html --text -", "msg run 0: |wendle: standard input: warning:", "is z.html <h1></h1>"}},
+    {{"aProjectBeyondTheMemoryIsSaid", "nosanitizer", "put b.wendle \0\0\0\0\x10\0\0\0\0\x65\xcd\x1d\0\0\0\0"s,
+      "sparse b.wendle 500000016", "proj a.wendle T|X|", "sh prlimit --as=400000000 \"$1\" --show b.wendle "
+      "a.wendle", "msg run 1: ==> a.wendle <==\ntitle: T\npage: \nformat: html\n\nX\n|wendle: b.wendle: There "
+      "is not enough memory to show the project.\n(end)", "sh prlimit --as=400000000 \"$1\" --build b.wendle",
+      "msg run 1: |wendle: b.wendle: There is not enough memory to build the page. Nothing was written.\n(end)"}},
     {{"initRefusesWhatIsInTheWay", "mkdir s/template.html", "run --init s", "msg run 1: |wendle: "
       "s/template.html is in the way: it is not a file", "ls s template.html", "run --init=-d",
       "msg run 0: Open the welcome project with:\n  cd ./-d && wendle welcome.wendle\n|(end)",
