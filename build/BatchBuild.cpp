@@ -115,9 +115,10 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,
                 ReportFailure(errors[i]->message(), written[i].first);
             else if (batch.verbose)
                 //: A line of --verbose output; %1 is the page written.
-                std::printf("%s\n",
-                            qPrintable(QCoreApplication::translate("BatchBuild", "built %1")
-                                           .arg(QDir::toNativeSeparators(files[i]->path()))));
+                std::printf(
+                    "%s\n",
+                    qPrintable(QCoreApplication::translate("BatchBuild", "built %1")
+                                   .arg(Printable(QDir::toNativeSeparators(files[i]->path())))));
             if (!errors[i] && built)
                 built(files[i]->path());
             allBuilt = allBuilt && !errors[i];

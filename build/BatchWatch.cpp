@@ -243,13 +243,13 @@ int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
                     "%s\n",
                     qPrintable(QCoreApplication::translate(
                                    "BatchWatch", "not served: %1 is hidden, or in a hidden folder")
-                                   .arg(page)));
+                                   .arg(Printable(page))));
             else
                 //: %1 is the page, %2 the folder that is served.
                 std::printf("%s\n",
                             qPrintable(QCoreApplication::translate("BatchWatch",
                                                                    "not served: %1 is outside %2")
-                                           .arg(page, server->Root())));
+                                           .arg(Printable(page), Printable(server->Root()))));
         };
     }
     // Watching starts before the first build, so that no save during it goes unseen.
