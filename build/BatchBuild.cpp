@@ -5,6 +5,7 @@
 #include "services/Errors.h"
 #include "services/FileAccess.h"
 #include "services/ProfileStore.h"
+#include "services/Signals.h"
 #include "services/WindowText.h"
 
 #include <QCoreApplication>
@@ -125,7 +126,9 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,
         }
         written.clear();
     };
-    for (qsizetype i = 0; i < batch.projects.size(); ++i) {
+    // A held signal (see HoldSignalsWhileWriting) ends the run before the next page, and the
+    // pages not yet committed go with their temporary files; the earlier ones stay.
+    for (qsizetype i = 0; i < batch.projects.size() && !StopRequested(); ++i) {
         const QString& project = batch.projects[i];
         try {
             written.emplace_back(
@@ -143,9 +146,10 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,
             allBuilt = false;
             ReportFailure(QString::fromLocal8Bit(error.what()), project);
         }
-        if (written.size() == kGroupSize)
+        if (written.size() == kGroupSize && !StopRequested())
             commit();
     }
-    commit();
+    if (!StopRequested())
+        commit();
     return allBuilt;
 }

@@ -204,9 +204,10 @@ private:
 
 int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
 {
-    // Ctrl-C and SIGTERM end the run once the build in progress is done.
+    // Ctrl-C, SIGTERM and SIGHUP (its terminal closed) end the run once the build in progress
+    // is done.
     QObject quitter;
-    QSocketNotifier* stop = NotifyOnSignals({SIGINT, SIGTERM}, &quitter);
+    QSocketNotifier* stop = NotifyOnSignals({SIGINT, SIGTERM, SIGHUP}, &quitter);
     if (!stop)
         return 1;
     QObject::connect(stop, &QSocketNotifier::activated, [] { QCoreApplication::quit(); });

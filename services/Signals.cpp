@@ -2,7 +2,9 @@
 
 #include <QSocketNotifier>
 
+#include <atomic>
 #include <csignal>
+#include <cstdio>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -10,6 +12,22 @@
 namespace {
 
 int signalPipe = -1;
+
+// Lock-free, so that the handler may read them while a thread (a window's recovery copy)
+// changes them.
+std::atomic<int> filesWriting{0};
+std::atomic<int> heldSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free);
+
+void HoldOrEnd(int signal)
+{
+    if (filesWriting.load() == 0) {
+        ::signal(signal, SIG_DFL);
+        ::raise(signal);
+        return;
+    }
+    heldSignal.store(signal);
+}
 
 void OnSignal(int signal)
 {
@@ -36,4 +54,38 @@ QSocketNotifier* NotifyOnSignals(std::initializer_list<int> numbers, QObject* pa
     for (const int signal : numbers)
         ::sigaction(signal, &action, nullptr);
     return new QSocketNotifier(readEnd, QSocketNotifier::Read, parent);
+}
+
+void HoldSignalsWhileWriting()
+{
+    struct sigaction action { };
+    action.sa_handler = HoldOrEnd;
+    ::sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+}
+
+bool StopRequested()
+{
+    return heldSignal.load() != 0;
+}
+
+void EndIfStopRequested()
+{
+    if (const int signal = heldSignal.load()) {
+        std::fflush(stdout);
+        ::signal(signal, SIG_DFL);
+        ::raise(signal);
+    }
+}
+
+void WritingBegins()
+{
+    ++filesWriting;
+}
+
+void WritingEnds()
+{
+    --filesWriting;
 }

@@ -928,6 +928,11 @@ const Row kRows[] = {
       "a.wendle", "msg run 1: ==> a.wendle <==\ntitle: T\npage: \nformat: html\n\nX\n|wendle: b.wendle: There "
       "is not enough memory to show the project.\n(end)", "sh prlimit --as=400000000 \"$1\" --build b.wendle",
       "msg run 1: |wendle: b.wendle: There is not enough memory to build the page. Nothing was written.\n(end)"}},
+    // SIGTERM while pages are being written: the run ends, and leaves no temporary file.
+    {{"aSignalLeavesNoTemporaryFile", "proj a.wendle T|" + kLongText + "|p.html", "sh for i in "
+      "$(seq 50); do cp a.wendle a$i.wendle; done; \"$1\" --build a*.wendle & until ls -A | grep -q "
+      "'^\\.p' || ! kill -0 $!; do :; done; kill $!; wait $!; echo $? $(ls -A | grep -c '^\\.')",
+      "msg run 0: 143 0\n|"}},
     {{"initRefusesWhatIsInTheWay", "mkdir s/template.html", "run --init s", "msg run 1: |wendle: "
       "s/template.html is in the way: it is not a file", "ls s template.html", "run --init=-d",
       "msg run 0: Open the welcome project with:\n  cd ./-d && wendle welcome.wendle\n|(end)",
