@@ -932,7 +932,8 @@ const Row kRows[] = {
     {{"aSignalLeavesNoTemporaryFile", "proj a.wendle T|" + kLongText + "|p.html", "sh for i in "
       "$(seq 50); do cp a.wendle a$i.wendle; done; \"$1\" --build a*.wendle & until ls -A | grep -q "
       "'^\\.p' || ! kill -0 $!; do :; done; kill $!; wait $!; echo $? $(ls -A | grep -c '^\\.')",
-      "msg run 0: 143 0\n|"}},
+      "msg run 0: 143 0\n|", "sh \"$1\" --build --watch a*.wendle & until ls -A | grep -q '^\\.p' || ! kill "
+      "-0 $!; do :; done; kill -HUP $!; wait $!; echo $? $(ls -A | grep -c '^\\.')", "msg run 0: 0 0\n|"}},
     {{"initRefusesWhatIsInTheWay", "mkdir s/template.html", "run --init s", "msg run 1: |wendle: "
       "s/template.html is in the way: it is not a file", "ls s template.html", "run --init=-d",
       "msg run 0: Open the welcome project with:\n  cd ./-d && wendle welcome.wendle\n|(end)",
