@@ -913,7 +913,8 @@ const Row kRows[] = {
       "msg run 1: |wendle: The name wendle-gone.html leads nowhere: the current folder it is "
       "taken from has been removed. Nothing was read or written", "rungone root --init wendle-gone",
       "msg run 1: |wendle: The name wendle-gone leads", "rungone nobody --build a.wendle",
-      "msg run 1: |wendle: The name a.wendle leads", "mkdir g", "cd g", "rm g", "open a.wendle",
+      "msg run 1: |wendle: The name a.wendle leads", "rungone root -o - --template @/t.html --title T",
+      "msg run 0: <h1>T</h1>|(end)", "mkdir g", "cd g", "rm g", "open a.wendle",
       "msg error: The name a.wendle leads nowhere", "fields |"}},
     {{"filesOfUnknownSizeAreReadWhole", "proj a.wendle T|X|p.html", "run -o - --text "
       "/proc/self/status", "msg run 0: <h1></h1>Name:\twendle\r\n", "sh exec -a '[%s|%s]' \"$1\" "
