@@ -189,6 +189,7 @@ bool CWendleDlg::SaveProject()
     // Another window, a sync client or an editor may have written the file since; their work
     // is not replaced unasked, and a file that is no longer a project not at all.
     if (ProjectChangedSince(path, m_files.m_projectDigest)) {
+        const std::optional<FileId> asked = FileIdOf(path);
         const QString shown = QDir::toNativeSeparators(path);
         // Through a link, what is there now is the file the link leads to.
         const QString target = WriteTarget(path);
@@ -219,6 +220,10 @@ bool CWendleDlg::SaveProject()
                           "opened it. Save over it?"))
                     .arg(project)))
             return false;
+        // The answer is about the file that was there; another swapped in while the question
+        // was up (a link to notes.txt, say) is looked at, and asked about, afresh.
+        if (const std::optional<FileId> now = FileIdOf(path); now && now != asked)
+            return SaveProject();
     }
     OutputFile file(path);
     RefuseTemplate(file, m_strTemplateName);

@@ -197,7 +197,8 @@ private:
     }
     bool ConfirmSave(QWidget*, const QString& question) override
     {
-        return Reply(question) == "save";
+        const QByteArray reply = Reply(question);  // "save STEP": the step is taken meanwhile
+        return reply.startsWith("save ") ? (Step(reply.mid(5)), true) : reply == "save";
     }
     RestoreAnswer AskToRestore(QWidget*, const QString& question) override
     {
@@ -824,6 +825,10 @@ const Row kRows[] = {
       "names t.html|b.wendle|out.html", "isproj b.wendle Ti|A\r\nB|out.html"}},
     {{"theTextIsAtItsOffset", "put a.wendle \5\0\0\0\x18\0\0\0\3\0\0\0\0\0\0\0title...txt"s,
       "Open a.wendle", "fields title|txt"}},
+    {{"aFileSwappedInDuringTheQuestionIsSeen", "proj a.wendle T|X|", "Open a.wendle", "title !",
+      "proj a.wendle O||", "reply save replace a.wendle plain", "Save", "msg ask: The project "
+      "@/a.wendle was changed", "msg error: The project @/a.wendle was replaced by another "
+      "program with a file that is not", "is a.wendle plain"}},
     {{"aNulInTheTextIsSaid", "proj a.wendle T|ab\0cd|"s, "Open a.wendle", "msg error: The text "
       "of the project @/a.wendle holds a NUL byte after 2 bytes; the 3 bytes from", "fields T|ab"}},
     {{"newKeepsThePageName", "title x", "Save", "ls . t.html", "proj a.wendle T|X|p.html",
