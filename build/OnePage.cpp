@@ -183,7 +183,13 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
                                                 "Standard output is the template %1. Nothing "
                                                 "was written.")
                         .arg(source.path()));
+            // The project's temporary file is made once the page has gone out: while standard
+            // output is blocked (| less), no file is being written, and a signal ends the run at
+            // once (see HoldSignalsWhileWriting), leaving nothing behind.
+            project.file.reset();
             StreamToStandardOutput(source, title, {text, format});
+            if (!request.saveProject.isEmpty())
+                project = PrepareProject(request.saveProject, source, pagePath);
         } else {
             try {
                 page = PreparePage(source, pagePath, title, {text, format},

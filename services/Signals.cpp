@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <csignal>
-#include <cstdio>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -74,7 +73,6 @@ bool StopRequested()
 void EndIfStopRequested()
 {
     if (const int signal = heldSignal.load()) {
-        std::fflush(stdout);
         ::signal(signal, SIG_DFL);
         ::raise(signal);
     }

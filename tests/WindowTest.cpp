@@ -939,7 +939,12 @@ const Row kRows[] = {
       "$(seq 50); do cp a.wendle a$i.wendle; done; \"$1\" --build a*.wendle & until ls -A | grep -q "
       "'^\\.p' || ! kill -0 $!; do :; done; kill $!; wait $!; echo $? $(ls -A | grep -c '^\\.')",
       "msg run 0: 143 0\n|", "sh \"$1\" --build --watch a*.wendle & until ls -A | grep -q '^\\.p' || ! kill "
-      "-0 $!; do :; done; kill -HUP $!; wait $!; echo $? $(ls -A | grep -c '^\\.')", "msg run 0: 0 0\n|"}},
+      "-0 $!; do :; done; kill -HUP $!; wait $!; echo $? $(ls -A | grep -c '^\\.')", "msg run 0: 0 0\n|",
+      // -o - --save blocked on a pipe that nobody reads (| less) ends at once, leaving nothing.
+      "sh head -c 200000 /dev/zero | tr '\\0' x >x.txt; coproc sleep 9; exec 3>&${COPROC[1]}; \"$1\" "
+      "-o - --text x.txt --save s.wendle >&3 & sleep 1; kill $!; for i in $(seq 50); do kill -0 $! "
+      "|| break; sleep 0.1; done 2>/dev/null; kill -9 $! $COPROC_PID 2>/dev/null; wait $!; echo $? "
+      "$(ls -A | grep -c '^\\.')", "msg run 0: 143 0\n|"}},
     {{"initRefusesWhatIsInTheWay", "mkdir s/template.html", "run --init s", "msg run 1: |wendle: "
       "s/template.html is in the way: it is not a file", "ls s template.html", "run --init=-d",
       "msg run 0: Open the welcome project with:\n  cd ./-d && wendle welcome.wendle\n|(end)",
