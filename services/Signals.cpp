@@ -57,11 +57,14 @@ QSocketNotifier* NotifyOnSignals(std::initializer_list<int> numbers, QObject* pa
 
 void HoldSignalsWhileWriting()
 {
+    // No SA_RESTART: a write to a pipe that a reader has stopped reading (2>&1 | less) fails
+    // then, and the run goes on to its end, where it would otherwise wait with the signal held.
+    // SIGPIPE too: a reader gone (| head) fails the write, and the pages are discarded first.
     struct sigaction action { };
     action.sa_handler = HoldOrEnd;
     ::sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+    action.sa_flags = 0;
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
         ::sigaction(signal, &action, nullptr);
 }
 

@@ -944,7 +944,9 @@ const Row kRows[] = {
       "sh head -c 200000 /dev/zero | tr '\\0' x >x.txt; coproc sleep 9; exec 3>&${COPROC[1]}; \"$1\" "
       "-o - --text x.txt --save s.wendle >&3 & sleep 1; kill $!; for i in $(seq 50); do kill -0 $! "
       "|| break; sleep 0.1; done 2>/dev/null; kill -9 $! $COPROC_PID 2>/dev/null; wait $!; echo $? "
-      "$(ls -A | grep -c '^\\.')", "msg run 0: 143 0\n|"}},
+      "$(ls -A | grep -c '^\\.')", "msg run 0: 143 0\n|", "put b.wendle bad", "sh \"$1\" --build "
+      "a.wendle $(yes b.wendle | head -2000) 2>&1 | head -c 1 >/dev/null; echo ${PIPESTATUS[0]} $(ls "
+      "-A | grep -c '^\\.')", "msg run 0: 141 0\n|"}},
     {{"initRefusesWhatIsInTheWay", "mkdir s/template.html", "run --init s", "msg run 1: |wendle: "
       "s/template.html is in the way: it is not a file", "ls s template.html", "run --init=-d",
       "msg run 0: Open the welcome project with:\n  cd ./-d && wendle welcome.wendle\n|(end)",
