@@ -138,6 +138,7 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,
             ReportFailure(error.message(), project);
         } catch (const std::bad_alloc&) {
             allBuilt = false;
+            //: Follows "wendle: PROJECT: " on standard error.
             ReportFailure(QCoreApplication::translate("BatchBuild",
                                                       "There is not enough memory to build the "
                                                       "page. Nothing was written."),

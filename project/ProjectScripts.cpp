@@ -48,6 +48,7 @@ int RunShow(const QStringList& projects, const QStringList& paths, bool json)
             status = 1;
         } catch (const std::bad_alloc&) {
             // A project of GiBs under a limit on memory (ulimit -v): the others are still shown.
+            //: Follows "wendle: PROJECT: " on standard error.
             ReportFailure(QCoreApplication::translate(
                               "ProjectScripts", "There is not enough memory to show the project."),
                           projects[i]);
