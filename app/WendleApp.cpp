@@ -147,17 +147,32 @@ int CWendleApp::Run()
                 line.port};
             if (line.watch)
                 return RunBatchWatch(batch, profile);
-            return RunBatchBuild(batch, profile) ? 0 : 1;
+            HoldSignalsWhileWriting();
+            const bool built = RunBatchBuild(batch, profile);
+            EndIfStopRequested();
+            return built ? 0 : 1;
         }
-        case CommandLine::Action::Output:
-            return RunOnePage({PathOf(line.output), PathOf(line.templateFile),
-                               ArgumentBytes(line.title), PathOf(line.textFile), line.from,
-                               PathOf(line.saveProject)},
-                              ProfileStore(ProfileStore::DefaultPath()));
+        case CommandLine::Action::Output: {
+            const OnePage request{PathOf(line.output),
+                                  PathOf(line.templateFile),
+                                  ArgumentBytes(line.title),
+                                  PathOf(line.textFile),
+                                  line.from,
+                                  PathOf(line.saveProject)};
+            HoldSignalsWhileWriting();
+            const int status = RunOnePage(request, ProfileStore(ProfileStore::DefaultPath()));
+            EndIfStopRequested();
+            return status;
+        }
         case CommandLine::Action::Show:
             return RunShow(line.projects, PathsOf(line.projects), line.json);
-        case CommandLine::Action::Init:
-            return RunInit(line.initFolder, PathOf(line.initFolder));
+        case CommandLine::Action::Init: {
+            const QString path = PathOf(line.initFolder);
+            HoldSignalsWhileWriting();
+            const int status = RunInit(line.initFolder, path);
+            EndIfStopRequested();
+            return status;
+        }
         case CommandLine::Action::Window:
             // Only arguments that WantsWindow let through get here; the guard keeps any other
             // from reaching widgets without a QApplication.

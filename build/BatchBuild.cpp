@@ -5,6 +5,7 @@
 #include "services/Errors.h"
 #include "services/FileAccess.h"
 #include "services/ProfileStore.h"
+#include "services/Signals.h"
 #include "services/WindowText.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 
 #include <cstdio>
 #include <map>
+#include <new>
 
 namespace {
 
@@ -114,16 +116,19 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,
                 ReportFailure(errors[i]->message(), written[i].first);
             else if (batch.verbose)
                 //: A line of --verbose output; %1 is the page written.
-                std::printf("%s\n",
-                            qPrintable(QCoreApplication::translate("BatchBuild", "built %1")
-                                           .arg(QDir::toNativeSeparators(files[i]->path()))));
+                std::printf(
+                    "%s\n",
+                    qPrintable(QCoreApplication::translate("BatchBuild", "built %1")
+                                   .arg(Printable(QDir::toNativeSeparators(files[i]->path())))));
             if (!errors[i] && built)
                 built(files[i]->path());
             allBuilt = allBuilt && !errors[i];
         }
         written.clear();
     };
-    for (qsizetype i = 0; i < batch.projects.size(); ++i) {
+    // A held signal (see HoldSignalsWhileWriting) ends the run before the next page, and the
+    // pages not yet committed go with their temporary files; the earlier ones stay.
+    for (qsizetype i = 0; i < batch.projects.size() && !StopRequested(); ++i) {
         const QString& project = batch.projects[i];
         try {
             written.emplace_back(
@@ -131,13 +136,21 @@ bool RunBatchBuild(const BatchBuild& batch, const ProfileStore& profile,
         } catch (const CommandError& error) {
             allBuilt = false;
             ReportFailure(error.message(), project);
+        } catch (const std::bad_alloc&) {
+            allBuilt = false;
+            //: Follows "wendle: PROJECT: " on standard error.
+            ReportFailure(QCoreApplication::translate("BatchBuild",
+                                                      "There is not enough memory to build the "
+                                                      "page. Nothing was written."),
+                          project);
         } catch (const std::exception& error) {
             allBuilt = false;
             ReportFailure(QString::fromLocal8Bit(error.what()), project);
         }
-        if (written.size() == kGroupSize)
+        if (written.size() == kGroupSize && !StopRequested())
             commit();
     }
-    commit();
+    if (!StopRequested())
+        commit();
     return allBuilt;
 }

@@ -204,9 +204,10 @@ private:
 
 int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
 {
-    // Ctrl-C and SIGTERM end the run once the build in progress is done.
+    // Ctrl-C, SIGTERM and SIGHUP (its terminal closed) end the run once the build in progress
+    // is done.
     QObject quitter;
-    QSocketNotifier* stop = NotifyOnSignals({SIGINT, SIGTERM}, &quitter);
+    QSocketNotifier* stop = NotifyOnSignals({SIGINT, SIGTERM, SIGHUP}, &quitter);
     if (!stop)
         return 1;
     QObject::connect(stop, &QSocketNotifier::activated, [] { QCoreApplication::quit(); });
@@ -243,13 +244,13 @@ int RunBatchWatch(const BatchBuild& batch, const ProfileStore& profile)
                     "%s\n",
                     qPrintable(QCoreApplication::translate(
                                    "BatchWatch", "not served: %1 is hidden, or in a hidden folder")
-                                   .arg(page)));
+                                   .arg(Printable(page))));
             else
                 //: %1 is the page, %2 the folder that is served.
                 std::printf("%s\n",
                             qPrintable(QCoreApplication::translate("BatchWatch",
                                                                    "not served: %1 is outside %2")
-                                           .arg(page, server->Root())));
+                                           .arg(Printable(page), Printable(server->Root()))));
         };
     }
     // Watching starts before the first build, so that no save during it goes unseen.

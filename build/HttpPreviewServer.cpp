@@ -161,9 +161,18 @@ std::optional<uid_t> ClientOwner(int fd)
         || header->nlmsg_len < NLMSG_LENGTH(sizeof(inet_diag_msg)))
         return std::nullopt;
     const auto* found = static_cast<const inet_diag_msg*>(NLMSG_DATA(header));
+    // A client's IPv6 socket that reached 127.0.0.1 by its mapped address (::ffff:127.0.0.1, as
+    // dual-stack programs connect) is found by the same lookup, and told with its IPv6 addresses.
+    const bool mapped = found->idiag_family == AF_INET6;
+    const auto same = [mapped](const __be32(&address)[4], in_addr_t v4) {
+        if (!mapped)
+            return address[0] == v4;
+        return address[0] == 0 && address[1] == 0 && address[2] == htonl(0xffff)
+            && address[3] == v4;
+    };
     if (found->id.idiag_sport != client.sin_port || found->id.idiag_dport != server.sin_port
-        || found->id.idiag_src[0] != client.sin_addr.s_addr
-        || found->id.idiag_dst[0] != server.sin_addr.s_addr)
+        || !same(found->id.idiag_src, client.sin_addr.s_addr)
+        || !same(found->id.idiag_dst, server.sin_addr.s_addr))
         return std::nullopt;
     return found->idiag_uid;
 }

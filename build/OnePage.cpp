@@ -163,9 +163,14 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
                                     : request.textFile);
         const auto [title, text] = BytesAsBuilt(request.title, textBytes);
         const TextFormat format = FormatOf(request);
-        InputFile source(RequireTemplate(
-            request.templateFile, profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate),
-            toOutput ? CurrentFolder() : QFileInfo(pagePath).absolutePath()));
+        // The folder the profile's template is looked up in; a --template path needs none, so
+        // that -o - works from a current folder that was removed.
+        QString folder;
+        if (request.templateFile.isEmpty())
+            folder = toOutput ? CurrentFolder() : QFileInfo(pagePath).absolutePath();
+        InputFile source(
+            RequireTemplate(request.templateFile,
+                            profile.Read(kTemplateSection, kTemplateEntry, kNoTemplate), folder));
         SavedProject project;
         if (!request.saveProject.isEmpty())
             project = PrepareProject(request.saveProject, source, pagePath);
@@ -178,7 +183,13 @@ int RunOnePage(const OnePage& request, const ProfileStore& profile)
                                                 "Standard output is the template %1. Nothing "
                                                 "was written.")
                         .arg(source.path()));
+            // The project's temporary file is made once the page has gone out: while standard
+            // output is blocked (| less), no file is being written, and a signal ends the run at
+            // once (see HoldSignalsWhileWriting), leaving nothing behind.
+            project.file.reset();
             StreamToStandardOutput(source, title, {text, format});
+            if (!request.saveProject.isEmpty())
+                project = PrepareProject(request.saveProject, source, pagePath);
         } else {
             try {
                 page = PreparePage(source, pagePath, title, {text, format},

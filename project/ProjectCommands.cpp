@@ -199,6 +199,7 @@ bool CWendleDlg::SaveProject()
     const QString target = WriteTarget(path);
     const bool linkToNothing = target != path && !QFileInfo::exists(target);
     if (linkToNothing || ProjectChangedSince(path, m_files.m_projectDigest)) {
+        const std::optional<FileId> asked = FileIdOf(path);
         const QString shown = QDir::toNativeSeparators(path);
         const QString link = target == path ? QString() : QDir::toNativeSeparators(target);
         if (!HoldsProject(path)) {
@@ -231,6 +232,10 @@ bool CWendleDlg::SaveProject()
                           "opened it. Save over it?"))
                     .arg(project)))
             return false;
+        // The answer is about the file that was there; another swapped in while the question
+        // was up (a link to notes.txt, say) is looked at, and asked about, afresh.
+        if (FileIdOf(path) != asked)
+            return SaveProject();
     }
     OutputFile file(path);
     RefuseTemplate(file, m_strTemplateName);

@@ -25,7 +25,8 @@ constexpr qsizetype kEntryHeaderSize = 8;
 constexpr QByteArrayView kFormatTag = "frmt";
 constexpr QByteArrayView kMarkdown = "markdown";
 // A block Wendle writes holds a few dozen bytes; one that HoldsProject would have to read far
-// more of belongs to no project of any Wendle.
+// more of belongs to no project of any Wendle. The reader refuses it too, so that a file Wendle
+// opens and saves is always one that no page may replace.
 constexpr qint64 kMaxBlockChecked = 1 << 20;
 
 void PutField(char* at, quint64 value)
@@ -73,7 +74,8 @@ Block CheckBlock(QByteArrayView gap)
         return Block::None;
     if (!gap.startsWith(kBlockMagic))
         return Block::Foreign;
-    if (gap.size() < kBlockHeaderSize || FieldAt(gap, 8) != quint64(gap.size() - kBlockHeaderSize))
+    if (gap.size() > kMaxBlockChecked || gap.size() < kBlockHeaderSize
+        || FieldAt(gap, 8) != quint64(gap.size() - kBlockHeaderSize))
         return Block::Damaged;
     if (FieldAt(gap, 4) != kBlockVersion)
         return Block::Valid;
@@ -109,8 +111,10 @@ void ReadBlock(QByteArrayView block, ProjectContent& content)
 bool ProjectFits(quint64 nameLength, quint64 titleLength, quint64 textLength, quint64 blockLength)
 {
     // Each length comes from a string far below 2^62, so the sum cannot wrap. The file's
-    // length bounds every field, and ReadProject refuses files longer than the largest field.
-    return kProjectHeaderSize + nameLength + titleLength + blockLength + textLength <= kMaxField;
+    // length bounds every field, and ReadProject refuses files longer than the largest field,
+    // and format blocks that HoldsProject would not read.
+    return kProjectHeaderSize + nameLength + titleLength + blockLength + textLength <= kMaxField
+        && blockLength <= quint64(kMaxBlockChecked);
 }
 
 namespace {

@@ -72,7 +72,8 @@ bool ProjectFits(quint64 nameLength, quint64 titleLength, quint64 textLength,
 QByteArray EncodeProject(const ProjectContent& content);
 
 // The content of a project file's bytes, or nullopt when they are not a well-formed project:
-// shorter than the header, with a string reaching past the end, or with a damaged format block.
+// shorter than the header, with a string reaching past the end, or with a damaged format block
+// (its lengths do not fit, or it holds more than 1 MiB).
 // The text is taken from the stored offset; each string ends early at its first NUL byte. Bytes
 // between the title and the text that are no format block are not read, as in files of other
 // writers. Reads only inside `bytes`.

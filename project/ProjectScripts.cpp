@@ -14,30 +14,7 @@
 #include <QRegularExpression>
 
 #include <cstdio>
-
-namespace {
-
-// A stranger's project shown on a terminal: an escape character in it could move the cursor,
-// retitle the window or hide lines of a diff. Control characters other than tab and line feed
-// are shown as `cat -v` shows them (^[ for escape, ^M for a carriage return, ^? for delete), and
-// the C1 controls, which some terminals also obey, as \u0080 ... \u009f.
-QString Printable(const QString& text)
-{
-    QString shown;
-    shown.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t code = c.unicode();
-        if (code == '\t' || code == '\n' || (code >= 0x20 && code < 0x7f) || code > 0x9f)
-            shown += c;
-        else if (code < 0x20 || code == 0x7f)
-            shown += QLatin1Char('^') + QChar(code ^ 0x40);
-        else
-            shown += QStringLiteral("\\u%1").arg(int(code), 4, 16, QLatin1Char('0'));
-    }
-    return shown;
-}
-
-}  // namespace
+#include <new>
 
 int RunShow(const QStringList& projects, const QStringList& paths, bool json)
 {
@@ -62,12 +39,19 @@ int RunShow(const QStringList& projects, const QStringList& paths, bool json)
                                  Printable(text))
                             .toUtf8();
             if (!json && projects.size() > 1)
-                shown.prepend("==> " + QFile::encodeName(projects[i]) + " <==\n");
+                shown.prepend("==> " + Printable(projects[i]).toUtf8() + " <==\n");
             if (!shown.endsWith('\n'))
                 shown += '\n';
             std::fwrite(shown.constData(), 1, size_t(shown.size()), stdout);
         } catch (const CommandError& error) {
             ReportFailure(error.message());
+            status = 1;
+        } catch (const std::bad_alloc&) {
+            // A project of GiBs under a limit on memory (ulimit -v): the others are still shown.
+            //: Follows "wendle: PROJECT: " on standard error.
+            ReportFailure(QCoreApplication::translate(
+                              "ProjectScripts", "There is not enough memory to show the project."),
+                          projects[i]);
             status = 1;
         }
     }

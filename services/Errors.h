@@ -38,6 +38,13 @@ private:
     QString m_path;
 };
 
+// Text from elsewhere (a project, a file's name) shown on a terminal: an escape character in it
+// could move the cursor, retitle the window or hide lines of a diff. Control characters other
+// than tab and line feed are shown as `cat -v` shows them (^[ for escape, ^M for a carriage
+// return, ^? for delete), and the C1 controls, which some terminals also obey, as \u0080 to
+// \u009f.
+QString Printable(const QString& text);
+
 // A failure of a run without the window: one line on standard error, "wendle: WHERE: MESSAGE"
-// (or "wendle: MESSAGE" without `where`), the message's line breaks made spaces.
+// (or "wendle: MESSAGE" without `where`), the message's line breaks made spaces, and Printable.
 void ReportFailure(const QString& message, const QString& where = {});

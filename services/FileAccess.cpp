@@ -1,6 +1,7 @@
 #include "services/FileAccess.h"
 
 #include "services/Errors.h"
+#include "services/Signals.h"
 #include "services/WindowText.h"
 
 #include <QCoreApplication>
@@ -275,6 +276,9 @@ OutputFile::OutputFile(const QString& path, Links links) : m_path(path)
     const qsizetype slash = m_target.lastIndexOf('/');
     const QByteArray stem =
         m_target.left(slash + 1) + '.' + m_target.mid(slash + 1).left(200) + '.';
+    // Counted before it exists, so that a signal never finds a temporary file it does not know.
+    WritingBegins();
+    m_counted = true;
     for (int attempt = 0; attempt < 16 && m_fd < 0; ++attempt) {
         // A random name that nothing else can guess; O_EXCL never follows a planted link.
         m_temp = stem + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
@@ -315,10 +319,20 @@ void OutputFile::Discard()
     if (!m_temp.isEmpty())
         ::unlink(m_temp.constData());
     m_temp.clear();
+    TempGone();
+}
+
+void OutputFile::TempGone()
+{
+    if (std::exchange(m_counted, false))
+        WritingEnds();
 }
 
 void OutputFile::Write(QByteArrayView bytes)
 {
+    if (StopRequested())
+        //: The reason a file was not written: Ctrl-C, or a signal that ends the program.
+        Fail(QCoreApplication::translate("OutputFile", "The run was stopped by a signal"));
     qsizetype written = 0;
     while (written < bytes.size()) {
         const ssize_t count = ::write(m_fd, bytes.data() + written,
@@ -420,6 +434,7 @@ std::vector<std::optional<FileError>> OutputFile::CommitAll(const std::vector<Ou
         if (!errors[i] && ::close(std::exchange(file.m_fd, -1)) == 0
             && ::rename(file.m_temp.constData(), file.m_target.constData()) == 0) {
             file.m_temp.clear();
+            file.TempGone();
             folders[FolderOf(file.m_target)].renamed = true;
             continue;
         }

@@ -135,10 +135,13 @@ private:
     [[noreturn]] void Fail(const QString& reason);
     FileError Error(int error) const;
     void Discard();
+    // The temporary file is gone, renamed or removed.
+    void TempGone();
 
     QString m_path;
     QByteArray m_target;
     QByteArray m_temp;
     int m_fd = -1;
+    bool m_counted = false;  // told WritingBegins, not yet WritingEnds
     std::optional<FileId> m_replaces;
 };

@@ -2,6 +2,7 @@
 
 #include <QSocketNotifier>
 
+#include <atomic>
 #include <csignal>
 
 #include <fcntl.h>
@@ -10,6 +11,22 @@
 namespace {
 
 int signalPipe = -1;
+
+// Lock-free, so that the handler may read them while a thread (a window's recovery copy)
+// changes them.
+std::atomic<int> filesWriting{0};
+std::atomic<int> heldSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free);
+
+void HoldOrEnd(int signal)
+{
+    if (filesWriting.load() == 0) {
+        ::signal(signal, SIG_DFL);
+        ::raise(signal);
+        return;
+    }
+    heldSignal.store(signal);
+}
 
 void OnSignal(int signal)
 {
@@ -36,4 +53,40 @@ QSocketNotifier* NotifyOnSignals(std::initializer_list<int> numbers, QObject* pa
     for (const int signal : numbers)
         ::sigaction(signal, &action, nullptr);
     return new QSocketNotifier(readEnd, QSocketNotifier::Read, parent);
+}
+
+void HoldSignalsWhileWriting()
+{
+    // No SA_RESTART: a write to a pipe that a reader has stopped reading (2>&1 | less) fails
+    // then, and the run goes on to its end, where it would otherwise wait with the signal held.
+    // SIGPIPE too: a reader gone (| head) fails the write, and the pages are discarded first.
+    struct sigaction action { };
+    action.sa_handler = HoldOrEnd;
+    ::sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
+        ::sigaction(signal, &action, nullptr);
+}
+
+bool StopRequested()
+{
+    return heldSignal.load() != 0;
+}
+
+void EndIfStopRequested()
+{
+    if (const int signal = heldSignal.load()) {
+        ::signal(signal, SIG_DFL);
+        ::raise(signal);
+    }
+}
+
+void WritingBegins()
+{
+    ++filesWriting;
+}
+
+void WritingEnds()
+{
+    --filesWriting;
 }

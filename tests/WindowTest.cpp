@@ -197,7 +197,8 @@ private:
     }
     bool ConfirmSave(QWidget*, const QString& question) override
     {
-        return Reply(question) == "save";
+        const QByteArray reply = Reply(question);  // "save STEP": the step is taken meanwhile
+        return reply.startsWith("save ") ? (Step(reply.mid(5)), true) : reply == "save";
     }
     RestoreAnswer AskToRestore(QWidget*, const QString& question) override
     {
@@ -820,7 +821,9 @@ const Row kRows[] = {
       "is v.wendle \2\0\0\0\x21\0\0\0\1\0\0\0\0\0\0\0T!WNDL\2\0\0\0\3\0\0\0abcx"s,
       "put d.wendle \1\0\0\0\x1d\0\0\0\0\0\0\0\0\0\0\0TWNDL\1\0\0\0\1\0\0\0"s,
       "Open d.wendle", "msg not a Wendle project, or it is damaged", "run -o x.html --save d.wendle",
-      "msg run 1: |wendle: @/d.wendle is not a Wendle project"}},
+      "msg run 1: |wendle: @/d.wendle is not a Wendle project", "put b.wendle \1\0\0\0\x1d\0\x10\0\1"
+      "\0\0\0\0\0\0\0TWNDL\2\0\0\0\0\0\x10\0"s + std::string(1 << 20, 'b') + "x", "Open b.wendle",
+      "msg not a Wendle project, or it is damaged"}},
     {{"projectsKeepTheirLayout", "put a.wendle \1\0\0\0\x19\0\0\0\0\0\0\0\x08\0\0\0out.htmlT"s,
       "Open a.wendle", "prompt Open wendle Wendle files(*.wendle)|*.wendle|| window", "fields T|",
       "names t.html|a.wendle|out.html", "title i", "text A\nB", "Save",
@@ -830,6 +833,10 @@ const Row kRows[] = {
     {{"theTextIsAtItsOffset", "put a.wendle \5\0\0\0\x18\0\0\0\3\0\0\0\0\0\0\0title...txt"s,
       "Open a.wendle", "fields title|txt", "put a.wendle \5\0\0\0\x18\0\0\0\3\0\0\0\0\0\0\0TITLE...txt"s,
       "reply save", "Save", "msg ask: The project @/a.wendle was changed", "isproj a.wendle title|txt|"}},
+    {{"aFileSwappedInDuringTheQuestionIsSeen", "proj a.wendle T|X|", "Open a.wendle", "title !",
+      "proj a.wendle O||", "reply save replace a.wendle plain", "Save", "msg ask: The project "
+      "@/a.wendle was changed", "msg error: The project @/a.wendle was replaced by another "
+      "program with a file that is not", "is a.wendle plain"}},
     {{"aNulInTheTextIsSaid", "proj a.wendle T|ab\0cd|"s, "Open a.wendle", "msg error: The text "
       "of the project @/a.wendle holds a NUL byte after 2 bytes; the 3 bytes from", "fields T|ab"}},
     {{"newKeepsThePageName", "title x", "Save", "ls . t.html", "proj a.wendle T|X|p.html",
@@ -919,7 +926,8 @@ const Row kRows[] = {
       "msg run 1: |wendle: The name wendle-gone.html leads nowhere: the current folder it is "
       "taken from has been removed. Nothing was read or written", "rungone root --init wendle-gone",
       "msg run 1: |wendle: The name wendle-gone leads", "rungone nobody --build a.wendle",
-      "msg run 1: |wendle: The name a.wendle leads", "mkdir g", "cd g", "rm g", "open a.wendle",
+      "msg run 1: |wendle: The name a.wendle leads", "rungone root -o - --template @/t.html --title T",
+      "msg run 0: <h1>T</h1>|(end)", "mkdir g", "cd g", "rm g", "open a.wendle",
       "msg error: The name a.wendle leads nowhere", "fields |"}},
     {{"filesOfUnknownSizeAreReadWhole", "proj a.wendle T|X|p.html", "run -o - --text "
       "/proc/self/status", "msg run 0: <h1></h1>Name:\twendle\r\n", "sh exec -a '[%s|%s]' \"$1\" "
@@ -929,6 +937,24 @@ const Row kRows[] = {
       "--text -", "msg run 1: |wendle: Standard input does not fit in the memory Wendle may use. "
       "Nothing was written.\n(end)", "sh head -c 300M /dev/zero | prlimit --as=525000000 \"$1\" -o "
       "z.html --text -", "msg run 0: |wendle: standard input: warning:", "is z.html <h1></h1>"}},
+    {{"aProjectBeyondTheMemoryIsSaid", "nosanitizer", "put b.wendle \0\0\0\0\x10\0\0\0\0\x65\xcd\x1d\0\0\0\0"s,
+      "sparse b.wendle 500000016", "proj a.wendle T|X|", "sh prlimit --as=400000000 \"$1\" --show b.wendle "
+      "a.wendle", "msg run 1: ==> a.wendle <==\ntitle: T\npage: \nformat: html\n\nX\n|wendle: b.wendle: There "
+      "is not enough memory to show the project.\n(end)", "sh prlimit --as=400000000 \"$1\" --build b.wendle",
+      "msg run 1: |wendle: b.wendle: There is not enough memory to build the page. Nothing was written.\n(end)"}},
+    // SIGTERM while pages are being written: the run ends, and leaves no temporary file.
+    {{"aSignalLeavesNoTemporaryFile", "proj a.wendle T|" + kLongText + "|p.html", "sh for i in "
+      "$(seq 50); do cp a.wendle a$i.wendle; done; \"$1\" --build a*.wendle & until ls -A | grep -q "
+      "'^\\.p' || ! kill -0 $!; do :; done; kill $!; wait $!; echo $? $(ls -A | grep -c '^\\.')",
+      "msg run 0: 143 0\n|", "sh \"$1\" --build --watch a*.wendle & until ls -A | grep -q '^\\.p' || ! kill "
+      "-0 $!; do :; done; kill -HUP $!; wait $!; echo $? $(ls -A | grep -c '^\\.')", "msg run 0: 0 0\n|",
+      // -o - --save blocked on a pipe that nobody reads (| less) ends at once, leaving nothing.
+      "sh head -c 200000 /dev/zero | tr '\\0' x >x.txt; coproc sleep 9; exec 3>&${COPROC[1]}; \"$1\" "
+      "-o - --text x.txt --save s.wendle >&3 & sleep 1; kill $!; for i in $(seq 50); do kill -0 $! "
+      "|| break; sleep 0.1; done 2>/dev/null; kill -9 $! $COPROC_PID 2>/dev/null; wait $!; echo $? "
+      "$(ls -A | grep -c '^\\.')", "msg run 0: 143 0\n|", "put b.wendle bad", "sh \"$1\" --build "
+      "a.wendle $(yes b.wendle | head -2000) 2>&1 | head -c 1 >/dev/null; echo ${PIPESTATUS[0]} $(ls "
+      "-A | grep -c '^\\.')", "msg run 0: 141 0\n|"}},
     {{"initRefusesWhatIsInTheWay", "mkdir s/template.html", "run --init s", "msg run 1: |wendle: "
       "s/template.html is in the way: it is not a file", "ls s template.html", "run --init=-d",
       "msg run 0: Open the welcome project with:\n  cd ./-d && wendle welcome.wendle\n|(end)",
@@ -962,7 +988,9 @@ const Row kRows[] = {
       "msg run 0: |(end)", "is p.html [|<h1>A</h1>\n]", "run -o - --from rst",
       "msg run 2: |wendle: --from takes markdown or html."}},
     {{"showKeepsControlsOffTheTerminal", "proj e.wendle T\x1b]0;x\x07|a\rb\xc2\x9b" "c\t|p\x1b.html",
-      "run --show e.wendle", "msg run 0: title: T^[]0;x^G\npage: p^[.html\nformat: html\n\na^Mb\\u009bc\t\n|(end)"}},
+      "run --show e.wendle", "msg run 0: title: T^[]0;x^G\npage: p^[.html\nformat: html\n\na^Mb\\u009bc\t\n|(end)",
+      "proj \x1b[2J.wendle ||", "run --show \x1b[2J.wendle e.wendle", "msg run 0: ==> ^[[2J.wendle <==\n",
+      "run --build \x1b[2J.wendle", "msg run 1: |wendle: ^[[2J.wendle: The project names no page"}},
     {{"aHiddenPageIsSaidHidden", "proj .d/a.wendle T|X|a.html", "put .d/t.html <%s%s>",
       "watch --build --watch --serve .d/a.wendle", "waitfor .d/a.html <TX>", "stop",
       "msg watch 0: not served: @/.d/a.html is hidden"}},
@@ -1404,6 +1432,7 @@ TEST(ProjectFile, readsAndWritesOnlyWhatTheOtherTakes)
     EXPECT_TRUE(ProjectFits(0, 0, 0xffffffffu - 16));
     EXPECT_FALSE(ProjectFits(0, 0, 0xffffffffu - 15));
     EXPECT_FALSE(ProjectFits(8, 0xffffffffu - 30, 7));
+    EXPECT_FALSE(ProjectFits(0, 0, 0, (1 << 20) + 1));  // a block that HoldsProject would not read
 }
 
 }  // namespace

@@ -85,13 +85,19 @@ if mode == "server":
     with open("/proc/net/tcp") as f:  # listening (state 0A) on 127.0.0.1 alone
         assert [line.split()[1] for line in f if line.split()[1].endswith(f":{port:04X}")
                 and line.split()[3] == "0A"] == [f"0100007F:{port:04X}"], "not on 127.0.0.1 only"
-    if os.geteuid() == 0:  # another account on the machine gets 403 and nothing else for a page the owner gets
-        client = (f"import socket, sys; s = socket.create_connection(('127.0.0.1', {port})); s.sendall(b'GET /p.html "
-                  f"HTTP/1.0\\r\\nHost: 127.0.0.1:{port}\\r\\n\\r\\n'); sys.stdout.buffer.write(s.makefile('rb').read())")
-        other = subprocess.run(["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", sys.executable, "-c", client],
-                               capture_output=True, check=True).stdout
-        assert other.startswith(b"HTTP/1.1 403 ") and other.endswith(b"Content-Length: 0\r\n\r\n"), other
-        assert get("/p.html")[0] == 200
+    client = (f"import socket, sys; s = socket.create_connection((sys.argv[1], {port})); s.sendall(b'GET /p.html "
+              f"HTTP/1.0\\r\\nHost: 127.0.0.1:{port}\\r\\n\\r\\n'); sys.stdout.buffer.write(s.makefile('rb').read())")
+    try:  # from an IPv6 socket too, as dual-stack programs reach 127.0.0.1
+        addresses = socket.socket(socket.AF_INET6).close() or ("127.0.0.1", "::ffff:127.0.0.1")
+    except OSError:
+        addresses = ("127.0.0.1",)
+    for address in addresses:  # another account on the machine gets 403 and nothing else for a page the owner gets
+        own = subprocess.run([sys.executable, "-c", client, address], capture_output=True, check=True).stdout
+        assert own.startswith(b"HTTP/1.1 200 "), (address, own[:100])
+        if os.geteuid() == 0:
+            other = subprocess.run(["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", sys.executable, "-c",
+                                    client, address], capture_output=True, check=True).stdout
+            assert other.startswith(b"HTTP/1.1 403 ") and other.endswith(b"Content-Length: 0\r\n\r\n"), other
     tag = b'<script src="/.wendle-reload.js"></script>'  # in HTML before the last </body>, else at its end
     for path, end in (("/p.html", b"<p>World</p>" + tag), ("/c.html", b"-->x" + tag + b"</body></html><!--"),
                       ("/.wendle-reload.js", b"location.reload();\n"), ("/sub/s.css", b"\r\n\r\nbody{}"),
