@@ -20,6 +20,11 @@
         <extracomment>A line of --verbose output; %1 is the page written.</extracomment>
         <translation>أُنشئت %1</translation>
     </message>
+    <message>
+        <source>There is not enough memory to build the page. Nothing was written.</source>
+        <extracomment>Follows &quot;wendle: PROJECT: &quot; on standard error.</extracomment>
+        <translation>لا تكفي الذاكرة لإنشاء الصفحة. لم يُكتب شيء.</translation>
+    </message>
 </context>
 <context>
     <name>BatchWatch</name>
@@ -496,6 +501,11 @@ The next Build writes the page %1.</source>
         <source>the disk is full</source>
         <translation>القرص ممتلئ</translation>
     </message>
+    <message>
+        <source>The run was stopped by a signal</source>
+        <extracomment>The reason a file was not written: Ctrl-C, or a signal that ends the program.</extracomment>
+        <translation>أُوقف التشغيل بإشارة</translation>
+    </message>
 </context>
 <context>
     <name>PageBuild</name>
@@ -607,6 +617,11 @@ through the link %1</source>
         <source>%1 is in the way: it is not a file (a folder, a link to nothing, a device or a pipe). Nothing was written.</source>
         <translation>يعترض %1 الكتابة: فهو ليس ملفًا (بل مجلد أو رابط لا يؤدي إلى شيء أو جهاز أو أنبوب). لم يُكتب شيء.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to show the project.</source>
+        <extracomment>Follows &quot;wendle: PROJECT: &quot; on standard error.</extracomment>
+        <translation>لا تكفي الذاكرة لعرض المشروع.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -638,6 +653,11 @@ through the link %1</source>
     <message>
         <source>It cannot be moved aside (%1), so it stays where it is, and it will not be read again.</source>
         <translation>يتعذّر نقلها جانبًا (%1)، لذا تبقى في مكانها ولن تُقرأ مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>It does not fit in the memory Wendle may use.</source>
+        <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
+        <translation>لا تتسع النسخة في الذاكرة المتاحة لـ Wendle.</translation>
     </message>
 </context>
 <context>

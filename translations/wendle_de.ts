@@ -20,6 +20,11 @@
         <extracomment>A line of --verbose output; %1 is the page written.</extracomment>
         <translation>erstellt: %1</translation>
     </message>
+    <message>
+        <source>There is not enough memory to build the page. Nothing was written.</source>
+        <extracomment>Follows &quot;wendle: PROJECT: &quot; on standard error.</extracomment>
+        <translation>Der Speicher reicht nicht aus, um die Seite zu erstellen. Es wurde nichts geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>BatchWatch</name>
@@ -488,6 +493,11 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
         <source>the disk is full</source>
         <translation>der Datenträger ist voll</translation>
     </message>
+    <message>
+        <source>The run was stopped by a signal</source>
+        <extracomment>The reason a file was not written: Ctrl-C, or a signal that ends the program.</extracomment>
+        <translation>Der Lauf wurde durch ein Signal beendet</translation>
+    </message>
 </context>
 <context>
     <name>PageBuild</name>
@@ -599,6 +609,11 @@ through the link %1</source>
         <source>%1 is in the way: it is not a file (a folder, a link to nothing, a device or a pipe). Nothing was written.</source>
         <translation>%1 steht dem entgegen: Es ist keine Datei (ein Ordner, ein Verweis ins Leere, ein Gerät oder eine Pipe). Es wurde nichts geschrieben.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to show the project.</source>
+        <extracomment>Follows &quot;wendle: PROJECT: &quot; on standard error.</extracomment>
+        <translation>Der Speicher reicht nicht aus, um das Projekt anzuzeigen.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -630,6 +645,11 @@ through the link %1</source>
     <message>
         <source>It cannot be moved aside (%1), so it stays where it is, and it will not be read again.</source>
         <translation>Die Kopie kann nicht beiseitegelegt werden (%1); sie bleibt, wo sie ist, und wird nicht wieder gelesen.</translation>
+    </message>
+    <message>
+        <source>It does not fit in the memory Wendle may use.</source>
+        <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
+        <translation>Die Kopie passt nicht in den Speicher, den Wendle verwenden darf.</translation>
     </message>
 </context>
 <context>

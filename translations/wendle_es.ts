@@ -20,6 +20,11 @@
         <extracomment>A line of --verbose output; %1 is the page written.</extracomment>
         <translation>generada: %1</translation>
     </message>
+    <message>
+        <source>There is not enough memory to build the page. Nothing was written.</source>
+        <extracomment>Follows &quot;wendle: PROJECT: &quot; on standard error.</extracomment>
+        <translation>No hay memoria suficiente para generar la página. No se ha escrito nada.</translation>
+    </message>
 </context>
 <context>
     <name>BatchWatch</name>
@@ -488,6 +493,11 @@ La próxima vez, «Generar» escribirá la página %1.</translation>
         <source>the disk is full</source>
         <translation>el disco está lleno</translation>
     </message>
+    <message>
+        <source>The run was stopped by a signal</source>
+        <extracomment>The reason a file was not written: Ctrl-C, or a signal that ends the program.</extracomment>
+        <translation>La ejecución se detuvo por una señal</translation>
+    </message>
 </context>
 <context>
     <name>PageBuild</name>
@@ -599,6 +609,11 @@ a través del enlace %1</translation>
         <source>%1 is in the way: it is not a file (a folder, a link to nothing, a device or a pipe). Nothing was written.</source>
         <translation>%1 lo impide: no es un archivo (una carpeta, un enlace a nada, un dispositivo o una tubería). No se ha escrito nada.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to show the project.</source>
+        <extracomment>Follows &quot;wendle: PROJECT: &quot; on standard error.</extracomment>
+        <translation>No hay memoria suficiente para mostrar el proyecto.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -630,6 +645,11 @@ a través del enlace %1</translation>
     <message>
         <source>It cannot be moved aside (%1), so it stays where it is, and it will not be read again.</source>
         <translation>No se puede mover aparte (%1), así que se queda donde está y no se volverá a leer.</translation>
+    </message>
+    <message>
+        <source>It does not fit in the memory Wendle may use.</source>
+        <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
+        <translation>La copia no cabe en la memoria que Wendle puede usar.</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,11 @@
         <extracomment>A line of --verbose output; %1 is the page written.</extracomment>
         <translation>générée&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>There is not enough memory to build the page. Nothing was written.</source>
+        <extracomment>Follows &quot;wendle: PROJECT: &quot; on standard error.</extracomment>
+        <translation>Il n’y a pas assez de mémoire pour générer la page. Rien n’a été écrit.</translation>
+    </message>
 </context>
 <context>
     <name>BatchWatch</name>
@@ -322,7 +327,7 @@ La prochaine fois, «&#xa0;Générer&#xa0;» écrira la page %1.</translation>
     </message>
     <message>
         <source>With --output: the text&apos;s format, markdown or html (default: markdown for a FILE named *.md or *.markdown, else html).</source>
-        <translation>Avec --output : le format du texte, markdown ou html (par défaut : markdown pour un FILE nommé *.md ou *.markdown, html sinon).</translation>
+        <translation>Avec --output&#xa0;: le format du texte, markdown ou html (par défaut&#xa0;: markdown pour un FILE nommé *.md ou *.markdown, html sinon).</translation>
     </message>
     <message>
         <source>--title, --text, --from and --save go with --output.</source>
@@ -360,17 +365,17 @@ La prochaine fois, «&#xa0;Générer&#xa0;» écrira la page %1.</translation>
     <name>FileAccess</name>
     <message>
         <source>The current folder has been removed. Nothing was read or written; change to a folder that is there.</source>
-        <translation>Le dossier courant a été supprimé. Rien n’a été lu ni écrit ; placez-vous dans un dossier qui existe.</translation>
+        <translation>Le dossier courant a été supprimé. Rien n’a été lu ni écrit&#xa0;; placez-vous dans un dossier qui existe.</translation>
     </message>
     <message>
         <source>The name %1 leads nowhere: the current folder it is taken from has been removed. Nothing was read or written; change to a folder that is there, or give the full path.</source>
         <extracomment>%1 is a file name without a folder, as typed.</extracomment>
-        <translation>Le nom %1 ne mène nulle part : le dossier courant dont il part a été supprimé. Rien n’a été lu ni écrit ; placez-vous dans un dossier qui existe, ou donnez le chemin complet.</translation>
+        <translation>Le nom %1 ne mène nulle part&#xa0;: le dossier courant dont il part a été supprimé. Rien n’a été lu ni écrit&#xa0;; placez-vous dans un dossier qui existe, ou donnez le chemin complet.</translation>
     </message>
     <message>
         <source>The name %1 is not UTF-8, and Wendle takes file names in UTF-8 only, so that no name can reach another file. Nothing was read or written; rename the file.</source>
         <extracomment>%1 is a file name as typed, each byte that is not UTF-8 shown as <byte value="x0"/>NN.</extracomment>
-        <translation>Le nom %1 n’est pas en UTF-8, et Wendle n’accepte que des noms de fichier en UTF-8, pour qu’aucun nom ne mène à un autre fichier. Rien n’a été lu ni écrit ; renommez le fichier.</translation>
+        <translation>Le nom %1 n’est pas en UTF-8, et Wendle n’accepte que des noms de fichier en UTF-8, pour qu’aucun nom ne mène à un autre fichier. Rien n’a été lu ni écrit&#xa0;; renommez le fichier.</translation>
     </message>
 </context>
 <context>
@@ -488,6 +493,11 @@ La prochaine fois, «&#xa0;Générer&#xa0;» écrira la page %1.</translation>
         <source>the disk is full</source>
         <translation>le disque est plein</translation>
     </message>
+    <message>
+        <source>The run was stopped by a signal</source>
+        <extracomment>The reason a file was not written: Ctrl-C, or a signal that ends the program.</extracomment>
+        <translation>L’exécution a été interrompue par un signal</translation>
+    </message>
 </context>
 <context>
     <name>PageBuild</name>
@@ -597,7 +607,12 @@ via le lien %1</translation>
     </message>
     <message>
         <source>%1 is in the way: it is not a file (a folder, a link to nothing, a device or a pipe). Nothing was written.</source>
-        <translation>%1 empêche l’écriture : ce n’est pas un fichier (un dossier, un lien vers rien, un périphérique ou un tube). Rien n’a été écrit.</translation>
+        <translation>%1 empêche l’écriture&#xa0;: ce n’est pas un fichier (un dossier, un lien vers rien, un périphérique ou un tube). Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to show the project.</source>
+        <extracomment>Follows &quot;wendle: PROJECT: &quot; on standard error.</extracomment>
+        <translation>Il n’y a pas assez de mémoire pour afficher le projet.</translation>
     </message>
 </context>
 <context>
@@ -630,6 +645,11 @@ via le lien %1</translation>
     <message>
         <source>It cannot be moved aside (%1), so it stays where it is, and it will not be read again.</source>
         <translation>La copie ne peut pas être mise de côté (%1)&#xa0;; elle reste donc où elle est et ne sera plus lue.</translation>
+    </message>
+    <message>
+        <source>It does not fit in the memory Wendle may use.</source>
+        <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
+        <translation>La copie ne tient pas dans la mémoire que Wendle peut utiliser.</translation>
     </message>
 </context>
 <context>

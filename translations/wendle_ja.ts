@@ -20,6 +20,11 @@
         <extracomment>A line of --verbose output; %1 is the page written.</extracomment>
         <translation>生成しました：%1</translation>
     </message>
+    <message>
+        <source>There is not enough memory to build the page. Nothing was written.</source>
+        <extracomment>Follows &quot;wendle: PROJECT: &quot; on standard error.</extracomment>
+        <translation>ページを生成するためのメモリーが足りません。何も書き込まれていません。</translation>
+    </message>
 </context>
 <context>
     <name>BatchWatch</name>
@@ -486,6 +491,11 @@ The next Build writes the page %1.</source>
         <source>the disk is full</source>
         <translation>ディスクがいっぱいです</translation>
     </message>
+    <message>
+        <source>The run was stopped by a signal</source>
+        <extracomment>The reason a file was not written: Ctrl-C, or a signal that ends the program.</extracomment>
+        <translation>シグナルによって実行が中断されました</translation>
+    </message>
 </context>
 <context>
     <name>PageBuild</name>
@@ -597,6 +607,11 @@ through the link %1</source>
         <source>%1 is in the way: it is not a file (a folder, a link to nothing, a device or a pipe). Nothing was written.</source>
         <translation>%1 があるため書き込めません：ファイルではありません（フォルダー、行き先のないリンク、デバイス、パイプのいずれか）。何も書き込まれていません。</translation>
     </message>
+    <message>
+        <source>There is not enough memory to show the project.</source>
+        <extracomment>Follows &quot;wendle: PROJECT: &quot; on standard error.</extracomment>
+        <translation>プロジェクトを表示するためのメモリーが足りません。</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -628,6 +643,11 @@ through the link %1</source>
     <message>
         <source>It cannot be moved aside (%1), so it stays where it is, and it will not be read again.</source>
         <translation>退避できません（%1）。そのまま残し、今後は読み込みません。</translation>
+    </message>
+    <message>
+        <source>It does not fit in the memory Wendle may use.</source>
+        <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
+        <translation>このコピーは Wendle が使えるメモリーに収まりません。</translation>
     </message>
 </context>
 <context>

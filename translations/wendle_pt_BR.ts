@@ -20,6 +20,11 @@
         <extracomment>A line of --verbose output; %1 is the page written.</extracomment>
         <translation>gerada: %1</translation>
     </message>
+    <message>
+        <source>There is not enough memory to build the page. Nothing was written.</source>
+        <extracomment>Follows &quot;wendle: PROJECT: &quot; on standard error.</extracomment>
+        <translation>Não há memória suficiente para gerar a página. Nada foi gravado.</translation>
+    </message>
 </context>
 <context>
     <name>BatchWatch</name>
@@ -488,6 +493,11 @@ Da próxima vez, “Gerar” gravará a página %1.</translation>
         <source>the disk is full</source>
         <translation>o disco está cheio</translation>
     </message>
+    <message>
+        <source>The run was stopped by a signal</source>
+        <extracomment>The reason a file was not written: Ctrl-C, or a signal that ends the program.</extracomment>
+        <translation>A execução foi interrompida por um sinal</translation>
+    </message>
 </context>
 <context>
     <name>PageBuild</name>
@@ -599,6 +609,11 @@ por meio do link %1</translation>
         <source>%1 is in the way: it is not a file (a folder, a link to nothing, a device or a pipe). Nothing was written.</source>
         <translation>%1 impede a gravação: não é um arquivo (uma pasta, um link para nada, um dispositivo ou um pipe). Nada foi gravado.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to show the project.</source>
+        <extracomment>Follows &quot;wendle: PROJECT: &quot; on standard error.</extracomment>
+        <translation>Não há memória suficiente para mostrar o projeto.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -630,6 +645,11 @@ por meio do link %1</translation>
     <message>
         <source>It cannot be moved aside (%1), so it stays where it is, and it will not be read again.</source>
         <translation>Não é possível mover a cópia (%1), então ela fica onde está e não será lida novamente.</translation>
+    </message>
+    <message>
+        <source>It does not fit in the memory Wendle may use.</source>
+        <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
+        <translation>A cópia não cabe na memória que o Wendle pode usar.</translation>
     </message>
 </context>
 <context>

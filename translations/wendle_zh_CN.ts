@@ -20,6 +20,11 @@
         <extracomment>A line of --verbose output; %1 is the page written.</extracomment>
         <translation>已生成 %1</translation>
     </message>
+    <message>
+        <source>There is not enough memory to build the page. Nothing was written.</source>
+        <extracomment>Follows &quot;wendle: PROJECT: &quot; on standard error.</extracomment>
+        <translation>内存不足，无法生成页面。未写入任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>BatchWatch</name>
@@ -486,6 +491,11 @@ The next Build writes the page %1.</source>
         <source>the disk is full</source>
         <translation>磁盘已满</translation>
     </message>
+    <message>
+        <source>The run was stopped by a signal</source>
+        <extracomment>The reason a file was not written: Ctrl-C, or a signal that ends the program.</extracomment>
+        <translation>运行被信号中止</translation>
+    </message>
 </context>
 <context>
     <name>PageBuild</name>
@@ -597,6 +607,11 @@ through the link %1</source>
         <source>%1 is in the way: it is not a file (a folder, a link to nothing, a device or a pipe). Nothing was written.</source>
         <translation>%1 挡住了写入：它不是文件（而是文件夹、指向不存在目标的链接、设备或管道）。未写入任何内容。</translation>
     </message>
+    <message>
+        <source>There is not enough memory to show the project.</source>
+        <extracomment>Follows &quot;wendle: PROJECT: &quot; on standard error.</extracomment>
+        <translation>内存不足，无法显示项目。</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -628,6 +643,11 @@ through the link %1</source>
     <message>
         <source>It cannot be moved aside (%1), so it stays where it is, and it will not be read again.</source>
         <translation>无法将其移开（%1），因此它将保留在原处，且不会再被读取。</translation>
+    </message>
+    <message>
+        <source>It does not fit in the memory Wendle may use.</source>
+        <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
+        <translation>此副本超出了 Wendle 可用的内存。</translation>
     </message>
 </context>
 <context>
