@@ -47,6 +47,8 @@ QByteArray ReadStandardInput()
 
 void WriteStandardOutput(QByteArrayView piece)
 {
+    if (piece.isEmpty())
+        return;  // an empty view may have no data for fwrite
     if (std::fwrite(piece.data(), 1, size_t(piece.size()), stdout) != size_t(piece.size()))
         throw CommandError(
             QCoreApplication::translate("OnePage", "Cannot write to standard output: %1.")

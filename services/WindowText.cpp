@@ -131,6 +131,8 @@ QByteArray BytesFromFieldText(QStringView text)
 QByteArray TextBytesAsBuilt(QByteArrayView bytes)
 {
     bytes = UpToFirstNul(bytes);
+    if (bytes.isEmpty())
+        return {};  // an empty view may have no data for memchr
     if (!bytes.isValidUtf8())
         return BytesFromFieldText(FieldTextFromBytes(bytes));
     // As the round trip through the field's text: a LF gets the CR it lacks, U+2028 and U+2029
