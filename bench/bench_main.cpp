@@ -1,7 +1,7 @@
 // Speed of the page build and the project files, each beside its floor in the same run:
 //   make bench             all benchmarks, then the ratios they give
 //   wendle_bench --peak-memory    peak memory of 512 MiB and 5 GiB builds, in child processes
-//   wendle_bench --alternate      the page build and its floors taking turns, 64 and 512 MiB
+//   wendle_bench --alternate      the page build and its floors taking turns, 64, 256, 512 MiB
 //   wendle_bench --batch WENDLE   1,000 and 10,000 pages by wendle --build, Hugo, sed, pandoc
 //                                 and a durable floor; and wendle's start-up
 //   wendle_bench --watch WENDLE   wendle --build --watch: from a save to the pages, and memory
@@ -405,7 +405,7 @@ int Alternate()
 {
     for (const MarkerPlace place : {NearStart, NearEnd}) {
         std::map<int, double> perMiB;
-        for (const int mib : {64, 512}) {
+        for (const int mib : {64, 256, 512}) {
             const QString tpl = TemplateFile(mib * kMiB, place);
             std::vector<double> build, stream, shell;
             for (int round = 0; round < 11; ++round) {
