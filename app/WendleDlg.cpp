@@ -1,11 +1,13 @@
 #include "app/WendleDlg.h"
 
+#include "app/SpellChecker.h"
 #include "build/PreviewServer.h"
 #include "project/Recovery.h"
 #include "res/AppIcon.h"
 #include "res/DialogTemplate.h"
 #include "res/resource.h"
 #include "services/Errors.h"
+#include "services/FileAccess.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -209,6 +211,9 @@ bool CWendleDlg::OnInitDialog()
     connect(m_recovery.get(), &RecoveryCopy::failed, this, &CWendleDlg::RecoveryFailed);
     connect(m_recovery.get(), &RecoveryCopy::stuck, this,
             [this](const QString& name) { NeverOfferAgain({name}); });
+    // Spelling underlined in the text, in the language of the template a Build would use.
+    new SpellChecker(*m_editText, qobject_cast<QAbstractButton*>(GetDlgItem(IDC_MARKDOWN)),
+                     m_services.profile, [this] { return ResolveFileName(m_strTemplateName); });
     m_editTitle->setFocus();
     // The fields would take a dropped file as text; files are the window's to handle.
     setAcceptDrops(true);
