@@ -272,8 +272,9 @@ private:
             {"key",
              [&] {
                  const QKeyCombination key = QKeySequence(arg)[0];
-                 QTest::keyClick(Dlg().focusWidget(), key.key(), key.keyboardModifiers());
+                 QTest::keyClick(Focused(), key.key(), key.keyboardModifiers());
              }},
+            {"type", [&] { Type(Focused(), arg); }},
             // The text field's context menu, from Shift+F10 at the text cursor: its entries are
             // logged ("menu: a|~greyed|-|..."), and the one named, if any, is chosen.
             {"menu",
@@ -410,6 +411,28 @@ private:
                  QTest::qWait(20);
                  EXPECT_LE(Dlg().findChild<SpellChecker*>()->WordsChecked(), arg.toLongLong());
              }},
+            // The finder: a button pressed, its note, what is selected in the text, where the focus
+            // is.
+            {"press",
+             [&] {
+                 int pressed = 0;
+                 for (auto* button : QApplication::activeWindow()->findChildren<QAbstractButton*>())
+                     if (button->text().remove('&') == arg && ++pressed)
+                         button->click();
+                 EXPECT_EQ(pressed, 1);
+             }},
+            {"note",
+             [&] {
+                 const auto* note = Dlg().findChild<QLabel*>("note");
+                 EXPECT_EQ(note ? note->text().toStdString() : "(none)", arg.toStdString());
+             }},
+            {"sel",
+             [&] {
+                 const QTextCursor cursor = Text()->textCursor();
+                 EXPECT_EQ(QString("%1 %2").arg(cursor.selectionStart()).arg(cursor.selectionEnd()),
+                           arg);
+             }},
+            {"focus", [&] { EXPECT_EQ(Focused(), Text()); }},
         };
         if (ids.indexOf(verb) >= 2)  // a button, and the answer to the prompt it opens
             return Click(control(verb), arg);
@@ -597,6 +620,15 @@ private:
 
     QPlainTextEdit* Text() { return Dlg().findChild<QPlainTextEdit*>(); }
 
+    // Where keys go: the window's focus, or the finder's while the finder is active.
+    QWidget* Focused()
+    {
+        QCoreApplication::processEvents();  // the finder's activation
+        const QWidget* active = QApplication::activeWindow();
+        return active && active->parentWidget() == &Dlg() ? active->focusWidget()
+                                                          : Dlg().focusWidget();
+    }
+
     // Key events that carry each character, which QTest::keyClicks cannot do beyond ASCII.
     static void Type(QWidget* field, const QByteArray& text)
     {
@@ -747,7 +779,7 @@ const Row kRows[] = {
       "shown 0", "start", "text y", "reply cancel", "key Escape", "msg ask:", "shown 1"}},
     {{"f1ShowsTheVersion", "key F1", "msg info: Tasco's Wendle v0.5"}},
 
-    // Spelling, in a language of the test's own (xx).
+    // Spelling, in a language of the test's own (xx), and Find and Replace.
     {{"onlyProseIsChecked", "dict xx hello world wendle", "put t.html <html lang=xx>%s%s",
       "text wendle helo <b title='1>wrld'>wrld</b> &wrld; <!-- x>wrld\nwrld --> <pre\nclass=x>wrld"
       "\n</pre> <code>wrld</code> <script>wrld</script> <style>wrld</style> wrld2 WRLD wr_ld "
@@ -768,6 +800,16 @@ const Row kRows[] = {
     {{"onlyTheTextShownIsChecked", "dict xx hello", "put t.html <html lang=xx>%s%s",
       "fill 67108864 helo wrld hello helo wrld hello helo wrld hello helo wrld hello helo wrld "
       "hello\n", "checked 2000", "text ", "key Ctrl+End", "checked 4000"}},
+    {{"findGoesOnAndWraps", "text Ab ab aB\nxab ab", "key Ctrl+F", "type ab", "key Return",
+      "sel 0 2", "note Passed the end; continued from the start.", "key F3", "sel 3 5", "note ",
+      "key F3", "sel 6 8", "press Whole words", "key F3", "sel 13 15", "press Match case",
+      "key Shift+F3", "sel 3 5", "type q", "key F3", "note Not found.", "sel 3 5"}},
+    {{"replaceAllIsOneStep", "text cat concat Cat", "SaveAs a.wendle", "key Ctrl+H", "type cat",
+      "key Tab", "type dog", "press Whole words", "press Replace All", "note 2 replaced.",
+      "fields |dog concat dog", "copy |dog concat dog|", "key Escape", "key Ctrl+Z",
+      "fields |cat concat Cat"}},
+    {{"escapeLeavesTheFinderThenTheWindow", "key Ctrl+F", "key Escape", "shown 1", "focus",
+      "key Escape", "shown 0"}},
 
     // Build and Build As.
     {{"eachPreviewedPageReloadsItself", "put a/t.html <i>%s</i>%s", "put b/t.html <b>%s</b>%s",
