@@ -217,7 +217,8 @@ ProseState ProseWords(QStringView line, ProseState state, bool markdown, const W
                     break;
                 }
             }
-            ProseRun(line, from, at, word);
+            if (word)  // none: only the state is wanted
+                ProseRun(line, from, at, word);
             if (at < size && !skip) {  // a tag or a comment
                 if (line.mid(at).startsWith(u"<!--")) {
                     state.mode = Mode::Comment;

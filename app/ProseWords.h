@@ -19,7 +19,8 @@ struct ProseState {
 };
 
 // The words of a line of the text that spelling checks, each as its start and length in the line,
-// given the state at the line's start; gives the state at its end. Markup is skipped: tags,
+// given the state at the line's start; gives the state at its end (`word` may be empty when only
+// that is wanted). Markup is skipped: tags,
 // attribute values, entities, comments and the contents of script, style, code and pre; in a
 // Markdown text also code spans, fenced and indented code, link targets and autolinks. So are
 // URLs and mail addresses, words with digits or underscores, and words all in capitals.

@@ -214,12 +214,12 @@ void SpellChecker::Underline()
             const int scanFrom = checked ? qMax(0, shownFrom - kLookBack) : from;
             const int scanTo = checked ? qMin(int(text.size()), shownTo) : int(text.size());
             const QStringView scanned = QStringView(text).mid(scanFrom, qMax(0, scanTo - scanFrom));
-            state = ProseWords(scanned, state, markdown, [&](qsizetype at, qsizetype length) {
+            const auto word = [&](qsizetype at, qsizetype length) {
                 at += scanFrom;
-                if (checked && at + length > shownFrom && at < shownTo
-                    && Misspelled(text.mid(at, length)))
+                if (at + length > shownFrom && at < shownTo && Misspelled(text.mid(at, length)))
                     marks << Mark(block, at, length);
-            });
+            };
+            state = ProseWords(scanned, state, markdown, checked ? std::function(word) : nullptr);
             if (block == last || !block.next().isValid())
                 break;
         }

@@ -802,8 +802,10 @@ const Row kRows[] = {
       "hello\n", "checked 2000", "text ", "key Ctrl+End", "checked 4000"}},
     {{"findGoesOnAndWraps", "text Ab ab aB\nxab ab", "key Ctrl+F", "type ab", "key Return",
       "sel 0 2", "note Passed the end; continued from the start.", "key F3", "sel 3 5", "note ",
-      "key F3", "sel 6 8", "press Whole words", "key F3", "sel 13 15", "press Match case",
-      "key Shift+F3", "sel 3 5", "type q", "key F3", "note Not found.", "sel 3 5"}},
+      "key F3", "sel 6 8", "press Whole words", "key F3", "sel 13 15", "key Shift+F3", "sel 6 8",
+      "press Match case", "key Shift+F3", "sel 3 5", "type q", "key F3", "note Not found.",
+      "sel 3 5", "key Backspace", "press Whole words", "key Escape", "key F3", "sel 10 12",
+      "key Shift+F3", "sel 3 5"}},
     {{"replaceAllIsOneStep", "text cat concat Cat", "SaveAs a.wendle", "key Ctrl+H", "type cat",
       "key Tab", "type dog", "press Whole words", "press Replace All", "note 2 replaced.",
       "fields |dog concat dog", "copy |dog concat dog|", "key Escape", "key Ctrl+Z",
@@ -1263,7 +1265,8 @@ TEST(PageLanguage, isTheTemplatesElseTheUsers)
          std::initializer_list<std::tuple<QByteArray, QStringList, QString>>{
              {"<!DOCTYPE html>\n<HTML class=x\nLANG = 'de-AT'>", {"fr"}, "de-AT"},
              {"<html lang=pt_BR>", {}, "pt_BR"},
-             {"<html data-lang=de lang=\"\"><p lang=it>", {"fr-CA", "fr"}, "fr-CA"},
+             {"<html data-lang=de><p lang=it>", {"fr-CA", "fr"}, "fr-CA"},
+             {"<html lang=\"\">", {"es"}, "es"},
              {"<html lang=\"x y\">", {}, "en-US"}})
         EXPECT_EQ(PageLanguage(head, user), language) << head.constData();
 }
