@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QShortcut>
 
 #include <vector>
@@ -112,6 +113,7 @@ void Finder::Open(bool replace)
     if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
         m_what->setText(selected);
     m_note->clear();
+    Text();  // while the user types what to find, rather than at the first search
     show();
     raise();
     activateWindow();
@@ -138,20 +140,34 @@ const QString& Finder::Text()
 {
     // QTextDocument::find reads the text a line at a time, which at 64 MiB takes a second; read
     // whole, it is searched in a tenth of that.
-    if (!m_textRead)
+    if (!m_textRead) {
         m_text = m_field.document()->toRawText();
+        m_validText = m_text.isValidUtf16();
+    }
     m_textRead = true;
     return m_text;
 }
 
-qsizetype Finder::Search(const QString& text, qsizetype from, bool backward) const
+qsizetype Finder::Search(const QString& text, qsizetype from, bool backward)
 {
     const QString what = m_what->text();
     const Qt::CaseSensitivity sensitivity =
         m_case->isChecked() ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    // Forward, PCRE2's compiled search ignores case as fast as it matches it, where QString
+    // takes three times as long; it is compiled once for what is looked for, and the text is
+    // checked once, when it is read, for the valid UTF-16 that PCRE2 needs.
+    const QString pattern = QRegularExpression::escape(what);
+    const auto options = m_case->isChecked() ? QRegularExpression::NoPatternOption
+                                             : QRegularExpression::CaseInsensitiveOption;
+    if (m_forward.pattern() != pattern || m_forward.patternOptions() != options)
+        m_forward = QRegularExpression(pattern, options);
     for (qsizetype at = from; at >= 0 && at <= text.size(); at += backward ? -1 : 1) {
-        at = backward ? text.lastIndexOf(what, at, sensitivity)
-                      : text.indexOf(what, at, sensitivity);
+        at = backward     ? text.lastIndexOf(what, at, sensitivity)
+            : m_validText ? m_forward
+                                .match(text, at, QRegularExpression::NormalMatch,
+                                       QRegularExpression::DontCheckSubjectStringMatchOption)
+                                .capturedStart()
+                          : text.indexOf(what, at, sensitivity);
         if (at < 0 || !m_words->isChecked() || IsWholeWord(text, at, what.size()))
             return at;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QRegularExpression>
 #include <QString>
 
 class QCheckBox;
@@ -35,7 +36,7 @@ private:
     void Replace();
     void ReplaceAll();
     // Where the next match starts at `from` or after it (before it, backward), or -1.
-    qsizetype Search(const QString& text, qsizetype from, bool backward) const;
+    qsizetype Search(const QString& text, qsizetype from, bool backward);
     // The field's text, read once for as long as it does not change.
     const QString& Text();
 
@@ -50,4 +51,6 @@ private:
     QLabel* m_note;
     QString m_text;
     bool m_textRead = false;
+    bool m_validText = false;
+    QRegularExpression m_forward;
 };
