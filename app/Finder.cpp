@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QShortcut>
 
+#include <functional>
+#include <new>
 #include <vector>
 
 namespace {
@@ -34,11 +36,18 @@ bool IsWholeWord(const QString& text, qsizetype at, qsizetype length)
 void Finder::AddTo(QPlainTextEdit& field)
 {
     AddKeys(field.window(), [&field](QKeyCombination key) {
-        Finder& finder = Of(field);
-        if (key.key() == Qt::Key_F3 && !finder.m_what->text().isEmpty())
-            finder.Find(key.keyboardModifiers() == Qt::ShiftModifier);
-        else
-            finder.Open(key == (Qt::CTRL | Qt::Key_H));
+        Finder* finder = nullptr;
+        try {
+            finder = &Of(field);
+        } catch (const std::bad_alloc&) {
+            return;  // no finder to say it in
+        }
+        finder->Safely([finder, key] {
+            if (key.key() == Qt::Key_F3 && !finder->m_what->text().isEmpty())
+                finder->Find(key.keyboardModifiers() == Qt::ShiftModifier);
+            else
+                finder->Open(key == (Qt::CTRL | Qt::Key_H));
+        });
     });
 }
 
@@ -85,19 +94,22 @@ Finder::Finder(QPlainTextEdit& field) : QDialog(field.window()), m_field(field)
     grid->addWidget(m_note, 4, 0, 1, 3);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(next, &QPushButton::clicked, this, [this] { Find(false); });
-    connect(previous, &QPushButton::clicked, this, [this] { Find(true); });
-    connect(m_replace, &QPushButton::clicked, this, &Finder::Replace);
-    connect(m_replaceAll, &QPushButton::clicked, this, &Finder::ReplaceAll);
+    connect(next, &QPushButton::clicked, this, [this] { Safely([this] { Find(false); }); });
+    connect(previous, &QPushButton::clicked, this, [this] { Safely([this] { Find(true); }); });
+    connect(m_replace, &QPushButton::clicked, this, [this] { Safely([this] { Replace(); }); });
+    connect(m_replaceAll, &QPushButton::clicked, this,
+            [this] { Safely([this] { ReplaceAll(); }); });
     connect(m_field.document(), &QTextDocument::contentsChange, this, [this] {
         m_text.clear();
         m_textRead = false;
     });
     AddKeys(this, [this](QKeyCombination key) {
-        if (key.key() == Qt::Key_F3)
-            Find(key.keyboardModifiers() == Qt::ShiftModifier);
-        else
-            Open(key == (Qt::CTRL | Qt::Key_H));
+        Safely([this, key] {
+            if (key.key() == Qt::Key_F3)
+                Find(key.keyboardModifiers() == Qt::ShiftModifier);
+            else
+                Open(key == (Qt::CTRL | Qt::Key_H));
+        });
     });
 }
 
@@ -119,6 +131,21 @@ void Finder::Open(bool replace)
     activateWindow();
     m_what->setFocus();
     m_what->selectAll();
+}
+
+void Finder::Safely(const std::function<void()>& work)
+{
+    // Nothing may escape into the event loop; what can fail is the copy of a long text.
+    try {
+        work();
+    } catch (const std::bad_alloc&) {
+        m_text = QString();
+        m_textRead = false;
+        m_note->setText(tr("There is not enough memory to search this text."));
+    } catch (const std::exception& error) {
+        //: %1 is the reason the system or the library gave, as it gave it.
+        m_note->setText(tr("The search failed: %1").arg(QString::fromLocal8Bit(error.what())));
+    }
 }
 
 void Finder::reject()

@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include <functional>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -30,6 +32,8 @@ private:
     explicit Finder(QPlainTextEdit& field);
     static Finder& Of(QPlainTextEdit& field);
 
+    // Runs what a key or a button asks for; a failure is said in the finder's note.
+    void Safely(const std::function<void()>& work);
     void Open(bool replace);
     // Selects the next match before or after the selection; false when there is none.
     bool Find(bool backward);
