@@ -67,7 +67,8 @@ QSize MapDialogSize(const QSize& dialogUnits, DialogBaseUnits base);
 // The window's size and its controls' rectangles in pixels, in template order. `needed` holds
 // the width each control's caption needs (0 without one). A label too narrow for its caption
 // widens and moves the field beside it along; the buttons and check boxes of the column all take
-// the widest caption's width, and the window widens with them. Right to left, each rectangle is mirrored in the window.
+// the widest caption's width, and the window widens with them. Right to left, each rectangle is
+// mirrored in the window.
 struct DialogLayout {
     QSize size;
     std::vector<QRect> rects;
