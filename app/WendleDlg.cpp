@@ -1,5 +1,7 @@
 #include "app/WendleDlg.h"
 
+#include "app/Finder.h"
+#include "app/SpellChecker.h"
 #include "build/PreviewServer.h"
 #include "project/Recovery.h"
 #include "res/AppIcon.h"
@@ -213,6 +215,11 @@ bool CWendleDlg::OnInitDialog()
     connect(m_recovery.get(), &RecoveryCopy::failed, this, &CWendleDlg::RecoveryFailed);
     connect(m_recovery.get(), &RecoveryCopy::stuck, this,
             [this](const QString& name) { NeverOfferAgain({name}); });
+    // Spelling underlined in the text, in the language of the template a Build would use; Find
+    // and Replace in it.
+    new SpellChecker(*m_editText, qobject_cast<QAbstractButton*>(GetDlgItem(IDC_MARKDOWN)),
+                     m_services.profile, [this] { return ResolveFileName(m_strTemplateName); });
+    Finder::AddTo(*m_editText);
     m_editTitle->setFocus();
     // The fields would take a dropped file as text; files are the window's to handle.
     setAcceptDrops(true);

@@ -7,6 +7,9 @@
 //   Save As    beside the same
 //   New        beside clear() of a text field that holds the text
 //   closing with nothing typed, alone
+// Then the spelling check and the finder at large sizes (BenchSpellingAndFind; alone with
+// --spelling).
+#include "app/SpellChecker.h"
 #include "app/WendleDlg.h"
 #include "project/ProjectFile.h"
 #include "project/Recovery.h"
@@ -18,9 +21,11 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -206,6 +211,191 @@ void BenchRecovery(Services& services, const QDir& folder, Scripted& scripted)
     }
 }
 
+// A figure of /proc/self/status in KiB: "VmRSS:", or "VmHWM:", the peak since ResetPeak().
+long StatusKiB(const QByteArray& name)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(name))
+            return line.mid(name.size()).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+void ResetPeak()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (!refs.open(QIODevice::WriteOnly) || refs.write("5") != 1)
+        qFatal("cannot reset the peak memory");
+}
+
+// Lets the window paint and lay out what moving the cursor showed, so that only what follows
+// is measured.
+void Settle()
+{
+    QEventLoop loop;
+    QTimer::singleShot(300, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+double Median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// Sends `key` to the field every `every` ms for `seconds`, then quits `loop`.
+void PressFor(QWidget* field, Qt::Key key, int every, int seconds, QEventLoop& loop)
+{
+    auto* pressing = new QTimer(field);
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(pressing, &QTimer::timeout, [=, &loop] {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(field, &press);
+        if (clock->elapsed() > seconds * 1000) {
+            pressing->deleteLater();
+            delete clock;
+            loop.quit();
+        }
+    });
+    pressing->start(every);
+}
+
+// The spelling check and the finder on long texts of English prose (a dictionary for en-US must
+// be installed: hunspell-en-us), the check off and on by turns in one run:
+//   Open and Build at 64 MiB, medians of 5 rounds each way
+//   the event loop held while typing at 8 MiB, and while paging down through 64 MiB
+//   Find Next from the start to a match near the end of 64 MiB: the first, which reads the
+//     text, and a second; Replace All of 100,000 matches there, its time and its peak memory
+//     above what the window held before
+void BenchSpellingAndFind(Services& services, ProfileStore& profile, const QDir& folder,
+                          Scripted& scripted)
+{
+    qputenv("XDG_STATE_HOME", QFile::encodeName(folder.filePath("state")));
+    WriteFlushed(folder.filePath("t.html"), "<html lang=\"en-US\"><h1>%s</h1>%s</html>");
+    // 72-byte lines, one in nine with a needle up to 100,000 of them, and a target at the end.
+    const QByteArray prose =
+        "The quick brown fox jumps over the lazy dog; a wrod is misspelt here.\r\n";
+    const QByteArray needle =
+        "A needle in the hay, and another word that is spelled as it should be.\r\n";
+    const qsizetype lines = (qsizetype(64) << 20) / needle.size();
+    QByteArray text;
+    text.reserve(lines * needle.size());
+    for (qsizetype i = 0, needles = 0; i < lines; ++i)
+        text += i % 9 == 0 && needles++ < 100000 ? needle : prose;
+    text += "The target.";
+    const QString big = folder.filePath("big.wendle"), small = folder.filePath("small.wendle");
+    WriteFlushed(big, EncodeProject({"A title", text, "p.html"}));
+    WriteFlushed(small, EncodeProject({"A title", text.left(8 << 20), "p.html"}));
+    text.clear();
+
+    std::map<std::string, std::vector<double>> times;
+    for (int round = 0; round < 5; ++round) {
+        for (const bool on : {false, true}) {
+            const std::string mode = on ? " on" : " off";
+            profile.Write(kSpellingSection, kSpellingEntry, on ? "1" : "0");
+            CWendleDlg window(services);
+            window.show();
+            auto* field = window.findChild<QPlainTextEdit*>();
+            const auto click = [&window](int id) {
+                qobject_cast<QPushButton*>(window.GetDlgItem(id))->click();
+            };
+            scripted.answers = {big};
+            times["Open" + mode].push_back(Milliseconds([&] { click(IDC_OPEN); }));
+            times["Build" + mode].push_back(Milliseconds([&] { click(IDC_BUILD); }));
+            if (round == 0) {
+                field->setFocus();
+                field->moveCursor(QTextCursor::Start);
+                Settle();
+                times["paging" + mode].push_back(LongestHold(
+                    [&](QEventLoop& loop) { PressFor(field, Qt::Key_PageDown, 50, 3, loop); }));
+            }
+            if (round == 0 && on) {
+                // Find Next from the start to the target, case ignored (the default) and not.
+                QShortcut* replace = nullptr;
+                for (QShortcut* key : window.findChildren<QShortcut*>(Qt::FindDirectChildrenOnly))
+                    if (key->key() == QKeySequence(Qt::CTRL | Qt::Key_H))
+                        replace = key;
+                times["Ctrl+H"].push_back(Milliseconds([&] { emit replace->activated(); }));
+                auto* finder = window.findChild<QDialog*>();
+                const auto fields = finder->findChildren<QLineEdit*>();
+                const auto button = [finder](const char* caption) {
+                    for (auto* button : finder->findChildren<QAbstractButton*>())
+                        if (button->text() == QLatin1String(caption))
+                            return button;
+                    qFatal("no button %s", caption);
+                };
+                fields[0]->setText(QStringLiteral("target"));
+                for (const char* find : {"Find Next, first", "Find Next, again"}) {
+                    field->moveCursor(QTextCursor::Start);
+                    times[find].push_back(Milliseconds([&] { button("&Find Next")->click(); }));
+                }
+                button("&Match case")->click();
+                field->moveCursor(QTextCursor::Start);
+                times["Find Next, match case"].push_back(
+                    Milliseconds([&] { button("&Find Next")->click(); }));
+                if (field->textCursor().selectedText() != QLatin1String("target"))
+                    qFatal("Find Next did not find the target");
+                // Replace All from a finder opened afresh, which reads the text again.
+                finder->close();
+                const long before = StatusKiB("VmRSS:");
+                ResetPeak();
+                times["Ctrl+H"].push_back(Milliseconds([&] { emit replace->activated(); }));
+                fields[0]->setText(QStringLiteral("needle"));
+                fields[1]->setText(QStringLiteral("pin"));
+                times["Replace All"].push_back(
+                    Milliseconds([&] { button("Replace &All")->click(); }));
+                times["Replace All, peak MiB above"].push_back(double(StatusKiB("VmHWM:") - before)
+                                                               / 1024);
+                if (finder->findChild<QLabel*>(QStringLiteral("note"))->text()
+                    != QLatin1String("100000 replaced."))
+                    qFatal("Replace All did not replace 100,000 needles");
+                field->document()->setModified(false);
+            }
+        }
+    }
+    // Typing at 8 MiB, the check off and on by turns.
+    for (int round = 0; round < 2; ++round) {
+        for (const bool on : {false, true}) {
+            profile.Write(kSpellingSection, kSpellingEntry, on ? "1" : "0");
+            CWendleDlg window(services);
+            window.show();
+            scripted.answers = {small};
+            qobject_cast<QPushButton*>(window.GetDlgItem(IDC_OPEN))->click();
+            auto* field = window.findChild<QPlainTextEdit*>();
+            field->setFocus();
+            field->moveCursor(QTextCursor::End);
+            Settle();
+            times[on ? "typing on" : "typing off"].push_back(
+                LongestHold([&](QEventLoop& loop) { TypeFor(field, 5, loop); }));
+            field->document()->setModified(false);
+        }
+    }
+    profile.Write(kSpellingSection, kSpellingEntry, "1");
+    WriteFlushed(folder.filePath("t.html"), "<h1>%s</h1><pre>%s</pre>");
+    const auto m = [&times](const std::string& measure) { return Median(times[measure]); };
+    std::printf("spelling, 64 MiB of English prose, the check off / on by turns (medians of 5): "
+                "Open %.0f / %.0f ms (%.3fx), Build %.0f / %.0f ms (%.3fx; target 1.05x)\n",
+                m("Open off"), m("Open on"), m("Open on") / m("Open off"), m("Build off"),
+                m("Build on"), m("Build on") / m("Build off"));
+    std::printf("spelling: the event loop held at most %.1f / %.1f ms paging down through 64 MiB "
+                "every 50 ms (target 16 with the check on), %.1f %.1f / %.1f %.1f ms typing at "
+                "8 MiB every 30 ms for 5 s (target 20 with the check on)\n",
+                m("paging off"), m("paging on"), times["typing off"][0], times["typing off"][1],
+                times["typing on"][0], times["typing on"][1]);
+    std::printf("find, 64 MiB: Ctrl+H, which reads the text, %.1f ms and %.1f ms; Find Next from "
+                "the start to the end %.1f ms, %.1f ms again, %.1f ms matching case (target 100)\n",
+                times["Ctrl+H"][0], times["Ctrl+H"][1], m("Find Next, first"),
+                m("Find Next, again"), m("Find Next, match case"));
+    std::printf(
+        "find, 64 MiB: Replace All of 100,000 matches %.0f ms (target 2000), peak memory "
+        "%.0f MiB above the window's before Ctrl+H, the text being 64 MiB in the project and "
+        "128 MiB in the field (UTF-16)\n",
+        m("Replace All"), m("Replace All, peak MiB above"));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -221,6 +411,10 @@ int main(int argc, char* argv[])
     WriteFlushed(folder.filePath("t.html"), "<h1>%s</h1><pre>%s</pre>");
     Services services{scripted, scripted, profile};
 
+    if (QCoreApplication::arguments().contains(QStringLiteral("--spelling"))) {
+        BenchSpellingAndFind(services, profile, folder, scripted);  // alone
+        return 0;
+    }
     std::map<int, std::map<std::string, double>> perMiB;  // size -> measure -> ms
     for (const int mib : {1, 8, 64}) {
         const QByteArray line = QByteArray(70, 'x') + "\r\n";
@@ -283,5 +477,6 @@ int main(int argc, char* argv[])
         std::printf(" %s %.2f;", measure, perMiB[64][measure] / perMiB[8][measure] / 8);
     std::printf("\ntargets: every command at most 1.5x its floor; closing under 1 ms at 64 MiB\n");
     BenchRecovery(services, folder, scripted);
+    BenchSpellingAndFind(services, profile, folder, scripted);
     return 0;
 }

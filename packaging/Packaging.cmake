@@ -70,9 +70,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${WENDLE_HOMEPAGE})
 # Dependencies come from the libraries the binary links, not from a hand-kept list.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own catalogues translate the standard buttons and the file prompt. Recommended rather than
-# required: apt installs recommendations by default, and without them Wendle still works, with
-# those buttons in English.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Qt's own catalogues translate the standard buttons and the file prompt, and a dictionary lets
+# the spelling check underline (Enchant itself comes with the library the binary links). Recommended
+# rather than required: apt installs recommendations by default, and without them Wendle still
+# works, with those buttons in English and no word underlined.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, hunspell-en-us | hunspell-dictionary")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

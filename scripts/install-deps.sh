@@ -13,6 +13,8 @@ packages=(
   libmicrohttpd-dev       # the preview server (GNU libmicrohttpd)
   libxxhash-dev           # the digest that tells another program's change to a project
   libmd4c-dev libmd4c-html0-dev   # Markdown pages: md4c's CommonMark parser and HTML renderer
+  libenchant-2-dev        # spelling, through the desktop's spelling layer (tests bring their
+                          # own dictionaries)
   libgtest-dev libgmock-dev   # GoogleTest and GoogleMock
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n  # lupdate, lrelease
                           # and their CMake functions; Qt's own catalogues

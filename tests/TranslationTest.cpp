@@ -77,28 +77,42 @@ TEST(Translations, followTheUserAndFitEveryCaption)
         window.reject();
         if (row == "=")
             shown << FileError::NoFileChosen().message();
-        // Each caption in the room its control draws it in, each control inside the window.
-        shown << window.windowTitle();
-        const auto widgets = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        for (QWidget* widget : widgets) {
-            EXPECT_TRUE(window.rect().contains(widget->geometry()));
-            // Labels draw their text from edge to edge, buttons inside their frame, check boxes
-            // after their box.
+        // Each caption in the room its control draws it in (labels from edge to edge, buttons
+        // inside their frame, check boxes after their box), each control inside the window.
+        const auto fits = [](const QWidget* widget) {
             const QStyle* style = widget->style();
             const int frames = widget->inherits("QPushButton")
                 ? 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth)
                 : widget->inherits("QCheckBox") ? style->pixelMetric(QStyle::PM_IndicatorWidth)
                     + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
                                                 : 0;
+            const QString text = widget->property("text").toString().remove('&');
+            EXPECT_LE(widget->fontMetrics().horizontalAdvance(text) + frames, widget->width())
+                << qPrintable(text);
+        };
+        shown << window.windowTitle();
+        const auto widgets = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* widget : widgets) {
+            EXPECT_TRUE(window.rect().contains(widget->geometry()));
+            fits(widget);
             shown << widget->property("text").toString();
-            EXPECT_LE(widget->fontMetrics().horizontalAdvance(shown.back()) + frames,
-                      widget->width())
-                << qPrintable(shown.back());
         }
         // Arabic: buttons | line | fields, each label right of its field.
         const auto at = [&](int i) { return widgets[i]->geometry(); };
         EXPECT_EQ(at(0).left() > at(1).right() && at(2).right() == at(3).right()
                       && at(9).right() < at(7).left() && at(7).right() < at(3).left(),
+                  row == "ar=ar");
+        // The finder with all its captions (Ctrl+H), mirrored as the window is.
+        for (QShortcut* key : window.findChildren<QShortcut*>())
+            if (key->key() == QKeySequence(Qt::CTRL | Qt::Key_H))
+                emit key->activated();
+        const auto* finder = window.findChild<QDialog*>();
+        ASSERT_TRUE(finder && finder->isVisible());
+        for (const QWidget* widget : finder->findChildren<QWidget*>())
+            fits(widget);
+        const auto* what = finder->findChild<QLineEdit*>();
+        const auto* label = finder->findChild<QLabel*>();
+        EXPECT_EQ(label->buddy() == what && label->geometry().left() > what->geometry().right(),
                   row == "ar=ar");
         shown.removeAll({});  // the fields and the line
         for (const QString& text : shown)

@@ -4,6 +4,7 @@
 // prompt does) and for the message boxes (each message is logged; the script checks them all).
 // Each test has its own folder, "@" in a step: it holds t.html ("<h1>%s</h1>%s"), the template
 // the profile names, and is the current directory when the test starts.
+#include "app/SpellChecker.h"
 #include "app/WendleDlg.h"
 #include "build/BatchBuild.h"
 #include "build/PageBuild.h"
@@ -19,6 +20,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -129,6 +131,7 @@ protected:
         WriteFile(profile.path(), "[Template File]\nFileName=t.html\n");
         QDir::setCurrent(root.path());
         qputenv("XDG_STATE_HOME", QFile::encodeName(config.filePath("state")));
+        qputenv("ENCHANT_CONFIG_DIR", QFile::encodeName(config.filePath("enchant")));
         browser.log = &log;
         QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "Open");
     }
@@ -215,10 +218,12 @@ private:
 
     QString Path(const QByteArray& name) const
     {
-        // "state/": the recovery copies' folder is config/state/wendle/recovery.
-        return name == "profile"        ? profile.path()
-            : name.startsWith("state/") ? config.filePath(QString::fromUtf8(name))
-                                        : root.filePath(QString::fromUtf8(name));
+        // "state/": the recovery copies' folder is config/state/wendle/recovery; "enchant/" the
+        // spelling's own, with the personal word lists.
+        return name == "profile" ? profile.path()
+            : name.startsWith("state/") || name.startsWith("enchant/")
+            ? config.filePath(QString::fromUtf8(name))
+            : root.filePath(QString::fromUtf8(name));
     }
 
     // "verb argument". Most arguments are a path in the test's folder ("profile" for the
@@ -269,8 +274,48 @@ private:
             {"start", [&] { Start(arg); }},  // a new window; arg answers a first-run prompt
             {"title", [&] { Type(control(verb), arg); }},
             {"text", [&] { Type(control(verb), arg); }},
-            {"fill", [&] { Text()->setPlainText(QString(arg.toInt(), 'x')); }},
-            {"key", [&] { QTest::keyClick(Dlg().focusWidget(), QKeySequence(arg)[0].key()); }},
+            {"fill",  // so many characters, of these lines or else of x
+             [&] {
+                 const QString line = rest.isEmpty() ? "x" : QString::fromUtf8(rest);
+                 Text()->setPlainText(line.repeated(name.toInt() / line.size()));
+             }},
+            {"key",
+             [&] {
+                 const QKeyCombination key = QKeySequence(arg)[0];
+                 QTest::keyClick(Focused(), key.key(), key.keyboardModifiers());
+             }},
+            {"type", [&] { Type(Focused(), arg); }},
+            // The text field's context menu, from Shift+F10 at the text cursor: its entries are
+            // logged ("menu: a|~greyed|-|..."), and the one named, if any, is chosen.
+            {"menu",
+             [&] {
+                 QTimer::singleShot(0, [&] {
+                     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                     QStringList entries;
+                     QAction* chosen = nullptr;
+                     for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
+                         entries << (action->isSeparator()
+                                         ? "-"
+                                         : (action->isEnabled() ? "" : "~") + action->text());
+                         chosen = action->text() == arg ? action : chosen;
+                     }
+                     log << "menu: " + entries.join('|');
+                     if (menu)
+                         menu->close();
+                     if (chosen)
+                         chosen->trigger();
+                 });
+                 QTest::keyClick(Text(), Qt::Key_F10, Qt::ShiftModifier);
+             }},
+            // A dictionary of these words, where Enchant finds the user's own Hunspell ones.
+            {"dict",
+             [&] {
+                 const QString stem = config.filePath("enchant/hunspell/" + name);
+                 WriteFile(stem + ".aff", "SET UTF-8\nTRY esianrtolcdugmphbyfvkwz\n");
+                 WriteFile(stem + ".dic",
+                           QByteArray::number(rest.count(' ') + 1) + '\n'
+                               + QByteArray(rest).replace(' ', '\n') + '\n');
+             }},
             {"reply", [&] { replies << arg; }},  // yes, no; save, discard, cancel
             {"choose", [&] { answers << arg; }},  // the answer to a prompt that no click opens
             {"close", [&] { Dlg().close(); }},
@@ -396,6 +441,42 @@ private:
             {"names", [&] { EXPECT_EQ(names.toStdString(), arg.toStdString()); }},
             {"shown", [&] { EXPECT_EQ(Dlg().isVisible(), arg == "1"); }},
             {"prompt", [&] { EXPECT_EQ(lastPrompt.toStdString(), arg.toStdString()); }},
+            // The words underlined as misspelled, once the check has run; how many were checked.
+            {"marks",
+             [&] {
+                 QTest::qWait(20);
+                 QStringList words;
+                 for (const QTextEdit::ExtraSelection& mark : Text()->extraSelections())
+                     words << mark.cursor.selectedText();
+                 EXPECT_EQ(words.join(' ').toStdString(), arg.toStdString());
+             }},
+            {"checked",
+             [&] {
+                 QTest::qWait(20);
+                 EXPECT_LE(Dlg().findChild<SpellChecker*>()->WordsChecked(), arg.toLongLong());
+             }},
+            // The finder: a button pressed, its note, what is selected in the text, where the focus
+            // is.
+            {"press",
+             [&] {
+                 int pressed = 0;
+                 for (auto* button : QApplication::activeWindow()->findChildren<QAbstractButton*>())
+                     if (button->text().remove('&') == arg && ++pressed)
+                         button->click();
+                 EXPECT_EQ(pressed, 1);
+             }},
+            {"note",
+             [&] {
+                 const auto* note = Dlg().findChild<QLabel*>("note");
+                 EXPECT_EQ(note ? note->text().toStdString() : "(none)", arg.toStdString());
+             }},
+            {"sel",
+             [&] {
+                 const QTextCursor cursor = Text()->textCursor();
+                 EXPECT_EQ(QString("%1 %2").arg(cursor.selectionStart()).arg(cursor.selectionEnd()),
+                           arg);
+             }},
+            {"focus", [&] { EXPECT_EQ(Focused(), Text()); }},
         };
         if (ids.indexOf(verb) >= 2)  // a button, and the answer to the prompt it opens
             return Click(control(verb), arg);
@@ -595,6 +676,15 @@ private:
 
     QPlainTextEdit* Text() { return Dlg().findChild<QPlainTextEdit*>(); }
 
+    // Where keys go: the window's focus, or the finder's while the finder is active.
+    QWidget* Focused()
+    {
+        QCoreApplication::processEvents();  // the finder's activation
+        const QWidget* active = QApplication::activeWindow();
+        return active && active->parentWidget() == &Dlg() ? active->focusWidget()
+                                                          : Dlg().focusWidget();
+    }
+
     // Key events that carry each character, which QTest::keyClicks cannot do beyond ASCII.
     static void Type(QWidget* field, const QByteArray& text)
     {
@@ -744,6 +834,40 @@ const Row kRows[] = {
       "key Backspace", "key Backspace", "text x", "key Backspace", "New", "fields |", "key Escape",
       "shown 0", "start", "text y", "reply cancel", "key Escape", "msg ask:", "shown 1"}},
     {{"f1ShowsTheVersion", "key F1", "msg info: Tasco's Wendle v0.5"}},
+
+    // Spelling, in a language of the test's own (xx), and Find and Replace.
+    {{"onlyProseIsChecked", "dict xx hello world wendle", "put t.html <html lang=xx>%s%s",
+      "text wendle helo <b title='1>wrld'>wrld</b> &wrld; <!-- x>wrld\nwrld --> <pre\nclass=x>wrld"
+      "\n</pre> <code>wrld</code> <script>wrld</script> <style>wrld</style> wrld2 WRLD wr_ld "
+      "http://wrld.org www.wrld.org hello", "marks helo wrld"}},
+    {{"inMarkdownCodeAndLinksAreNot", "dict xx hello world", "put t.html <html lang=xx>%s%s",
+      "Markdown", "text helo `wrld` ``a ` wrld`` wrld\n```\nwrld\n```\n\n    wrld\n<i id=wrld>"
+      "wrld</i> [hello](wrld.html) <https://wrld.org/x> <!-- wrld -->", "marks helo wrld wrld"}},
+    {{"noDictionaryIsSaidInTheMenu", "put t.html <html lang=zz-QQ>%s%s", "text helo", "marks ",
+      "menu", "msg menu: ~No spelling dictionary for zz-QQ: install hunspell-zz-qq|-|Check "
+      "Spelling|-|"}},
+    {{"theMenuCorrects", "dict xx hello help world", "put t.html <html lang=xx>%s%s",
+      "text wrld helo", "menu hello", "msg menu: help|hello|-|Add to Dictionary|Ignore All|-|"
+      "Check Spelling|-|", "fields |wrld hello", "key Ctrl+Z", "fields |wrld helo",
+      "menu Ignore All", "msg menu:", "marks wrld", "key Home", "menu Add to Dictionary",
+      "msg menu:", "marks ", "is enchant/xx.dic wrld\n", "menu Check Spelling", "msg menu:",
+      "start", "text hepl", "marks ", "menu Check Spelling", "msg menu:", "marks hepl",
+      "is profile [Template File]\nFileName=t.html\n[Spelling]\nCheck=1\n"}},
+    {{"onlyTheTextShownIsChecked", "dict xx hello", "put t.html <html lang=xx>%s%s",
+      "fill 67108864 helo wrld hello helo wrld hello helo wrld hello helo wrld hello helo wrld "
+      "hello\n", "checked 2000", "text ", "key Ctrl+End", "checked 4000"}},
+    {{"findGoesOnAndWraps", "text Ab ab aB\nxab ab", "key Ctrl+F", "type ab", "key Return",
+      "sel 0 2", "note Passed the end; continued from the start.", "key F3", "sel 3 5", "note ",
+      "key F3", "sel 6 8", "press Whole words", "key F3", "sel 13 15", "key Shift+F3", "sel 6 8",
+      "press Match case", "key Shift+F3", "sel 3 5", "type q", "key F3", "note Not found.",
+      "sel 3 5", "key Backspace", "press Whole words", "key Escape", "key F3", "sel 10 12",
+      "key Shift+F3", "sel 3 5"}},
+    {{"replaceAllIsOneStep", "text cat concat Cat", "SaveAs a.wendle", "key Ctrl+H", "type cat",
+      "key Tab", "type dog", "press Whole words", "press Replace All", "note 2 replaced.",
+      "fields |dog concat dog", "copy |dog concat dog|", "key Escape", "key Ctrl+Z",
+      "fields |cat concat Cat"}},
+    {{"escapeLeavesTheFinderThenTheWindow", "key Ctrl+F", "key Escape", "shown 1", "focus",
+      "key Escape", "shown 0"}},
 
     // Build and Build As.
     {{"eachPreviewedPageReloadsItself", "put a/t.html <i>%s</i>%s", "put b/t.html <b>%s</b>%s",
@@ -1329,6 +1453,19 @@ TEST(RealDialogs, answerAsTheirButtonsSay)
                   answer)
             << press;
     }
+}
+
+TEST(PageLanguage, isTheTemplatesElseTheUsers)
+{
+    // The template's first bytes, the user's languages, the language chosen.
+    for (const auto& [head, user, language] :
+         std::initializer_list<std::tuple<QByteArray, QStringList, QString>>{
+             {"<!DOCTYPE html>\n<HTML class=x\nLANG = 'de-AT'>", {"fr"}, "de-AT"},
+             {"<html lang=pt_BR>", {}, "pt_BR"},
+             {"<html data-lang=de><p lang=it>", {"fr-CA", "fr"}, "fr-CA"},
+             {"<html lang=\"\">", {"es"}, "es"},
+             {"<html lang=\"x y\">", {}, "en-US"}})
+        EXPECT_EQ(PageLanguage(head, user), language) << head.constData();
 }
 
 TEST(FieldText, convertsLineBreaksBothWays)

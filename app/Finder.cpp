@@ -1,0 +1,264 @@
+#include "app/Finder.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QShortcut>
+
+#include <functional>
+#include <new>
+#include <vector>
+
+namespace {
+
+// The finder's keys, on `window`, each calling `act` with its key.
+void AddKeys(QWidget* window, const std::function<void(QKeyCombination)>& act)
+{
+    for (const QKeyCombination key : {Qt::CTRL | Qt::Key_F, Qt::CTRL | Qt::Key_H,
+                                      QKeyCombination(Qt::Key_F3), Qt::SHIFT | Qt::Key_F3}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), window);
+        QObject::connect(shortcut, &QShortcut::activated, window, [act, key] { act(key); });
+    }
+}
+
+bool IsWholeWord(const QString& text, qsizetype at, qsizetype length)
+{
+    return (at == 0 || !text.at(at - 1).isLetterOrNumber())
+        && (at + length == text.size() || !text.at(at + length).isLetterOrNumber());
+}
+
+}  // namespace
+
+void Finder::AddTo(QPlainTextEdit& field)
+{
+    AddKeys(field.window(), [&field](QKeyCombination key) {
+        Finder* finder = nullptr;
+        try {
+            finder = &Of(field);
+        } catch (const std::bad_alloc&) {
+            return;  // no finder to say it in
+        }
+        finder->Safely([finder, key] {
+            if (key.key() == Qt::Key_F3 && !finder->m_what->text().isEmpty())
+                finder->Find(key.keyboardModifiers() == Qt::ShiftModifier);
+            else
+                finder->Open(key == (Qt::CTRL | Qt::Key_H));
+        });
+    });
+}
+
+Finder& Finder::Of(QPlainTextEdit& field)
+{
+    auto* finder = field.window()->findChild<Finder*>(QString(), Qt::FindDirectChildrenOnly);
+    return finder ? *finder : *new Finder(field);
+}
+
+Finder::Finder(QPlainTextEdit& field) : QDialog(field.window()), m_field(field)
+{
+    // Created in the order of the keyboard's Tab.
+    //: The label of the field that holds the text to find.
+    auto* whatLabel = new QLabel(tr("Fi&nd what:"), this);
+    m_what = new QLineEdit(this);
+    //: The label of the field that holds the text that replaces what is found.
+    m_withLabel = new QLabel(tr("Re&place with:"), this);
+    m_with = new QLineEdit(this);
+    m_case = new QCheckBox(tr("&Match case"), this);
+    //: Finds the text only where it is a whole word, not part of a longer one.
+    m_words = new QCheckBox(tr("&Whole words"), this);
+    auto* next = new QPushButton(tr("&Find Next"), this);
+    auto* previous = new QPushButton(tr("Find Pre&vious"), this);
+    //: A button: replaces the match that is selected, then finds the next one.
+    m_replace = new QPushButton(tr("&Replace"), this);
+    m_replaceAll = new QPushButton(tr("Replace &All"), this);
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("note"));
+    whatLabel->setBuddy(m_what);
+    m_withLabel->setBuddy(m_with);
+    next->setDefault(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(whatLabel, 0, 0);
+    grid->addWidget(m_what, 0, 1);
+    grid->addWidget(next, 0, 2);
+    grid->addWidget(m_withLabel, 1, 0);
+    grid->addWidget(m_with, 1, 1);
+    grid->addWidget(previous, 1, 2);
+    grid->addWidget(m_case, 2, 1);
+    grid->addWidget(m_replace, 2, 2);
+    grid->addWidget(m_words, 3, 1);
+    grid->addWidget(m_replaceAll, 3, 2);
+    grid->addWidget(m_note, 4, 0, 1, 3);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(next, &QPushButton::clicked, this, [this] { Safely([this] { Find(false); }); });
+    connect(previous, &QPushButton::clicked, this, [this] { Safely([this] { Find(true); }); });
+    connect(m_replace, &QPushButton::clicked, this, [this] { Safely([this] { Replace(); }); });
+    connect(m_replaceAll, &QPushButton::clicked, this,
+            [this] { Safely([this] { ReplaceAll(); }); });
+    connect(m_field.document(), &QTextDocument::contentsChange, this, [this] {
+        m_text.clear();
+        m_textRead = false;
+    });
+    AddKeys(this, [this](QKeyCombination key) {
+        Safely([this, key] {
+            if (key.key() == Qt::Key_F3)
+                Find(key.keyboardModifiers() == Qt::ShiftModifier);
+            else
+                Open(key == (Qt::CTRL | Qt::Key_H));
+        });
+    });
+}
+
+void Finder::Open(bool replace)
+{
+    //: The title of the finder's window when it finds, and when it also replaces.
+    setWindowTitle(replace ? tr("Replace") : tr("Find"));
+    for (QWidget* widget : {static_cast<QWidget*>(m_withLabel), static_cast<QWidget*>(m_with),
+                            static_cast<QWidget*>(m_replace), static_cast<QWidget*>(m_replaceAll)})
+        widget->setVisible(replace);
+    // A word or a phrase selected in the text is what is looked for.
+    const QString selected = m_field.textCursor().selectedText();
+    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
+        m_what->setText(selected);
+    m_note->clear();
+    Text();  // while the user types what to find, rather than at the first search
+    show();
+    raise();
+    activateWindow();
+    m_what->setFocus();
+    m_what->selectAll();
+}
+
+void Finder::Safely(const std::function<void()>& work)
+{
+    // Nothing may escape into the event loop; what can fail is the copy of a long text.
+    try {
+        work();
+    } catch (const std::bad_alloc&) {
+        m_text = QString();
+        m_textRead = false;
+        m_note->setText(tr("There is not enough memory to search this text."));
+    } catch (const std::exception& error) {
+        //: %1 is the reason the system or the library gave, as it gave it.
+        m_note->setText(tr("The search failed: %1").arg(QString::fromLocal8Bit(error.what())));
+    }
+}
+
+void Finder::reject()
+{
+    QDialog::reject();
+    m_field.window()->activateWindow();
+    m_field.setFocus();
+}
+
+void Finder::hideEvent(QHideEvent* event)
+{
+    // The text read for searching may be large: it is not kept while nobody searches.
+    m_text = QString();
+    m_textRead = false;
+    QDialog::hideEvent(event);
+}
+
+const QString& Finder::Text()
+{
+    // QTextDocument::find reads the text a line at a time, which at 64 MiB takes a second; read
+    // whole, it is searched in a tenth of that.
+    if (!m_textRead) {
+        m_text = m_field.document()->toRawText();
+        m_validText = m_text.isValidUtf16();
+    }
+    m_textRead = true;
+    return m_text;
+}
+
+qsizetype Finder::Search(const QString& text, qsizetype from, bool backward)
+{
+    const QString what = m_what->text();
+    const Qt::CaseSensitivity sensitivity =
+        m_case->isChecked() ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    // Forward, PCRE2's compiled search ignores case as fast as it matches it, where QString
+    // takes three times as long; it is compiled once for what is looked for, and the text is
+    // checked once, when it is read, for the valid UTF-16 that PCRE2 needs.
+    const QString pattern = QRegularExpression::escape(what);
+    const auto options = m_case->isChecked() ? QRegularExpression::NoPatternOption
+                                             : QRegularExpression::CaseInsensitiveOption;
+    if (m_forward.pattern() != pattern || m_forward.patternOptions() != options)
+        m_forward = QRegularExpression(pattern, options);
+    for (qsizetype at = from; at >= 0 && at <= text.size(); at += backward ? -1 : 1) {
+        at = backward     ? text.lastIndexOf(what, at, sensitivity)
+            : m_validText ? m_forward
+                                .match(text, at, QRegularExpression::NormalMatch,
+                                       QRegularExpression::DontCheckSubjectStringMatchOption)
+                                .capturedStart()
+                          : text.indexOf(what, at, sensitivity);
+        if (at < 0 || !m_words->isChecked() || IsWholeWord(text, at, what.size()))
+            return at;
+    }
+    return -1;
+}
+
+bool Finder::Find(bool backward)
+{
+    const QString& text = Text();
+    const QTextCursor selection = m_field.textCursor();
+    qsizetype at = Search(
+        text, backward ? selection.selectionStart() - 1 : selection.selectionEnd(), backward);
+    QString note;
+    if (at < 0 && !m_what->text().isEmpty()) {
+        at = Search(text, backward ? text.size() : 0, backward);
+        note = at < 0 ? tr("Not found.")
+            : backward
+            //: Said when a search backward has passed the start of the text.
+            ? tr("Passed the start; continued from the end.")
+            //: Said when a search has passed the end of the text.
+            : tr("Passed the end; continued from the start.");
+    }
+    m_note->setText(note);
+    if (at < 0)
+        return false;
+    QTextCursor found(m_field.document());
+    found.setPosition(int(at));
+    found.setPosition(int(at + m_what->text().size()), QTextCursor::KeepAnchor);
+    m_field.setTextCursor(found);
+    return true;
+}
+
+void Finder::Replace()
+{
+    QTextCursor selection = m_field.textCursor();
+    const Qt::CaseSensitivity sensitivity =
+        m_case->isChecked() ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    if (selection.hasSelection()
+        && selection.selectedText().compare(m_what->text(), sensitivity) == 0)
+        selection.insertText(m_with->text());
+    Find(false);
+}
+
+void Finder::ReplaceAll()
+{
+    const qsizetype length = m_what->text().size();
+    std::vector<qsizetype> found;
+    for (qsizetype at = length ? Search(Text(), 0, false) : -1; at >= 0;
+         at = Search(Text(), at + length, false))
+        found.push_back(at);
+    // The copy goes before the text grows by the replacements, and is stale after them anyway.
+    m_text = QString();
+    m_textRead = false;
+    // From the end, so that the places still to replace keep their positions; in one edit
+    // block, so that one Undo takes them all back.
+    QTextCursor cursor(m_field.document());
+    cursor.beginEditBlock();
+    for (auto at = found.rbegin(); at != found.rend(); ++at) {
+        cursor.setPosition(int(*at));
+        cursor.setPosition(int(*at + length), QTextCursor::KeepAnchor);
+        cursor.insertText(m_with->text());
+    }
+    cursor.endEditBlock();
+    //: %n is how many matches were replaced.
+    m_note->setText(found.empty() ? tr("Not found.")
+                                  : tr("%n replaced.", nullptr, int(found.size())));
+}
