@@ -210,12 +210,11 @@ bool Finder::Find(bool backward)
     QString note;
     if (at < 0 && !m_what->text().isEmpty()) {
         at = Search(text, backward ? text.size() : 0, backward);
-        note = at < 0 ? tr("Not found.")
-            : backward
-            //: Said when a search backward has passed the start of the text.
-            ? tr("Passed the start; continued from the end.")
-            //: Said when a search has passed the end of the text.
-            : tr("Passed the end; continued from the start.");
+        //: Said when a search backward has passed the start of the text.
+        const QString fromEnd = tr("Passed the start; continued from the end.");
+        //: Said when a search has passed the end of the text.
+        const QString fromStart = tr("Passed the end; continued from the start.");
+        note = at < 0 ? tr("Not found.") : backward ? fromEnd : fromStart;
     }
     m_note->setText(note);
     if (at < 0)
@@ -259,6 +258,6 @@ void Finder::ReplaceAll()
     }
     cursor.endEditBlock();
     //: %n is how many matches were replaced.
-    m_note->setText(found.empty() ? tr("Not found.")
-                                  : tr("%n replaced.", nullptr, int(found.size())));
+    const QString replaced = tr("%n replaced.", nullptr, int(found.size()));
+    m_note->setText(found.empty() ? tr("Not found.") : replaced);
 }

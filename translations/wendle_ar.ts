@@ -383,6 +383,89 @@ The next Build writes the page %1.</source>
     </message>
 </context>
 <context>
+    <name>Finder</name>
+    <message>
+        <source>Fi&amp;nd what:</source>
+        <extracomment>The label of the field that holds the text to find.</extracomment>
+        <translation>&amp;ابحث عن:</translation>
+    </message>
+    <message>
+        <source>Re&amp;place with:</source>
+        <extracomment>The label of the field that holds the text that replaces what is found.</extracomment>
+        <translation>استبدل &amp;بـ:</translation>
+    </message>
+    <message>
+        <source>&amp;Match case</source>
+        <translation>طابق &amp;حالة الأحرف</translation>
+    </message>
+    <message>
+        <source>&amp;Whole words</source>
+        <extracomment>Finds the text only where it is a whole word, not part of a longer one.</extracomment>
+        <translation>&amp;كلمات كاملة فقط</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>ال&amp;تالي</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>ال&amp;سابق</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>A button: replaces the match that is selected, then finds the next one.</extracomment>
+        <translation>استب&amp;دل</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>استبدل الك&amp;ل</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <extracomment>The title of the finder&apos;s window when it finds, and when it also replaces.</extracomment>
+        <translation>استبدال</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to search this text.</source>
+        <translation>لا تكفي الذاكرة للبحث في هذا النص.</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <extracomment>%1 is the reason the system or the library gave, as it gave it.</extracomment>
+        <translation>فشل البحث: %1</translation>
+    </message>
+    <message>
+        <source>Not found.</source>
+        <translation>لم يُعثر عليه.</translation>
+    </message>
+    <message>
+        <source>Passed the start; continued from the end.</source>
+        <extracomment>Said when a search backward has passed the start of the text.</extracomment>
+        <translation>تجاوز البحث البداية، فتابع من النهاية.</translation>
+    </message>
+    <message>
+        <source>Passed the end; continued from the start.</source>
+        <extracomment>Said when a search has passed the end of the text.</extracomment>
+        <translation>تجاوز البحث النهاية، فتابع من البداية.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced.</source>
+        <extracomment>%n is how many matches were replaced.</extracomment>
+        <translation>
+            <numerusform>لم يُستبدل شيء.</numerusform>
+            <numerusform>استُبدل موضع واحد.</numerusform>
+            <numerusform>استُبدل موضعان.</numerusform>
+            <numerusform>استُبدلت %n مواضع.</numerusform>
+            <numerusform>استُبدل %n موضعًا.</numerusform>
+            <numerusform>استُبدل %n موضع.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>InputFile</name>
     <message>
         <source>It is a folder, not a file</source>
@@ -658,6 +741,33 @@ through the link %1</source>
         <source>It does not fit in the memory Wendle may use.</source>
         <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
         <translation>لا تتسع النسخة في الذاكرة المتاحة لـ Wendle.</translation>
+    </message>
+</context>
+<context>
+    <name>SpellChecker</name>
+    <message>
+        <source>(no suggestions)</source>
+        <extracomment>Shown, greyed, in place of corrections when the dictionary has none.</extracomment>
+        <translation>(لا اقتراحات)</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <extracomment>Adds the word to the personal word list that the desktop&apos;s programs share.</extracomment>
+        <translation>أضف إلى القاموس</translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <extracomment>Accepts the word everywhere until Wendle ends.</extracomment>
+        <translation>تجاهل الكل</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary for %1: install %2</source>
+        <extracomment>%1 is a language tag such as de-DE, %2 the Debian package of its dictionary.</extracomment>
+        <translation>لا يوجد قاموس إملائي لـ %1: ثبّت %2</translation>
+    </message>
+    <message>
+        <source>Check Spelling</source>
+        <translation>تدقيق الإملاء</translation>
     </message>
 </context>
 <context>

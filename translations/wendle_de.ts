@@ -379,6 +379,85 @@ Das nächste „Erstellen“ schreibt die Seite %1.</translation>
     </message>
 </context>
 <context>
+    <name>Finder</name>
+    <message>
+        <source>Fi&amp;nd what:</source>
+        <extracomment>The label of the field that holds the text to find.</extracomment>
+        <translation>&amp;Suchen nach:</translation>
+    </message>
+    <message>
+        <source>Re&amp;place with:</source>
+        <extracomment>The label of the field that holds the text that replaces what is found.</extracomment>
+        <translation>&amp;Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>&amp;Match case</source>
+        <translation>Groß-/Kleinschreibung &amp;beachten</translation>
+    </message>
+    <message>
+        <source>&amp;Whole words</source>
+        <extracomment>Finds the text only where it is a whole word, not part of a longer one.</extracomment>
+        <translation>Nur ganze &amp;Wörter</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>&amp;Nächstes suchen</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>&amp;Vorheriges suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>A button: replaces the match that is selected, then finds the next one.</extracomment>
+        <translation>E&amp;rsetzen</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>&amp;Alle ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <extracomment>The title of the finder&apos;s window when it finds, and when it also replaces.</extracomment>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to search this text.</source>
+        <translation>Der Speicher reicht nicht aus, um diesen Text zu durchsuchen.</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <extracomment>%1 is the reason the system or the library gave, as it gave it.</extracomment>
+        <translation>Die Suche ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Not found.</source>
+        <translation>Nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Passed the start; continued from the end.</source>
+        <extracomment>Said when a search backward has passed the start of the text.</extracomment>
+        <translation>Anfang erreicht; am Ende fortgesetzt.</translation>
+    </message>
+    <message>
+        <source>Passed the end; continued from the start.</source>
+        <extracomment>Said when a search has passed the end of the text.</extracomment>
+        <translation>Ende erreicht; am Anfang fortgesetzt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced.</source>
+        <extracomment>%n is how many matches were replaced.</extracomment>
+        <translation>
+            <numerusform>%n ersetzt.</numerusform>
+            <numerusform>%n ersetzt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>InputFile</name>
     <message>
         <source>It is a folder, not a file</source>
@@ -650,6 +729,33 @@ through the link %1</source>
         <source>It does not fit in the memory Wendle may use.</source>
         <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
         <translation>Die Kopie passt nicht in den Speicher, den Wendle verwenden darf.</translation>
+    </message>
+</context>
+<context>
+    <name>SpellChecker</name>
+    <message>
+        <source>(no suggestions)</source>
+        <extracomment>Shown, greyed, in place of corrections when the dictionary has none.</extracomment>
+        <translation>(keine Vorschläge)</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <extracomment>Adds the word to the personal word list that the desktop&apos;s programs share.</extracomment>
+        <translation>Zum Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <extracomment>Accepts the word everywhere until Wendle ends.</extracomment>
+        <translation>Alle ignorieren</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary for %1: install %2</source>
+        <extracomment>%1 is a language tag such as de-DE, %2 the Debian package of its dictionary.</extracomment>
+        <translation>Kein Wörterbuch für %1: Installieren Sie %2</translation>
+    </message>
+    <message>
+        <source>Check Spelling</source>
+        <translation>Rechtschreibung prüfen</translation>
     </message>
 </context>
 <context>

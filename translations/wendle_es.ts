@@ -379,6 +379,85 @@ La próxima vez, «Generar» escribirá la página %1.</translation>
     </message>
 </context>
 <context>
+    <name>Finder</name>
+    <message>
+        <source>Fi&amp;nd what:</source>
+        <extracomment>The label of the field that holds the text to find.</extracomment>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Re&amp;place with:</source>
+        <extracomment>The label of the field that holds the text that replaces what is found.</extracomment>
+        <translation>Reem&amp;plazar por:</translation>
+    </message>
+    <message>
+        <source>&amp;Match case</source>
+        <translation>&amp;Coincidir mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>&amp;Whole words</source>
+        <extracomment>Finds the text only where it is a whole word, not part of a longer one.</extracomment>
+        <translation>Solo palabras co&amp;mpletas</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>A button: replaces the match that is selected, then finds the next one.</extracomment>
+        <translation>&amp;Reemplazar</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Reemplazar &amp;todo</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <extracomment>The title of the finder&apos;s window when it finds, and when it also replaces.</extracomment>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to search this text.</source>
+        <translation>No hay memoria suficiente para buscar en este texto.</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <extracomment>%1 is the reason the system or the library gave, as it gave it.</extracomment>
+        <translation>La búsqueda ha fallado: %1</translation>
+    </message>
+    <message>
+        <source>Not found.</source>
+        <translation>No se ha encontrado.</translation>
+    </message>
+    <message>
+        <source>Passed the start; continued from the end.</source>
+        <extracomment>Said when a search backward has passed the start of the text.</extracomment>
+        <translation>Se pasó el principio; se siguió desde el final.</translation>
+    </message>
+    <message>
+        <source>Passed the end; continued from the start.</source>
+        <extracomment>Said when a search has passed the end of the text.</extracomment>
+        <translation>Se pasó el final; se siguió desde el principio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced.</source>
+        <extracomment>%n is how many matches were replaced.</extracomment>
+        <translation>
+            <numerusform>%n reemplazo.</numerusform>
+            <numerusform>%n reemplazos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>InputFile</name>
     <message>
         <source>It is a folder, not a file</source>
@@ -650,6 +729,33 @@ a través del enlace %1</translation>
         <source>It does not fit in the memory Wendle may use.</source>
         <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
         <translation>La copia no cabe en la memoria que Wendle puede usar.</translation>
+    </message>
+</context>
+<context>
+    <name>SpellChecker</name>
+    <message>
+        <source>(no suggestions)</source>
+        <extracomment>Shown, greyed, in place of corrections when the dictionary has none.</extracomment>
+        <translation>(sin sugerencias)</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <extracomment>Adds the word to the personal word list that the desktop&apos;s programs share.</extracomment>
+        <translation>Añadir al diccionario</translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <extracomment>Accepts the word everywhere until Wendle ends.</extracomment>
+        <translation>Ignorar todo</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary for %1: install %2</source>
+        <extracomment>%1 is a language tag such as de-DE, %2 the Debian package of its dictionary.</extracomment>
+        <translation>No hay diccionario para %1: instale %2</translation>
+    </message>
+    <message>
+        <source>Check Spelling</source>
+        <translation>Revisar ortografía</translation>
     </message>
 </context>
 <context>

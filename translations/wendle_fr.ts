@@ -379,6 +379,85 @@ La prochaine fois, «&#xa0;Générer&#xa0;» écrira la page %1.</translation>
     </message>
 </context>
 <context>
+    <name>Finder</name>
+    <message>
+        <source>Fi&amp;nd what:</source>
+        <extracomment>The label of the field that holds the text to find.</extracomment>
+        <translation>Re&amp;chercher :</translation>
+    </message>
+    <message>
+        <source>Re&amp;place with:</source>
+        <extracomment>The label of the field that holds the text that replaces what is found.</extracomment>
+        <translation>Remplacer &amp;par :</translation>
+    </message>
+    <message>
+        <source>&amp;Match case</source>
+        <translation>&amp;Respecter la casse</translation>
+    </message>
+    <message>
+        <source>&amp;Whole words</source>
+        <extracomment>Finds the text only where it is a whole word, not part of a longer one.</extracomment>
+        <translation>&amp;Mots entiers</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>Pr&amp;écédent</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>A button: replaces the match that is selected, then finds the next one.</extracomment>
+        <translation>Rempl&amp;acer</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Remplacer &amp;tout</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <extracomment>The title of the finder&apos;s window when it finds, and when it also replaces.</extracomment>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to search this text.</source>
+        <translation>Il n’y a pas assez de mémoire pour chercher dans ce texte.</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <extracomment>%1 is the reason the system or the library gave, as it gave it.</extracomment>
+        <translation>La recherche a échoué : %1</translation>
+    </message>
+    <message>
+        <source>Not found.</source>
+        <translation>Introuvable.</translation>
+    </message>
+    <message>
+        <source>Passed the start; continued from the end.</source>
+        <extracomment>Said when a search backward has passed the start of the text.</extracomment>
+        <translation>Début dépassé ; recherche poursuivie depuis la fin.</translation>
+    </message>
+    <message>
+        <source>Passed the end; continued from the start.</source>
+        <extracomment>Said when a search has passed the end of the text.</extracomment>
+        <translation>Fin dépassée ; recherche poursuivie depuis le début.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced.</source>
+        <extracomment>%n is how many matches were replaced.</extracomment>
+        <translation>
+            <numerusform>%n occurrence remplacée.</numerusform>
+            <numerusform>%n occurrences remplacées.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>InputFile</name>
     <message>
         <source>It is a folder, not a file</source>
@@ -650,6 +729,33 @@ via le lien %1</translation>
         <source>It does not fit in the memory Wendle may use.</source>
         <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
         <translation>La copie ne tient pas dans la mémoire que Wendle peut utiliser.</translation>
+    </message>
+</context>
+<context>
+    <name>SpellChecker</name>
+    <message>
+        <source>(no suggestions)</source>
+        <extracomment>Shown, greyed, in place of corrections when the dictionary has none.</extracomment>
+        <translation>(aucune suggestion)</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <extracomment>Adds the word to the personal word list that the desktop&apos;s programs share.</extracomment>
+        <translation>Ajouter au dictionnaire</translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <extracomment>Accepts the word everywhere until Wendle ends.</extracomment>
+        <translation>Tout ignorer</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary for %1: install %2</source>
+        <extracomment>%1 is a language tag such as de-DE, %2 the Debian package of its dictionary.</extracomment>
+        <translation>Aucun dictionnaire pour %1 : installez %2</translation>
+    </message>
+    <message>
+        <source>Check Spelling</source>
+        <translation>Vérifier l’orthographe</translation>
     </message>
 </context>
 <context>

@@ -378,6 +378,84 @@ The next Build writes the page %1.</source>
     </message>
 </context>
 <context>
+    <name>Finder</name>
+    <message>
+        <source>Fi&amp;nd what:</source>
+        <extracomment>The label of the field that holds the text to find.</extracomment>
+        <translation>検索する文字列(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Re&amp;place with:</source>
+        <extracomment>The label of the field that holds the text that replaces what is found.</extracomment>
+        <translation>置換後の文字列(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;Match case</source>
+        <translation>大文字と小文字を区別する(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Whole words</source>
+        <extracomment>Finds the text only where it is a whole word, not part of a longer one.</extracomment>
+        <translation>単語単位で探す(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>次を検索(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>前を検索(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>A button: replaces the match that is selected, then finds the next one.</extracomment>
+        <translation>置換(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>すべて置換(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <extracomment>The title of the finder&apos;s window when it finds, and when it also replaces.</extracomment>
+        <translation>置換</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to search this text.</source>
+        <translation>本文を検索するためのメモリーが足りません。</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <extracomment>%1 is the reason the system or the library gave, as it gave it.</extracomment>
+        <translation>検索に失敗しました：%1</translation>
+    </message>
+    <message>
+        <source>Not found.</source>
+        <translation>見つかりません。</translation>
+    </message>
+    <message>
+        <source>Passed the start; continued from the end.</source>
+        <extracomment>Said when a search backward has passed the start of the text.</extracomment>
+        <translation>先頭を過ぎたため、末尾から続けました。</translation>
+    </message>
+    <message>
+        <source>Passed the end; continued from the start.</source>
+        <extracomment>Said when a search has passed the end of the text.</extracomment>
+        <translation>末尾を過ぎたため、先頭から続けました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced.</source>
+        <extracomment>%n is how many matches were replaced.</extracomment>
+        <translation>
+            <numerusform>%n 件置換しました。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>InputFile</name>
     <message>
         <source>It is a folder, not a file</source>
@@ -648,6 +726,33 @@ through the link %1</source>
         <source>It does not fit in the memory Wendle may use.</source>
         <extracomment>&quot;It&quot; is a recovery copy of the window&apos;s typing.</extracomment>
         <translation>このコピーは Wendle が使えるメモリーに収まりません。</translation>
+    </message>
+</context>
+<context>
+    <name>SpellChecker</name>
+    <message>
+        <source>(no suggestions)</source>
+        <extracomment>Shown, greyed, in place of corrections when the dictionary has none.</extracomment>
+        <translation>（候補なし）</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <extracomment>Adds the word to the personal word list that the desktop&apos;s programs share.</extracomment>
+        <translation>辞書に追加</translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <extracomment>Accepts the word everywhere until Wendle ends.</extracomment>
+        <translation>すべて無視</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary for %1: install %2</source>
+        <extracomment>%1 is a language tag such as de-DE, %2 the Debian package of its dictionary.</extracomment>
+        <translation>%1 のスペル辞書がありません：%2 をインストールしてください</translation>
+    </message>
+    <message>
+        <source>Check Spelling</source>
+        <translation>スペルチェック</translation>
     </message>
 </context>
 <context>
