@@ -25,10 +25,36 @@ void AddKeys(QWidget* window, const std::function<void(QKeyCombination)>& act)
     }
 }
 
-bool IsWholeWord(const QString& text, qsizetype at, qsizetype length)
+// The character that ends at `at`, and the one that starts there, read whole where it is a pair
+// of surrogates; 0 past the ends of the text.
+char32_t CharacterBefore(QStringView text, qsizetype at)
 {
-    return (at == 0 || !text.at(at - 1).isLetterOrNumber())
-        && (at + length == text.size() || !text.at(at + length).isLetterOrNumber());
+    if (at <= 0)
+        return 0;
+    if (at >= 2 && text[at - 1].isLowSurrogate() && text[at - 2].isHighSurrogate())
+        return QChar::surrogateToUcs4(text[at - 2], text[at - 1]);
+    return text[at - 1].unicode();
+}
+
+char32_t CharacterAt(QStringView text, qsizetype at)
+{
+    if (at >= text.size())
+        return 0;
+    if (at + 1 < text.size() && text[at].isHighSurrogate() && text[at + 1].isLowSurrogate())
+        return QChar::surrogateToUcs4(text[at], text[at + 1]);
+    return text[at].unicode();
+}
+
+// Letters and digits, and the combining marks that accents are in decomposed text ("e" and
+// U+0301 are "é"), which belong to the letter before them.
+bool IsWordPart(char32_t c)
+{
+    return QChar::isLetterOrNumber(c) || QChar::isMark(c);
+}
+
+bool IsWholeWord(QStringView text, qsizetype at, qsizetype length)
+{
+    return !IsWordPart(CharacterBefore(text, at)) && !IsWordPart(CharacterAt(text, at + length));
 }
 
 }  // namespace
@@ -178,6 +204,9 @@ const QString& Finder::Text()
 qsizetype Finder::Search(const QString& text, qsizetype from, bool backward)
 {
     const QString what = m_what->text();
+    // An empty search would stop at every place in the text, none of them a word.
+    if (what.isEmpty())
+        return -1;
     const Qt::CaseSensitivity sensitivity =
         m_case->isChecked() ? Qt::CaseSensitive : Qt::CaseInsensitive;
     // Forward, PCRE2's compiled search ignores case as fast as it matches it, where QString
@@ -188,7 +217,7 @@ qsizetype Finder::Search(const QString& text, qsizetype from, bool backward)
                                              : QRegularExpression::CaseInsensitiveOption;
     if (m_forward.pattern() != pattern || m_forward.patternOptions() != options)
         m_forward = QRegularExpression(pattern, options);
-    for (qsizetype at = from; at >= 0 && at <= text.size(); at += backward ? -1 : 1) {
+    for (qsizetype at = from; at >= 0 && at <= text.size();) {
         at = backward     ? text.lastIndexOf(what, at, sensitivity)
             : m_validText ? m_forward
                                 .match(text, at, QRegularExpression::NormalMatch,
@@ -197,6 +226,9 @@ qsizetype Finder::Search(const QString& text, qsizetype from, bool backward)
                           : text.indexOf(what, at, sensitivity);
         if (at < 0 || !m_words->isChecked() || IsWholeWord(text, at, what.size()))
             return at;
+        // On by a character, never into a pair of surrogates, where PCRE2 (told that the text
+        // is valid) would take half a character for a whole one.
+        at += backward ? -1 : QChar::requiresSurrogates(CharacterAt(text, at)) ? 2 : 1;
     }
     return -1;
 }

@@ -13,8 +13,6 @@ using WordFound = std::function<void(qsizetype start, qsizetype length)>;
 constexpr QLatin1StringView kRawElements[] = {QLatin1StringView(), QLatin1StringView("script"),
                                               QLatin1StringView("style"), QLatin1StringView("code"),
                                               QLatin1StringView("pre")};
-// No dictionary has longer words; a longer run of letters is data.
-constexpr qsizetype kLongestWord = 64;
 
 bool IsNameChar(QChar c)
 {

@@ -18,6 +18,9 @@ struct ProseState {
     bool operator==(const ProseState&) const = default;
 };
 
+// No dictionary has longer words; a longer run of letters is data.
+inline constexpr qsizetype kLongestWord = 64;
+
 // The words of a line of the text that spelling checks, each as its start and length in the line,
 // given the state at the line's start; gives the state at its end (`word` may be empty when only
 // that is wanted). Markup is skipped: tags,

@@ -25,6 +25,9 @@ constexpr int kMarginLines = 3;
 constexpr int kMarginColumns = 64;
 // How far above the check markup that is still open (a comment, a <pre>, a fence) is looked for.
 constexpr int kLookBack = 64 << 10;
+// A longer line is data (an embedded image, a minified script), neither read nor underlined:
+// Qt draws each underline by going through its whole line, at every repaint and cursor blink.
+constexpr int kLongestLine = 64 << 10;
 constexpr int kSuggestions = 8;
 // Words remembered as right or wrong before the memory starts again.
 constexpr qsizetype kRemembered = 100000;
@@ -42,15 +45,19 @@ QByteArray TemplateHead(const QString& path)
     }
 }
 
-// The columns of a line between the view's edges (in the document's coordinates), and a margin;
-// the start of the line while it is not laid out.
-std::pair<int, int> ShownColumns(const QTextBlock& block, qreal left, qreal right)
+// The columns of a line between the view's edges (in the document's coordinates), and a margin.
+// A line not laid out yet (above or below the screen) takes those that fit there at `average`
+// pixels a character: asked, Qt would lay out and shape the line to tell.
+std::pair<int, int> ShownColumns(const QTextBlock& block, qreal left, qreal right, qreal average)
 {
     const QTextLayout* layout = block.layout();
-    if (!layout || layout->lineCount() != 1)
-        return {0, kLookBack};
-    const QTextLine line = layout->lineAt(0);
-    return {line.xToCursor(left) - kMarginColumns, line.xToCursor(right) + kMarginColumns};
+    int from = int(left / average), to = int(right / average) + 1;
+    if (layout && layout->lineCount() == 1) {
+        from = layout->lineAt(0).xToCursor(left);
+        to = layout->lineAt(0).xToCursor(right);
+    }
+    // Right-to-left text shows its later columns on the left.
+    return {qMin(from, to) - kMarginColumns, qMax(from, to) + kMarginColumns};
 }
 
 QTextEdit::ExtraSelection Mark(const QTextBlock& block, qsizetype at, qsizetype length)
@@ -68,10 +75,14 @@ QTextEdit::ExtraSelection Mark(const QTextBlock& block, qsizetype at, qsizetype 
 
 QString PageLanguage(QByteArrayView templateHead, const QStringList& userLanguages)
 {
+    // The first lang of the tag, as browsers take it.
     static const QRegularExpression kHtmlLang(
-        QStringLiteral(R"re(<html\b[^>]*\slang\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s"'>]+)))re"),
+        QStringLiteral(R"re(<html\b[^>]*?\slang\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s"'>]+)))re"),
         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression kTag(QStringLiteral("^[A-Za-z]{2,8}([-_][A-Za-z0-9]{1,8})*$"));
+    // Whole (no line break after it, which $ would let through), and no longer than the 35
+    // characters a tag must be given room for: it is named in the menu and passed to Enchant.
+    static const QRegularExpression kTag(QRegularExpression::anchoredPattern(
+        QStringLiteral(R"((?=.{2,35}\z)[A-Za-z]{2,8}([-_][A-Za-z0-9]{1,8})*)")));
     const QRegularExpressionMatch match = kHtmlLang.match(QString::fromLatin1(templateHead));
     for (const QString& language : {match.captured(1) + match.captured(2) + match.captured(3),
                                     userLanguages.value(0), QStringLiteral("en-US")})
@@ -150,6 +161,12 @@ void SpellChecker::FollowTemplate()
         return;
     m_template = path;
     const QString language = PageLanguage(TemplateHead(path), UserLanguages());
+    // Back from another program, without a dictionary: the one the menu named may have been
+    // installed meanwhile.
+    if (m_speller && !m_speller->HasDictionary()) {
+        m_speller.reset();
+        m_misspelled.clear();
+    }
     if (language == m_language)
         return;
     m_language = language;
@@ -192,34 +209,52 @@ void SpellChecker::Underline()
     QList<QTextEdit::ExtraSelection> marks;
     if (m_on) {
         const QWidget* view = m_field.viewport();
-        QTextBlock first = m_field.cursorForPosition({0, 0}).block();
-        QTextBlock last = m_field.cursorForPosition({0, view->height()}).block();
+        // QPlainTextEdit scrolls by lines, so the vertical scroll bar's value is the line at the
+        // top. (Asked for the positions at the screen's corners, Qt would shape a whole line to
+        // place a cursor there.)
+        const QTextDocument* document = m_field.document();
+        const int top = m_field.verticalScrollBar()->value();
+        const int lines = view->height() / qMax(1, m_field.fontMetrics().lineSpacing()) + 1;
+        QTextBlock first = document->findBlockByLineNumber(top);
+        QTextBlock last = document->findBlockByLineNumber(top + lines);
+        first = first.isValid() ? first : document->firstBlock();
+        last = last.isValid() ? last : document->lastBlock();
         for (int i = 0; i < kMarginLines; ++i) {
             first = first.previous().isValid() ? first.previous() : first;
             last = last.next().isValid() ? last.next() : last;
         }
-        const qreal left = m_field.horizontalScrollBar()->value();
+        // Laid out right to left, the horizontal scroll bar counts from the right end.
+        const QScrollBar* scroll = m_field.horizontalScrollBar();
+        const qreal left =
+            m_field.isRightToLeft() ? scroll->maximum() - scroll->value() : scroll->value();
         const qreal right = left + view->width();
+        const qreal average = qMax(1, m_field.fontMetrics().averageCharWidth());
         const bool markdown = m_markdown && m_markdown->isChecked();
         // Markup still open where the check begins is found by reading from a little above it.
         const int back = qMax(0, first.position() - kLookBack);
-        QTextBlock block = m_field.document()->findBlock(back);
+        QTextBlock block = document->findBlock(back);
         int from = back - block.position();
         ProseState state;
         for (;; block = block.next(), from = 0) {
-            const QString text = block.text();
             const bool checked = block.blockNumber() >= first.blockNumber();
-            const auto [shownFrom, shownTo] =
-                checked ? ShownColumns(block, left, right) : std::pair{0, 0};
-            const int scanFrom = checked ? qMax(0, shownFrom - kLookBack) : from;
-            const int scanTo = checked ? qMin(int(text.size()), shownTo) : int(text.size());
-            const QStringView scanned = QStringView(text).mid(scanFrom, qMax(0, scanTo - scanFrom));
-            const auto word = [&](qsizetype at, qsizetype length) {
-                at += scanFrom;
-                if (at + length > shownFrom && at < shownTo && Misspelled(text.mid(at, length)))
-                    marks << Mark(block, at, length);
-            };
-            state = ProseWords(scanned, state, markdown, checked ? std::function(word) : nullptr);
+            if (block.length() <= kLongestLine) {
+                const QString text = block.text();
+                const auto [shownFrom, shownTo] =
+                    checked ? ShownColumns(block, left, right, average) : std::pair{0, 0};
+                const int scanFrom = checked ? qMax(0, shownFrom - kLookBack) : from;
+                // On past the last column, so that a word that starts in it is read whole.
+                const int scanTo = checked ? qMin(int(text.size()), shownTo + int(kLongestWord))
+                                           : int(text.size());
+                const QStringView scanned =
+                    QStringView(text).mid(scanFrom, qMax(0, scanTo - scanFrom));
+                const auto word = [&](qsizetype at, qsizetype length) {
+                    at += scanFrom;
+                    if (at + length > shownFrom && at < shownTo && Misspelled(text.mid(at, length)))
+                        marks << Mark(block, at, length);
+                };
+                state =
+                    ProseWords(scanned, state, markdown, checked ? std::function(word) : nullptr);
+            }
             if (block == last || !block.next().isValid())
                 break;
         }

@@ -1,5 +1,7 @@
 #include "services/Spelling.h"
 
+#include <QDir>
+#include <QFile>
 #include <QHash>
 
 #include <enchant.h>
@@ -7,6 +9,19 @@
 #include <memory>
 
 namespace {
+
+// Enchant finds the user's dictionaries in $ENCHANT_CONFIG_DIR, else $XDG_CONFIG_HOME/enchant, as
+// given: a relative folder would be taken from the current one, which Wendle moves to each
+// project's folder, whose files would then be read as the user's dictionaries and receive the words
+// added. A relative folder counts as none (the XDG rule, as for Wendle's own files).
+void KeepEnchantFoldersAbsolute()
+{
+    if (QDir::isAbsolutePath(qEnvironmentVariable("ENCHANT_CONFIG_DIR")))
+        return;
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    const QString folder = QDir::isAbsolutePath(config) ? config : QDir::home().filePath(".config");
+    qputenv("ENCHANT_CONFIG_DIR", QFile::encodeName(folder + QStringLiteral("/enchant")));
+}
 
 // One broker for the run: creating it loads every provider's module, which is done at the first
 // word checked rather than at start-up. Dictionaries stay loaded until the program ends.
@@ -26,13 +41,17 @@ public:
     {
         if (const auto found = m_dicts.constFind(language); found != m_dicts.cend())
             return *found;
-        if (!m_broker)
+        if (!m_broker) {
+            KeepEnchantFoldersAbsolute();
             m_broker = enchant_broker_init();
+        }
         const QByteArray tag = language.toUtf8();
         EnchantDict* dict = m_broker && !tag.isEmpty() && enchant_broker_dict_exists(m_broker, tag)
             ? enchant_broker_request_dict(m_broker, tag)
             : nullptr;
-        m_dicts.insert(language, dict);
+        // A language without one is asked about again: a dictionary installed meanwhile is found.
+        if (dict)
+            m_dicts.insert(language, dict);
         return dict;
     }
 

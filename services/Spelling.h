@@ -13,7 +13,8 @@ struct str_enchant_dict;
 class Speller {
 public:
     // The dictionary of a language tag ("de-DE", "de_DE", "de"), or none when no provider has
-    // one. Dictionaries are loaded once and kept for the run, so that "Ignore All" lasts it.
+    // one. Dictionaries are loaded once and kept for the run, so that "Ignore All" lasts it; a
+    // language without one is looked up again by the next Speller.
     explicit Speller(const QString& language = {});
 
     const QString& Language() const { return m_language; }

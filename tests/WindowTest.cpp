@@ -28,10 +28,12 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSemaphore>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QThreadPool>
 #include <QTimer>
 
@@ -477,6 +479,7 @@ private:
                            arg);
              }},
             {"focus", [&] { EXPECT_EQ(Focused(), Text()); }},
+            {"rtl", [&] { Dlg().setLayoutDirection(Qt::RightToLeft); }},  // laid out as in Arabic
         };
         if (ids.indexOf(verb) >= 2)  // a button, and the answer to the prompt it opens
             return Click(control(verb), arg);
@@ -689,8 +692,11 @@ private:
     static void Type(QWidget* field, const QByteArray& text)
     {
         field->setFocus();
-        for (const QChar c : QString::fromUtf8(text)) {
-            QKeyEvent press(QEvent::KeyPress, c == '\n' ? Qt::Key_Return : 0, Qt::NoModifier, c);
+        const QString typed = QString::fromUtf8(text);
+        for (qsizetype at = 0, next = 0; at < typed.size(); at = next) {
+            next = at + (typed[at].isHighSurrogate() ? 2 : 1);  // a pair of surrogates is one key
+            const QString c = typed.mid(at, next - at);
+            QKeyEvent press(QEvent::KeyPress, c == "\n" ? Qt::Key_Return : 0, Qt::NoModifier, c);
             QApplication::sendEvent(field, &press);
         }
     }
@@ -793,6 +799,12 @@ const std::string kLongTitle(40000, 't');  // beyond QLineEdit's usual 32767 cha
 const std::string kLongText(1 << 20, 'x');
 const std::string kBlock(kTemplateBlockSize - 1, '.');  // a template block but its last byte
 const std::string kFill(150000, 'x');  // over half of a 256 KiB disk
+const std::string kShortWords = [] {  // a line of 60,000 characters, a word of 2 every 3
+    std::string line;
+    for (int i = 0; i < 20000; ++i)
+        line += "xq ";
+    return line + '\n';
+}();
 
 // Copy N left by a window that is gone (window-N-N.wendle), then its description, saved at
 // HOUR o'clock, with these fields; kA: project a.wendle with its page p.html, in "@".
@@ -846,6 +858,16 @@ const Row kRows[] = {
     {{"noDictionaryIsSaidInTheMenu", "put t.html <html lang=zz-QQ>%s%s", "text helo", "marks ",
       "menu", "msg menu: ~No spelling dictionary for zz-QQ: install hunspell-zz-qq|-|Check "
       "Spelling|-|"}},
+    // One installed while Wendle runs is taken when the user comes back to the window.
+    {{"aDictionaryInstalledMeanwhileIsTaken", "put t.html <html lang=zz-QQ>%s%s", "text helo",
+      "marks ", "dict zz_QQ hello", "key Ctrl+F", "key Escape", "marks helo"}},
+    // Long lines: only the columns on the screen, also laid out right to left; none of 64 KiB.
+    {{"longLinesAreCheckedAsShown", "dict xx hello \xd8\xa8\xd9\x8a\xd8\xaa",
+      "put t.html <html lang=xx>%s%s", "fill 3000000 " + kShortWords, "checked 20000",
+      "fill 70000 helo ", "marks ", "rtl", "fill 3000 hello ", "text helo ", "key End",
+      "text wrld", "key Home", "marks helo", "fill 3000 \xd8\xa8\xd9\x8a\xd8\xaa ",
+      "text \xd8\xa8\xd9\x8a\xd8\xaa\xd9\x8a ", "key End", "text \xd8\xa8\xd9\x8a\xd8\xaa\xd8\xa7",
+      "key Home", "marks \xd8\xa8\xd9\x8a\xd8\xaa\xd9\x8a"}},
     {{"theMenuCorrects", "dict xx hello help world", "put t.html <html lang=xx>%s%s",
       "text wrld helo", "menu hello", "msg menu: help|hello|-|Add to Dictionary|Ignore All|-|"
       "Check Spelling|-|", "fields |wrld hello", "key Ctrl+Z", "fields |wrld helo",
@@ -868,6 +890,11 @@ const Row kRows[] = {
       "fields |cat concat Cat"}},
     {{"escapeLeavesTheFinderThenTheWindow", "key Ctrl+F", "key Escape", "shown 1", "focus",
       "key Escape", "shown 0"}},
+    // An empty search finds nothing; whole words next to a pair of surrogates, and to an accent.
+    {{"wholeWordsAreWholeCharacters", "text x\xf0\x9f\x98\x80 \xf0\x9f\x98\x80 cafe\xcc\x81 cafe",
+      "key Ctrl+Home", "key Ctrl+F", "press Whole words", "press Find Next", "sel 0 0",
+      "type \xf0\x9f\x98\x80", "press Find Next", "sel 4 6", "key Ctrl+A", "type cafe",
+      "press Find Next", "sel 13 17"}},
 
     // Build and Build As.
     {{"eachPreviewedPageReloadsItself", "put a/t.html <i>%s</i>%s", "put b/t.html <b>%s</b>%s",
@@ -1464,7 +1491,9 @@ TEST(PageLanguage, isTheTemplatesElseTheUsers)
              {"<html lang=pt_BR>", {}, "pt_BR"},
              {"<html data-lang=de><p lang=it>", {"fr-CA", "fr"}, "fr-CA"},
              {"<html lang=\"\">", {"es"}, "es"},
-             {"<html lang=\"x y\">", {}, "en-US"}})
+             {"<html lang=\"x y\">", {}, "en-US"},
+             {"<html lang=\"en\n\" lang=fr>", {"es"}, "es"},  // the first, whole
+             {"<html lang=de" + QByteArray("-abcdefgh").repeated(4) + ">", {"es"}, "es"}})
         EXPECT_EQ(PageLanguage(head, user), language) << head.constData();
 }
 
@@ -1537,6 +1566,15 @@ TEST(XdgFolders, aRelativeOneIsIgnored)
     qputenv("XDG_STATE_HOME", "s"), qputenv("XDG_CONFIG_HOME", "c");
     EXPECT_EQ(RecoveryFolder(), QDir::home().filePath(".local/state/wendle/recovery"));
     EXPECT_EQ(ProfileStore::DefaultPath(), QDir::home().filePath(".config/wendle.ini"));
+    // Nor by Enchant, which would take a project's folder (the current one) for the user's.
+    const QString current = QDir::currentPath();
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    WriteFile("c/enchant/hunspell/xx.aff", "SET UTF-8\n");
+    WriteFile("c/enchant/hunspell/xx.dic", "1\nhello\n");
+    qunsetenv("ENCHANT_CONFIG_DIR");
+    EXPECT_FALSE(Speller("xx").HasDictionary());
+    QDir::setCurrent(current);
     qputenv("XDG_STATE_HOME", state), qputenv("XDG_CONFIG_HOME", config);
 }
 
