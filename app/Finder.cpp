@@ -10,6 +10,7 @@
 #include <QShortcut>
 
 #include <functional>
+#include <limits>
 #include <new>
 #include <vector>
 
@@ -102,6 +103,10 @@ Finder::Finder(QPlainTextEdit& field) : QDialog(field.window()), m_field(field)
     m_replaceAll = new QPushButton(tr("Replace &All"), this);
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("note"));
+    // QLineEdit cuts text at 32767 characters by default: a longer search would find only its
+    // start, and a longer replacement would be put in cut.
+    m_what->setMaxLength(std::numeric_limits<int>::max());
+    m_with->setMaxLength(std::numeric_limits<int>::max());
     whatLabel->setBuddy(m_what);
     m_withLabel->setBuddy(m_with);
     next->setDefault(true);
@@ -217,13 +222,16 @@ qsizetype Finder::Search(const QString& text, qsizetype from, bool backward)
                                              : QRegularExpression::CaseInsensitiveOption;
     if (m_forward.pattern() != pattern || m_forward.patternOptions() != options)
         m_forward = QRegularExpression(pattern, options);
+    // PCRE2 refuses a pattern of some 32,000 characters and more as too large; QString searches
+    // for it all the same.
+    const bool compiled = m_validText && m_forward.isValid();
     for (qsizetype at = from; at >= 0 && at <= text.size();) {
-        at = backward     ? text.lastIndexOf(what, at, sensitivity)
-            : m_validText ? m_forward
-                                .match(text, at, QRegularExpression::NormalMatch,
-                                       QRegularExpression::DontCheckSubjectStringMatchOption)
-                                .capturedStart()
-                          : text.indexOf(what, at, sensitivity);
+        at = backward  ? text.lastIndexOf(what, at, sensitivity)
+            : compiled ? m_forward
+                             .match(text, at, QRegularExpression::NormalMatch,
+                                    QRegularExpression::DontCheckSubjectStringMatchOption)
+                             .capturedStart()
+                       : text.indexOf(what, at, sensitivity);
         if (at < 0 || !m_words->isChecked() || IsWholeWord(text, at, what.size()))
             return at;
         // On by a character, never into a pair of surrogates, where PCRE2 (told that the text

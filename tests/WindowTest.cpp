@@ -895,6 +895,10 @@ const Row kRows[] = {
       "key Ctrl+Home", "key Ctrl+F", "press Whole words", "press Find Next", "sel 0 0",
       "type \xf0\x9f\x98\x80", "press Find Next", "sel 4 6", "key Ctrl+A", "type cafe",
       "press Find Next", "sel 13 17"}},
+    // A line longer than a QLineEdit holds by default, and than PCRE2 compiles, found and put.
+    {{"longSearchesAndReplacements", "text ", "fill 80002 " + kLongTitle + "\n", "key Ctrl+Home",
+      "key Shift+End", "key Ctrl+C", "key Ctrl+H", "key Tab", "type z", "key Ctrl+V",
+      "press Replace All", "note 2 replaced.", "fields |z" + kLongTitle + "\nz" + kLongTitle + "\n"}},
 
     // Build and Build As.
     {{"eachPreviewedPageReloadsItself", "put a/t.html <i>%s</i>%s", "put b/t.html <b>%s</b>%s",
