@@ -271,8 +271,12 @@ void Finder::Replace()
     QTextCursor selection = m_field.textCursor();
     const Qt::CaseSensitivity sensitivity =
         m_case->isChecked() ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    // Only what a search would find is replaced: with whole words, not a part of a word the
+    // user selected.
     if (selection.hasSelection()
-        && selection.selectedText().compare(m_what->text(), sensitivity) == 0)
+        && selection.selectedText().compare(m_what->text(), sensitivity) == 0
+        && (!m_words->isChecked()
+            || IsWholeWord(Text(), selection.selectionStart(), m_what->text().size())))
         selection.insertText(m_with->text());
     Find(false);
 }

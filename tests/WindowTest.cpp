@@ -899,6 +899,11 @@ const Row kRows[] = {
     {{"longSearchesAndReplacements", "text ", "fill 80002 " + kLongTitle + "\n", "key Ctrl+Home",
       "key Shift+End", "key Ctrl+C", "key Ctrl+H", "key Tab", "type z", "key Ctrl+V",
       "press Replace All", "note 2 replaced.", "fields |z" + kLongTitle + "\nz" + kLongTitle + "\n"}},
+    // Replace leaves a selection that is no match, here not a whole word, and finds the next.
+    {{"replaceTakesOnlyAMatch", "text concat cat", "key Ctrl+Home", "key Right", "key Right",
+      "key Right", "key Shift+Right", "key Shift+Right", "key Shift+Right", "key Ctrl+H",
+      "press Whole words", "key Tab", "type dog", "press Replace", "fields |concat cat",
+      "sel 7 10", "press Replace", "fields |concat dog"}},
 
     // Build and Build As.
     {{"eachPreviewedPageReloadsItself", "put a/t.html <i>%s</i>%s", "put b/t.html <b>%s</b>%s",
