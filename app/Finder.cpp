@@ -206,9 +206,21 @@ const QString& Finder::Text()
     return m_text;
 }
 
+QString Finder::What() const
+{
+    // Lines pasted into the search come with "\n" or "\r\n" between them; the field's text
+    // holds a paragraph separator there.
+    QString what = m_what->text();
+    if (what.contains(u'\n') || what.contains(u'\r'))
+        what.replace(QLatin1String("\r\n"), QString(QChar::ParagraphSeparator))
+            .replace(u'\r', QChar::ParagraphSeparator)
+            .replace(u'\n', QChar::ParagraphSeparator);
+    return what;
+}
+
 qsizetype Finder::Search(const QString& text, qsizetype from, bool backward)
 {
-    const QString what = m_what->text();
+    const QString what = What();
     // An empty search would stop at every place in the text, none of them a word.
     if (what.isEmpty())
         return -1;
@@ -248,7 +260,7 @@ bool Finder::Find(bool backward)
     qsizetype at = Search(
         text, backward ? selection.selectionStart() - 1 : selection.selectionEnd(), backward);
     QString note;
-    if (at < 0 && !m_what->text().isEmpty()) {
+    if (at < 0 && !What().isEmpty()) {
         at = Search(text, backward ? text.size() : 0, backward);
         //: Said when a search backward has passed the start of the text.
         const QString fromEnd = tr("Passed the start; continued from the end.");
@@ -261,7 +273,7 @@ bool Finder::Find(bool backward)
         return false;
     QTextCursor found(m_field.document());
     found.setPosition(int(at));
-    found.setPosition(int(at + m_what->text().size()), QTextCursor::KeepAnchor);
+    found.setPosition(int(at + What().size()), QTextCursor::KeepAnchor);
     m_field.setTextCursor(found);
     return true;
 }
@@ -273,17 +285,16 @@ void Finder::Replace()
         m_case->isChecked() ? Qt::CaseSensitive : Qt::CaseInsensitive;
     // Only what a search would find is replaced: with whole words, not a part of a word the
     // user selected.
-    if (selection.hasSelection()
-        && selection.selectedText().compare(m_what->text(), sensitivity) == 0
+    if (selection.hasSelection() && selection.selectedText().compare(What(), sensitivity) == 0
         && (!m_words->isChecked()
-            || IsWholeWord(Text(), selection.selectionStart(), m_what->text().size())))
+            || IsWholeWord(Text(), selection.selectionStart(), What().size())))
         selection.insertText(m_with->text());
     Find(false);
 }
 
 void Finder::ReplaceAll()
 {
-    const qsizetype length = m_what->text().size();
+    const qsizetype length = What().size();
     std::vector<qsizetype> found;
     for (qsizetype at = length ? Search(Text(), 0, false) : -1; at >= 0;
          at = Search(Text(), at + length, false))

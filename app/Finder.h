@@ -39,6 +39,8 @@ private:
     bool Find(bool backward);
     void Replace();
     void ReplaceAll();
+    // What to find, as the field's text would hold it.
+    QString What() const;
     // Where the next match starts at `from` or after it (before it, backward), or -1.
     qsizetype Search(const QString& text, qsizetype from, bool backward);
     // The field's text, read once for as long as it does not change.

@@ -904,6 +904,10 @@ const Row kRows[] = {
       "key Right", "key Shift+Right", "key Shift+Right", "key Shift+Right", "key Ctrl+H",
       "press Whole words", "key Tab", "type dog", "press Replace", "fields |concat cat",
       "sel 7 10", "press Replace", "fields |concat dog"}},
+    // Lines copied from the text and pasted into the search.
+    {{"aSearchOfSeveralLines", "text ab\ncd ab\ncd", "key Ctrl+Home", "key Shift+Down",
+      "key Shift+Right", "key Shift+Right", "key Ctrl+C", "key Ctrl+H", "key Ctrl+V", "key Tab",
+      "type x", "press Replace All", "note 2 replaced.", "fields |x x"}},
 
     // Build and Build As.
     {{"eachPreviewedPageReloadsItself", "put a/t.html <i>%s</i>%s", "put b/t.html <b>%s</b>%s",
