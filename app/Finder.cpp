@@ -58,6 +58,16 @@ bool IsWholeWord(QStringView text, qsizetype at, qsizetype length)
     return !IsWordPart(CharacterBefore(text, at)) && !IsWordPart(CharacterAt(text, at + length));
 }
 
+// A pattern that matches `what` as it is. QRegularExpression::escape writes a NUL as "\0",
+// which PCRE2 reads as one octal escape with the digits after it ("\011" is a tab).
+QString LiteralPattern(const QString& what)
+{
+    QStringList parts = what.split(QChar());
+    for (QString& part : parts)
+        part = QRegularExpression::escape(part);
+    return parts.join(QLatin1String("\\x{0}"));
+}
+
 }  // namespace
 
 void Finder::AddTo(QPlainTextEdit& field)
@@ -229,7 +239,7 @@ qsizetype Finder::Search(const QString& text, qsizetype from, bool backward)
     // Forward, PCRE2's compiled search ignores case as fast as it matches it, where QString
     // takes three times as long; it is compiled once for what is looked for, and the text is
     // checked once, when it is read, for the valid UTF-16 that PCRE2 needs.
-    const QString pattern = QRegularExpression::escape(what);
+    const QString pattern = LiteralPattern(what);
     const auto options = m_case->isChecked() ? QRegularExpression::NoPatternOption
                                              : QRegularExpression::CaseInsensitiveOption;
     if (m_forward.pattern() != pattern || m_forward.patternOptions() != options)

@@ -908,6 +908,10 @@ const Row kRows[] = {
     {{"aSearchOfSeveralLines", "text ab\ncd ab\ncd", "key Ctrl+Home", "key Shift+Down",
       "key Shift+Right", "key Shift+Right", "key Ctrl+C", "key Ctrl+H", "key Ctrl+V", "key Tab",
       "type x", "press Replace All", "note 2 replaced.", "fields |x x"}},
+    // A NUL then digits, pasted in: found as such, not taken for an octal escape (a tab).
+    {{"aSearchWithANul", "text ", "fill 5 \tx\0"s + "11", "key End", "key Shift+Left",
+      "key Shift+Left", "key Shift+Left", "key Ctrl+H", "key Tab", "type Z", "press Replace All",
+      "fields |\txZ"}},
 
     // Build and Build As.
     {{"eachPreviewedPageReloadsItself", "put a/t.html <i>%s</i>%s", "put b/t.html <b>%s</b>%s",
