@@ -140,10 +140,7 @@ Finder::Finder(QPlainTextEdit& field) : QDialog(field.window()), m_field(field)
     connect(m_replace, &QPushButton::clicked, this, [this] { Safely([this] { Replace(); }); });
     connect(m_replaceAll, &QPushButton::clicked, this,
             [this] { Safely([this] { ReplaceAll(); }); });
-    connect(m_field.document(), &QTextDocument::contentsChange, this, [this] {
-        m_text.clear();
-        m_textRead = false;
-    });
+    connect(m_field.document(), &QTextDocument::contentsChange, this, &Finder::Changed);
     AddKeys(this, [this](QKeyCombination key) {
         Safely([this, key] {
             if (key.key() == Qt::Key_F3)
@@ -204,15 +201,49 @@ void Finder::hideEvent(QHideEvent* event)
     QDialog::hideEvent(event);
 }
 
+void Finder::Changed(int position, int /*removed*/, int added)
+{
+    // A note about the text as it was is stale now.
+    m_note->clear();
+    if (!m_textRead)
+        return;
+    // Only the span changed is read again, at the next search: its start, and how much of the
+    // end stayed. Qt counts the last line's end in when the whole text is replaced, so the counts
+    // may be one too many, never too few.
+    const qsizetype size = m_field.document()->characterCount() - 1;
+    const qsizetype from = qBound(qsizetype(0), qsizetype(position), size);
+    const qsizetype tail = qBound(qsizetype(0), size - from - added, size - from);
+    const bool first = m_changedFrom < 0;
+    m_changedFrom = first ? from : qMin(m_changedFrom, from);
+    m_unchangedTail = first ? tail : qMin(m_unchangedTail, tail);
+}
+
 const QString& Finder::Text()
 {
     // QTextDocument::find reads the text a line at a time, which at 64 MiB takes a second; read
-    // whole, it is searched in a tenth of that.
+    // whole, it is searched in a tenth of that, and after an edit only the span changed is read.
     if (!m_textRead) {
         m_text = m_field.document()->toRawText();
         m_validText = m_text.isValidUtf16();
+    } else if (m_changedFrom >= 0) {
+        const qsizetype size = m_field.document()->characterCount() - 1;
+        QTextCursor span(m_field.document());
+        span.setPosition(int(m_changedFrom));
+        span.setPosition(int(size - m_unchangedTail), QTextCursor::KeepAnchor);
+        const QString changed = span.selectedText();
+        m_text.replace(m_changedFrom, m_text.size() - m_unchangedTail - m_changedFrom, changed);
+        // The rest was valid UTF-16 and is unchanged: only the new span, and a pair of
+        // surrogates either side of it, are checked.
+        const qsizetype start = m_changedFrom
+            - (m_changedFrom > 0 && m_text[m_changedFrom - 1].isHighSurrogate() ? 1 : 0);
+        qsizetype end = m_changedFrom + changed.size();
+        end += end < m_text.size() && m_text[end].isLowSurrogate() ? 1 : 0;
+        m_validText = m_validText ? QStringView(m_text).mid(start, end - start).isValidUtf16()
+                                  : m_text.isValidUtf16();
     }
     m_textRead = true;
+    m_changedFrom = -1;
+    m_unchangedTail = -1;
     return m_text;
 }
 
@@ -279,6 +310,14 @@ bool Finder::Find(bool backward)
         note = at < 0 ? tr("Not found.") : backward ? fromEnd : fromStart;
     }
     m_note->setText(note);
+    if (!note.isEmpty() && isHidden()) {
+        // F3 with the finder closed: the note is its only answer, so the finder comes up to say
+        // it, and the focus stays in the text.
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
+        m_field.window()->activateWindow();  // for platforms that activate what is shown
+    }
     if (at < 0)
         return false;
     QTextCursor found(m_field.document());

@@ -43,8 +43,9 @@ private:
     QString What() const;
     // Where the next match starts at `from` or after it (before it, backward), or -1.
     qsizetype Search(const QString& text, qsizetype from, bool backward);
-    // The field's text, read once for as long as it does not change.
+    // The field's text, read once, then kept up to date by reading only what an edit changed.
     const QString& Text();
+    void Changed(int position, int removed, int added);
 
     QPlainTextEdit& m_field;
     QLineEdit* m_what;
@@ -57,6 +58,10 @@ private:
     QLabel* m_note;
     QString m_text;
     bool m_textRead = false;
+    // Where the text differs from the field's since it was read: from there to all but the last
+    // `m_unchangedTail` characters; -1 when it does not.
+    qsizetype m_changedFrom = -1;
+    qsizetype m_unchangedTail = -1;
     bool m_validText = false;
     QRegularExpression m_forward;
 };

@@ -4,6 +4,7 @@
 // prompt does) and for the message boxes (each message is logged; the script checks them all).
 // Each test has its own folder, "@" in a step: it holds t.html ("<h1>%s</h1>%s"), the template
 // the profile names, and is the current directory when the test starts.
+#include "app/Finder.h"
 #include "app/SpellChecker.h"
 #include "app/WendleDlg.h"
 #include "build/BatchBuild.h"
@@ -30,6 +31,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSemaphore>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,6 +42,7 @@
 #include <gmock/gmock.h>
 
 #include <csignal>
+#include <random>
 #include <set>
 
 #include <arpa/inet.h>
@@ -470,7 +473,10 @@ private:
             {"note",
              [&] {
                  const auto* note = Dlg().findChild<QLabel*>("note");
-                 EXPECT_EQ(note ? note->text().toStdString() : "(none)", arg.toStdString());
+                 EXPECT_EQ(!note                    ? "(none)"
+                               : !note->isVisible() ? "(hidden)"
+                                                    : note->text().toStdString(),
+                           arg.toStdString());
              }},
             {"sel",
              [&] {
@@ -888,6 +894,12 @@ const Row kRows[] = {
       "key Tab", "type dog", "press Whole words", "press Replace All", "note 2 replaced.",
       "fields |dog concat dog", "copy |dog concat dog|", "key Escape", "key Ctrl+Z",
       "fields |cat concat Cat"}},
+    // F3 alone: the finder opens while there is nothing to find, and comes up to say a wrap,
+    // leaving the focus in the text, where an edit makes its note stale.
+    {{"f3SaysWhatItDid", "text ab ab", "key Ctrl+End", "key F3", "type ab", "key Escape",
+      "note (hidden)", "key F3", "sel 0 2", "note Passed the end; continued from the start.",
+      "focus", "key F3", "sel 3 5", "note ", "key F3", "sel 0 2",
+      "note Passed the end; continued from the start.", "type x", "note ", "fields |x ab"}},
     {{"escapeLeavesTheFinderThenTheWindow", "key Ctrl+F", "key Escape", "shown 1", "focus",
       "key Escape", "shown 0"}},
     // An empty search finds nothing; whole words next to a pair of surrogates, and to an accent.
@@ -1512,6 +1524,68 @@ TEST(PageLanguage, isTheTemplatesElseTheUsers)
              {"<html lang=\"en\n\" lang=fr>", {"es"}, "es"},  // the first, whole
              {"<html lang=de" + QByteArray("-abcdefgh").repeated(4) + ">", {"es"}, "es"}})
         EXPECT_EQ(PageLanguage(head, user), language) << head.constData();
+}
+
+TEST(Finder, findsInTheTextAsEditedSinceItWasRead)
+{
+    // Edits of every kind while the finder is open, each followed by a search: the finder keeps
+    // its copy of the text by reading only what changed, and must find what a fresh read would.
+    QWidget window;
+    auto* field = new QPlainTextEdit(&window);
+    Finder::AddTo(*field);
+    for (QShortcut* key : window.findChildren<QShortcut*>())
+        if (key->key() == QKeySequence(Qt::CTRL | Qt::Key_F))
+            emit key->activated();
+    auto* finder = window.findChild<QDialog*>();
+    ASSERT_TRUE(finder);
+    auto* what = finder->findChild<QLineEdit*>();
+    QAbstractButton *next = nullptr, *matchCase = nullptr;
+    for (auto* button : finder->findChildren<QAbstractButton*>()) {
+        next = button->text() == "&Find Next" ? button : next;
+        matchCase = button->text() == "&Match case" ? button : matchCase;
+    }
+    matchCase->click();
+    // A lone surrogate too, which a text in an old encoding may hold and PCRE2 must not see.
+    const QStringList pieces = {"a",      "b",          "ab",    "\n",
+                                "\u00e9", "\U0001F600", "\n\nb", QString(QChar(0xd83d))};
+    std::mt19937 random(7);
+    const auto pick = [&](int n) { return int(random() % unsigned(qMax(1, n))); };
+    QTextDocument* document = field->document();
+    for (int step = 0; step < 1000; ++step) {
+        QTextCursor cursor(document);
+        const int size = document->characterCount() - 1;
+        cursor.setPosition(pick(size + 1));
+        switch (pick(6)) {
+        case 0:
+            document->undo();
+            break;
+        case 1:
+            document->redo();
+            break;
+        case 2:
+            cursor.setPosition(pick(size + 1), QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+            break;
+        case 3:
+            if (pick(10) == 0)
+                field->setPlainText(pieces.join(pieces[pick(pieces.size())]));
+            break;
+        default:
+            cursor.insertText(pieces[pick(pieces.size())].repeated(1 + pick(3)));
+        }
+        if (pick(3) == 0)  // some edits follow each other before a search
+            continue;
+        const QString text = document->toRawText(), sought = pieces[pick(3)];
+        cursor.setPosition(pick(text.size() + 1));
+        field->setTextCursor(cursor);
+        what->setText(sought);
+        next->click();
+        qsizetype at = text.indexOf(sought, cursor.position());
+        at = at < 0 ? text.indexOf(sought) : at;
+        const QTextCursor found = field->textCursor();
+        ASSERT_EQ(at < 0 ? cursor.position() : at, found.selectionStart()) << "step " << step;
+        ASSERT_EQ(found.selectedText(), at < 0 ? QString() : sought) << "step " << step;
+    }
 }
 
 TEST(FieldText, convertsLineBreaksBothWays)
