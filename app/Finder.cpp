@@ -270,7 +270,12 @@ qsizetype Finder::Search(const QString& text, qsizetype from, bool backward)
     // Forward, PCRE2's compiled search ignores case as fast as it matches it, where QString
     // takes three times as long; it is compiled once for what is looked for, and the text is
     // checked once, when it is read, for the valid UTF-16 that PCRE2 needs.
-    const QString pattern = LiteralPattern(what);
+    // Whole words are asked of PCRE2 too, so that it does not stop at each match inside a word:
+    // a character of the same classes as IsWordPart's neither before nor after.
+    QString pattern = LiteralPattern(what);
+    if (m_words->isChecked())
+        pattern = QStringLiteral("(?<![\\p{L}\\p{N}\\p{M}])") + pattern
+            + QStringLiteral("(?![\\p{L}\\p{N}\\p{M}])");
     const auto options = m_case->isChecked() ? QRegularExpression::NoPatternOption
                                              : QRegularExpression::CaseInsensitiveOption;
     if (m_forward.pattern() != pattern || m_forward.patternOptions() != options)

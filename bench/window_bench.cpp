@@ -345,6 +345,12 @@ void BenchSpellingAndFind(Services& services, ProfileStore& profile, const QDir&
                     Milliseconds([&] { button("&Find Next")->click(); }));
                 if (field->textCursor().selectedText() != QLatin1String("target"))
                     qFatal("Find Next after an edit did not find the target");
+                // Whole words, of a letter that is in nearly every word and alone in none.
+                button("&Whole words")->click();
+                fields[0]->setText(QStringLiteral("e"));
+                times["Find Next, whole words"].push_back(
+                    Milliseconds([&] { button("&Find Next")->click(); }));
+                button("&Whole words")->click();
                 // Replace All from a finder opened afresh, which reads the text again.
                 finder->close();
                 const long before = StatusKiB("VmRSS:");
@@ -395,9 +401,10 @@ void BenchSpellingAndFind(Services& services, ProfileStore& profile, const QDir&
     std::printf(
         "find, 64 MiB: Ctrl+H, which reads the text, %.1f ms and %.1f ms; Find Next from "
         "the start to the end %.1f ms, %.1f ms again, %.1f ms matching case, %.1f ms after a "
-        "word typed at the start (target 100)\n",
+        "word typed at the start (target 100); %.1f ms for a whole word \"e\", a letter inside "
+        "most words\n",
         times["Ctrl+H"][0], times["Ctrl+H"][1], m("Find Next, first"), m("Find Next, again"),
-        m("Find Next, match case"), m("Find Next, after an edit"));
+        m("Find Next, match case"), m("Find Next, after an edit"), m("Find Next, whole words"));
     std::printf(
         "find, 64 MiB: Replace All of 100,000 matches %.0f ms (target 2000), peak memory "
         "%.0f MiB above the window's before Ctrl+H, the text being 64 MiB in the project and "
