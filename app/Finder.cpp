@@ -179,10 +179,23 @@ void Finder::Safely(const std::function<void()>& work)
     } catch (const std::bad_alloc&) {
         m_text = QString();
         m_textRead = false;
-        m_note->setText(tr("There is not enough memory to search this text."));
+        Say(tr("There is not enough memory to search this text."));
     } catch (const std::exception& error) {
         //: %1 is the reason the system or the library gave, as it gave it.
-        m_note->setText(tr("The search failed: %1").arg(QString::fromLocal8Bit(error.what())));
+        Say(tr("The search failed: %1").arg(QString::fromLocal8Bit(error.what())));
+    }
+}
+
+void Finder::Say(const QString& note)
+{
+    m_note->setText(note);
+    if (!note.isEmpty() && isHidden()) {
+        // F3 with the finder closed, or a failure before it opened: the note is the only answer,
+        // so the finder comes up to say it, and the focus stays in the text.
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
+        m_field.window()->activateWindow();  // for platforms that activate what is shown
     }
 }
 
@@ -314,15 +327,7 @@ bool Finder::Find(bool backward)
         const QString fromStart = tr("Passed the end; continued from the start.");
         note = at < 0 ? tr("Not found.") : backward ? fromEnd : fromStart;
     }
-    m_note->setText(note);
-    if (!note.isEmpty() && isHidden()) {
-        // F3 with the finder closed: the note is its only answer, so the finder comes up to say
-        // it, and the focus stays in the text.
-        setAttribute(Qt::WA_ShowWithoutActivating);
-        show();
-        setAttribute(Qt::WA_ShowWithoutActivating, false);
-        m_field.window()->activateWindow();  // for platforms that activate what is shown
-    }
+    Say(note);
     if (at < 0)
         return false;
     QTextCursor found(m_field.document());

@@ -34,6 +34,8 @@ private:
 
     // Runs what a key or a button asks for; a failure is said in the finder's note.
     void Safely(const std::function<void()>& work);
+    // Puts `note` in the finder, which comes up to say it if it is closed.
+    void Say(const QString& note);
     void Open(bool replace);
     // Selects the next match before or after the selection; false when there is none.
     bool Find(bool backward);

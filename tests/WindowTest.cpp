@@ -394,6 +394,18 @@ private:
                  Dlg(), setrlimit(RLIMIT_AS, &lean), Dlg().OfferRecoveredWork();
                  setrlimit(RLIMIT_AS, &saved);
              }},
+            {"short",  // a key pressed with 16 MiB of address space more than is in use
+             [&] {
+                 const QKeyCombination key = QKeySequence(arg)[0];
+                 QFile statm("/proc/self/statm");
+                 EXPECT_TRUE(statm.open(QIODevice::ReadOnly));
+                 const rlim_t used = statm.readLine().split(' ')[0].toULongLong() * getpagesize();
+                 rlimit saved{}, tight{used + (16 << 20), RLIM_INFINITY};
+                 getrlimit(RLIMIT_AS, &saved);
+                 setrlimit(RLIMIT_AS, &tight);
+                 QTest::keyClick(Focused(), key.key(), key.keyboardModifiers());
+                 setrlimit(RLIMIT_AS, &saved);
+             }},
             {"nocopy", [&] { Until([&] { return Copies().isEmpty(); }); }},
             {"fifo", [&] { EXPECT_EQ(::mkfifo(QFile::encodeName(path), 0600), 0); }},
             {"sparse",
@@ -900,6 +912,10 @@ const Row kRows[] = {
       "note (hidden)", "key F3", "sel 0 2", "note Passed the end; continued from the start.",
       "focus", "key F3", "sel 3 5", "note ", "key F3", "sel 0 2",
       "note Passed the end; continued from the start.", "type x", "note ", "fields |x ab"}},
+    // Short of memory for the copy of the text, F3 says so as it says a wrap.
+    {{"f3SaysItIsShortOfMemory", "nosanitizer", "fill 33554432 " + kShortWords, "key Ctrl+F",
+      "type xq", "key Escape", "short F3", "note There is not enough memory to search this "
+      "text.", "focus", "key F3", "sel 0 2"}},
     {{"escapeLeavesTheFinderThenTheWindow", "key Ctrl+F", "key Escape", "shown 1", "focus",
       "key Escape", "shown 0"}},
     // An empty search finds nothing; whole words next to a pair of surrogates, and to an accent.
