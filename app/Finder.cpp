@@ -235,11 +235,17 @@ const QString& Finder::Text()
 {
     // QTextDocument::find reads the text a line at a time, which at 64 MiB takes a second; read
     // whole, it is searched in a tenth of that, and after an edit only the span changed is read.
+    const qsizetype size = m_field.document()->characterCount() - 1;
+    if (m_textRead && m_changedFrom >= 0 && 2 * (size - m_unchangedTail - m_changedFrom) > size) {
+        // Most of it changed (another project opened): read whole again, without holding the old
+        // copy and the new span beside the result.
+        m_text = QString();
+        m_textRead = false;
+    }
     if (!m_textRead) {
         m_text = m_field.document()->toRawText();
         m_validText = m_text.isValidUtf16();
     } else if (m_changedFrom >= 0) {
-        const qsizetype size = m_field.document()->characterCount() - 1;
         QTextCursor span(m_field.document());
         span.setPosition(int(m_changedFrom));
         span.setPosition(int(size - m_unchangedTail), QTextCursor::KeepAnchor);
