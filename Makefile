@@ -62,7 +62,7 @@ bench:
 	bench/one_page_bench.sh out/bench/wendle
 	bench/markdown_bench.sh out/bench/wendle out/bench/bench/markdown_floor
 
-# The CommonMark spec's examples (npm package commonmark-spec, into out/conformance/) through
+# CommonMark's examples (npm package commonmark-spec, into out/conformance/) through
 # wendle -o - --from markdown with a template of just the two markers, then through md4c's
 # renderer alone with the same flags (Wendle must add no failure of its own), and through the
 # cmark-gfm command with GitHub's extensions for comparison; each prints "N of 652 examples

@@ -44,8 +44,8 @@ struct FileState {
 
 // A digest of a project's content, its format included, to tell whether the file was changed by
 // another program since it was read or written: two files that give the same content lose
-// nothing when one replaces the other, whatever their layout. XXH3-128, whose output its own
-// specification fixes, so it is the same on every machine, since recovery copies keep it.
+// nothing when one replaces the other, whatever their layout. XXH3-128, whose output is fixed
+// by its algorithm, not by the machine: recovery copies keep it and are read on any machine.
 QByteArray DigestOf(const ProjectContent& content);
 
 // True when the project file at `path` no longer holds the content whose digest is `kept`: it

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""Runs the CommonMark spec's examples through a command and prints how many pass.
+"""Runs CommonMark's examples through a command and prints how many pass.
 
 Usage: conformance.py EXAMPLES.json COMMAND [ARGUMENTS...]
-EXAMPLES.json is the list that the npm package commonmark-spec extracts from its spec.txt
+EXAMPLES.json is the list that the npm package commonmark-spec extracts from its text
 (objects with markdown, html, section and number). Each example's Markdown goes to the command's
 standard input; its standard output is compared with the expected HTML once both are normalised
 as the CommonMark project's own test runner does (test/normalize.py there, which ships in no npm
@@ -130,9 +130,9 @@ def main():
         examples = json.load(file)
     command = sys.argv[2:]
     diffs = os.environ.get("CONFORMANCE_DIFFS") == "1"
-    failing = {}  # section: example numbers, in the order of the spec
+    failing = {}  # section: example numbers, in the examples' order
     for example in examples:
-        # The spec writes tabs as arrows; its runners turn them back into tabs.
+        # The examples show tabs as arrows; CommonMark's own runners turn them back into tabs.
         markdown = example["markdown"].replace("→", "\t")
         expected = example["html"].replace("→", "\t")
         try:

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The CommonMark spec's 652 examples (npm package commonmark-spec 0.31.2, fetched once into
+# CommonMark's 652 examples (npm package commonmark-spec 0.31.2, fetched once into
 # out/conformance/) through a command that reads Markdown on standard input and writes HTML on
 # standard output; prints "N of 652 examples pass" and the failing examples by section.
 # Usage: conformance.sh COMMAND [ARGUMENTS...]   (CONFORMANCE_DIFFS=1: each failure in full)
@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir=$root/out/conformance
 mkdir -p "$dir"
-if [[ ! -s $dir/package/spec.txt ]]; then
+if [[ ! -s $dir/package/index.js ]]; then
   rm -rf "$dir/package"
   tarball=$(cd "$dir" && npm pack --silent commonmark-spec@0.31.2)
   tar -xzf "$dir/$tarball" -C "$dir"
