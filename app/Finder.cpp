@@ -278,9 +278,8 @@ QString Finder::What() const
     return what;
 }
 
-qsizetype Finder::Search(const QString& text, qsizetype from, bool backward)
+qsizetype Finder::Search(const QString& text, const QString& what, qsizetype from, bool backward)
 {
-    const QString what = What();
     // An empty search would stop at every place in the text, none of them a word.
     if (what.isEmpty())
         return -1;
@@ -291,14 +290,18 @@ qsizetype Finder::Search(const QString& text, qsizetype from, bool backward)
     // checked once, when it is read, for the valid UTF-16 that PCRE2 needs.
     // Whole words are asked of PCRE2 too, so that it does not stop at each match inside a word:
     // a character of the same classes as IsWordPart's neither before nor after.
-    QString pattern = LiteralPattern(what);
-    if (m_words->isChecked())
-        pattern = QStringLiteral("(?<![\\p{L}\\p{N}\\p{M}])") + pattern
-            + QStringLiteral("(?![\\p{L}\\p{N}\\p{M}])");
     const auto options = m_case->isChecked() ? QRegularExpression::NoPatternOption
                                              : QRegularExpression::CaseInsensitiveOption;
-    if (m_forward.pattern() != pattern || m_forward.patternOptions() != options)
+    if (what != m_forwardWhat || m_words->isChecked() != m_forwardWords
+        || options != m_forward.patternOptions()) {
+        QString pattern = LiteralPattern(what);
+        if (m_words->isChecked())
+            pattern = QStringLiteral("(?<![\\p{L}\\p{N}\\p{M}])") + pattern
+                + QStringLiteral("(?![\\p{L}\\p{N}\\p{M}])");
         m_forward = QRegularExpression(pattern, options);
+        m_forwardWhat = what;
+        m_forwardWords = m_words->isChecked();
+    }
     // PCRE2 refuses a pattern of some 32,000 characters and more as too large; QString searches
     // for it all the same.
     const bool compiled = m_validText && m_forward.isValid();
@@ -321,12 +324,13 @@ qsizetype Finder::Search(const QString& text, qsizetype from, bool backward)
 bool Finder::Find(bool backward)
 {
     const QString& text = Text();
+    const QString what = What();
     const QTextCursor selection = m_field.textCursor();
     qsizetype at = Search(
-        text, backward ? selection.selectionStart() - 1 : selection.selectionEnd(), backward);
+        text, what, backward ? selection.selectionStart() - 1 : selection.selectionEnd(), backward);
     QString note;
-    if (at < 0 && !What().isEmpty()) {
-        at = Search(text, backward ? text.size() : 0, backward);
+    if (at < 0 && !what.isEmpty()) {
+        at = Search(text, what, backward ? text.size() : 0, backward);
         //: Said when a search backward has passed the start of the text.
         const QString fromEnd = tr("Passed the start; continued from the end.");
         //: Said when a search has passed the end of the text.
@@ -338,7 +342,7 @@ bool Finder::Find(bool backward)
         return false;
     QTextCursor found(m_field.document());
     found.setPosition(int(at));
-    found.setPosition(int(at + What().size()), QTextCursor::KeepAnchor);
+    found.setPosition(int(at + what.size()), QTextCursor::KeepAnchor);
     m_field.setTextCursor(found);
     return true;
 }
@@ -346,23 +350,25 @@ bool Finder::Find(bool backward)
 void Finder::Replace()
 {
     QTextCursor selection = m_field.textCursor();
+    const QString what = What();
     const Qt::CaseSensitivity sensitivity =
         m_case->isChecked() ? Qt::CaseSensitive : Qt::CaseInsensitive;
     // Only what a search would find is replaced: with whole words, not a part of a word the
     // user selected.
-    if (selection.hasSelection() && selection.selectedText().compare(What(), sensitivity) == 0
-        && (!m_words->isChecked()
-            || IsWholeWord(Text(), selection.selectionStart(), What().size())))
+    if (selection.hasSelection() && selection.selectedText().compare(what, sensitivity) == 0
+        && (!m_words->isChecked() || IsWholeWord(Text(), selection.selectionStart(), what.size())))
         selection.insertText(m_with->text());
     Find(false);
 }
 
 void Finder::ReplaceAll()
 {
-    const qsizetype length = What().size();
+    const QString what = What();
+    const qsizetype length = what.size();
+    const QString& text = Text();
     std::vector<qsizetype> found;
-    for (qsizetype at = length ? Search(Text(), 0, false) : -1; at >= 0;
-         at = Search(Text(), at + length, false))
+    for (qsizetype at = Search(text, what, 0, false); at >= 0;
+         at = Search(text, what, at + length, false))
         found.push_back(at);
     // The copy goes before the text grows by the replacements, and is stale after them anyway.
     m_text = QString();

@@ -44,7 +44,7 @@ private:
     // What to find, as the field's text would hold it.
     QString What() const;
     // Where the next match starts at `from` or after it (before it, backward), or -1.
-    qsizetype Search(const QString& text, qsizetype from, bool backward);
+    qsizetype Search(const QString& text, const QString& what, qsizetype from, bool backward);
     // The field's text, read once, then kept up to date by reading only what an edit changed.
     const QString& Text();
     void Changed(int position, int removed, int added);
@@ -65,5 +65,8 @@ private:
     qsizetype m_changedFrom = -1;
     qsizetype m_unchangedTail = -1;
     bool m_validText = false;
+    // The forward search, compiled for what is looked for, whole words or not, and its case.
     QRegularExpression m_forward;
+    QString m_forwardWhat;
+    bool m_forwardWords = false;
 };
