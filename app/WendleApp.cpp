@@ -21,6 +21,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <system_error>
 #include <thread>
 
@@ -95,6 +96,16 @@ QString PathOf(const QString& name)
     return name.isEmpty() || name == QLatin1String("-") ? name : AbsolutePath(name);
 }
 
+// Runs a command that writes files with signals held until it is done (HoldSignalsWhileWriting),
+// then ends the run if one came.
+int Writing(const std::function<int()>& command)
+{
+    HoldSignalsWhileWriting();
+    const int status = command();
+    EndIfStopRequested();
+    return status;
+}
+
 QStringList PathsOf(const QStringList& names)
 {
     QStringList paths;
@@ -147,10 +158,7 @@ int CWendleApp::Run()
                 line.port};
             if (line.watch)
                 return RunBatchWatch(batch, profile);
-            HoldSignalsWhileWriting();
-            const bool built = RunBatchBuild(batch, profile);
-            EndIfStopRequested();
-            return built ? 0 : 1;
+            return Writing([&] { return RunBatchBuild(batch, profile) ? 0 : 1; });
         }
         case CommandLine::Action::Output: {
             const OnePage request{PathOf(line.output),
@@ -159,19 +167,14 @@ int CWendleApp::Run()
                                   PathOf(line.textFile),
                                   line.from,
                                   PathOf(line.saveProject)};
-            HoldSignalsWhileWriting();
-            const int status = RunOnePage(request, ProfileStore(ProfileStore::DefaultPath()));
-            EndIfStopRequested();
-            return status;
+            return Writing(
+                [&] { return RunOnePage(request, ProfileStore(ProfileStore::DefaultPath())); });
         }
         case CommandLine::Action::Show:
             return RunShow(line.projects, PathsOf(line.projects), line.json);
         case CommandLine::Action::Init: {
             const QString path = PathOf(line.initFolder);
-            HoldSignalsWhileWriting();
-            const int status = RunInit(line.initFolder, path);
-            EndIfStopRequested();
-            return status;
+            return Writing([&] { return RunInit(line.initFolder, path); });
         }
         case CommandLine::Action::Window:
             // Only arguments that WantsWindow let through get here; the guard keeps any other
